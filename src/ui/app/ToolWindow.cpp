@@ -1,0 +1,12 @@
+#include "ui/app/ToolWindow.h"
+
+#include <QCloseEvent>
+
+namespace kvq {
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) Q_EMIT closed();
+}
+
+} // namespace kvq

@@ -1,0 +1,42 @@
+#pragma once
+// A tool window: one of the device windows or the recorder, shown as a child of the main window.
+// At most one is open at a time; the main window opens it through OpenToolWindow.
+
+#include <QWidget>
+
+namespace kvq {
+
+class ToolHost;
+
+enum class ToolKind {
+    HKVData,    // "Gerätedaten EHKV"
+    HKVBilling, // "Abrechendaten EHKV"
+    HKVParam,   // "Parameterdaten EHKV"
+    ThermoData, // "Gerätedaten WMTHERMO"
+    WZData,     // "Gerätedaten WZ"
+    WZReadout,  // "Abrechendaten WZ"
+    WZParam,    // "Parameterdaten WZ"
+    WMBus,      // "Wireless M-Bus"
+};
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    ToolWindow(ToolHost& host, QWidget* parent = nullptr) : QWidget(parent), host_(host) {}
+    virtual ToolKind kind() const = 0;
+    // Fill the controls from the current device record after a valid answer.
+    virtual void ShowRecord() {}
+
+Q_SIGNALS:
+    // Emitted from closeEvent so the main window can clear the window's flag and pointer.
+    void closed();
+
+protected:
+    ToolHost& host() const { return host_; }
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ToolHost& host_;
+};
+
+} // namespace kvq
