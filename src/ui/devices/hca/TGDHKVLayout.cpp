@@ -409,6 +409,12 @@ void TGDHKV::buildControls() {
         proto->addWidget(check(QStringLiteral("CheckBoxShortProt"), u8("kurzes Tel.")));
         proto->addStretch();
         v->addLayout(proto);
+        col[3]->addWidget(g);
+    }
+    {
+        // Identity of the radio telegram: part of the record whether or not the radio is fitted.
+        QGroupBox* g = group("GroupBoxKennung", "Funktelegramm");
+        auto* v = tight(new QVBoxLayout(g));
         auto* ids = new QGridLayout;
         ids->setSpacing(kSpacing);
         captioned(ids, 0, 0, "Herst.-Kennung:", lineEdit(QStringLiteral("EditManCode"), 40));
