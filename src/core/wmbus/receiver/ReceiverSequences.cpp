@@ -12,15 +12,15 @@ constexpr std::uint16_t E = kEnd;
 
 // The three mode sequences differ only in the value for address 0x03 and in S waiting twice before
 // the closing "X".
-constexpr std::uint16_t kModeTC[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,    0x36, 0x04,
-                                     0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x0A, 0x00, 0x01, 0x04, 0x00,
-                                     0xFF, P,    0x58, E};
-constexpr std::uint16_t kModeC[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,    0x36, 0x04,
-                                    0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x09, 0x00, 0x01, 0x04, 0x00,
-                                    0xFF, P,    0x58, E};
-constexpr std::uint16_t kModeS[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,    0x36, 0x04,
-                                    0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x03, 0x00, 0x01, 0x04, 0x00,
-                                    0xFF, P,    P,    0x58, E};
+constexpr std::uint16_t kModeTC[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,
+                                     0x36, 0x04, 0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x0A,
+                                     0x00, 0x01, 0x04, 0x00, 0xFF, P,    0x58, E};
+constexpr std::uint16_t kModeC[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,
+                                    0x36, 0x04, 0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x09,
+                                    0x00, 0x01, 0x04, 0x00, 0xFF, P,    0x58, E};
+constexpr std::uint16_t kModeS[] = {0x58, P,    0xFF, P,    0x00, P,    0x00, P,    0x4D, P,
+                                    0x36, 0x04, 0x3F, 0x00, 0x05, 0x01, 0x3A, 0x01, 0x03, 0x03,
+                                    0x00, 0x01, 0x04, 0x00, 0xFF, P,    P,    0x58, E};
 
 // Factory values of the configuration addresses 0x00..0x3F.
 constexpr std::array<std::uint8_t, 64> kFactoryValues = {
@@ -55,10 +55,14 @@ static_assert(kFactorySetup.back() == E);
 
 std::span<const std::uint16_t> sequenceEntries(ReceiverSequence sequence) {
     switch (sequence) {
-    case ReceiverSequence::ModeTC: return kModeTC;
-    case ReceiverSequence::ModeC: return kModeC;
-    case ReceiverSequence::ModeS: return kModeS;
-    case ReceiverSequence::FactorySetup: return kFactorySetup;
+    case ReceiverSequence::ModeTC:
+        return kModeTC;
+    case ReceiverSequence::ModeC:
+        return kModeC;
+    case ReceiverSequence::ModeS:
+        return kModeS;
+    case ReceiverSequence::FactorySetup:
+        return kFactorySetup;
     }
     return kModeTC;
 }

@@ -22,10 +22,12 @@ std::string trace(SequenceRunner& r, int maxPauses = 100) {
         out += buf;
     };
     for (int i = 0; i <= maxPauses; ++i) {
-        if (r.run(send) != SequenceRunner::Step::Paused) break;
+        if (r.run(send) != SequenceRunner::Step::Paused)
+            break;
         out += "P ";
     }
-    if (!out.empty()) out.pop_back();
+    if (!out.empty())
+        out.pop_back();
     return out;
 }
 
@@ -69,7 +71,8 @@ TEST(ReceiverSequences, FactorySetupWritesAllAddressesInOrder) {
 
     int bytes = 0, pauses = 0;
     std::istringstream tokens(got);
-    for (std::string t; tokens >> t;) (t == "P" ? pauses : bytes) += 1;
+    for (std::string t; tokens >> t;)
+        (t == "P" ? pauses : bytes) += 1;
     EXPECT_EQ(bytes, 132);
     EXPECT_EQ(pauses, 3);
 }
@@ -82,7 +85,8 @@ TEST(SequenceRunner, EachByteIsItsOwnSendAndPausesStopTheRun) {
 
     EXPECT_EQ(r.run(send), SequenceRunner::Step::Paused);
     EXPECT_EQ(sent, (std::vector<std::uint8_t>{0x58}));
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.run(send), SequenceRunner::Step::Paused);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(r.run(send), SequenceRunner::Step::Paused);
     EXPECT_EQ(sent.size(), 5u); // 58 FF 00 00 4D
     // The memory write goes out back to back: 7 pairs and the closing FF, then a pause.
     EXPECT_EQ(r.run(send), SequenceRunner::Step::Paused);
