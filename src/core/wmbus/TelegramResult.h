@@ -33,7 +33,8 @@ struct TelegramResult {
     bool knownCi = false;       // a CI of the tables (header and payload rules apply)
     bool truncated = false;     // a header lies partly past the end of the telegram
     HeaderKind header = HeaderKind::None;
-    IdText headerIdText; // long header's ID, else the link ID text
+    IdText headerIdText;                    // long header's ID, else the link ID text
+    std::array<std::uint8_t, 4> headerId{}; // the bytes of that ID
     std::uint8_t accessNumber = 0;
     std::uint8_t status = 0;
     std::uint16_t configuration = 0; // low byte first as received
