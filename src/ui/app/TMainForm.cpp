@@ -105,7 +105,11 @@ TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, Q
     if (options_.registerBuiltinWindows) registerBuiltinToolWindows(*this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Tool windows go first, while this object is still whole for their close and destroy signals.
+    delete mdi_;
+    mdi_ = nullptr;
+}
 
 void TMainForm::buildHiddenLabels() {
     for (const HiddenText& h : kHiddenTexts) {
