@@ -442,8 +442,43 @@ bool Route::precedesInTree(RouteNodeId a, RouteNodeId b) const {
     return path(a) < path(b);
 }
 
-std::optional<RouteDeviceMatch> Route::findDevice(std::uint32_t radioId, std::uint8_t deviceType,
-                                                  std::string_view manufacturer) const {
+std::optional<std::uint32_t> radioIdFromText(std::string_view idText) {
+    while (!idText.empty() && idText.front() == ' ')
+        idText.remove_prefix(1);
+    while (!idText.empty() && idText.back() == ' ')
+        idText.remove_suffix(1);
+    if (idText.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : idText) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+std::optional<RouteDeviceMatch> Route::findRouteDeviceByIdText(std::string_view idText,
+                                                               std::uint8_t deviceType,
+                                                               std::string_view manufacturer) const {
+    const auto id = radioIdFromText(idText);
+    if (!id)
+        return std::nullopt;
+    return findRouteDevice(*id, deviceType, manufacturer);
+}
+
+DeviceLookup Route::findDevice(std::uint32_t radioId, std::uint8_t deviceType,
+                               std::string_view manufacturer) const {
+    const auto match = findRouteDevice(radioId, deviceType, manufacturer);
+    if (!match)
+        return {};
+    return DeviceLookup{true, match->keyText};
+}
+
+std::optional<RouteDeviceMatch> Route::findRouteDevice(std::uint32_t radioId, std::uint8_t deviceType,
+                                                       std::string_view manufacturer) const {
     const auto key = deviceLookupKey(radioId, deviceType, manufacturer);
     if (!key)
         return std::nullopt;

@@ -6,16 +6,24 @@
 // an item model needs (insert, remove, reorder, reset, data changed). Devices are indexed by
 // radio ID, device type and manufacturer, so the per-telegram lookup does not walk the tree.
 
-#include "core/wmbus/route/DeviceLookup.h"
+#include "core/wmbus/DecoderInterfaces.h"
 #include "core/wmbus/route/RouteRecords.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <variant>
 #include <vector>
 
 namespace kvq::wmbus {
+
+// A device of the route found for a telegram's sender.
+struct RouteDeviceMatch {
+    RouteNodeId node = 0;
+    // The device's key text as stored, possibly empty. Valid until the route next changes.
+    std::string_view keyText;
+};
 
 class RouteObserver {
 public:
@@ -32,7 +40,7 @@ public:
     virtual void reset() {}
 };
 
-class Route final : public DeviceLookup {
+class Route final : public DeviceDirectory {
 public:
     explicit Route(QDateTime created = {});
     ~Route() override;
@@ -94,8 +102,16 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
-    std::optional<RouteDeviceMatch> findDevice(std::uint32_t radioId, std::uint8_t deviceType,
-                                               std::string_view manufacturer) const override;
+    // The device with this radio ID, device type (medium code) and manufacturer flag code (three
+    // letters); of several equal devices the first in tree order.
+    std::optional<RouteDeviceMatch> findRouteDevice(std::uint32_t radioId, std::uint8_t deviceType,
+                                                    std::string_view manufacturer) const;
+    // Same by the link-layer ID text; a text that is no decimal number names no route device.
+    std::optional<RouteDeviceMatch> findRouteDeviceByIdText(std::string_view idText, std::uint8_t deviceType,
+                                                            std::string_view manufacturer) const;
+    // The decoder's question, answered from the same index.
+    DeviceLookup findDevice(std::uint32_t radioId, std::uint8_t deviceType,
+                            std::string_view manufacturer) const override;
 
     void addObserver(RouteObserver* observer);
     void removeObserver(RouteObserver* observer);
@@ -143,5 +159,8 @@ private:
 // letters are taken as capitals): such a device can never match a telegram.
 std::optional<std::uint64_t> deviceLookupKey(std::uint32_t radioId, int deviceType,
                                              std::string_view manufacturer);
+
+// Radio ID of an ID text: decimal digits only, optional surrounding blanks, at most 32 bits.
+std::optional<std::uint32_t> radioIdFromText(std::string_view idText);
 
 } // namespace kvq::wmbus

@@ -156,7 +156,7 @@ void readDevices(const IniFile& ini, int h, const BuildingSections& sections, Ro
     for (int s : numbers) {
         const QString sec = deviceSection(h, s);
         const QString idText = ini.readString(sec, QStringLiteral("RADIOID"), QStringLiteral("1")).trimmed();
-        const auto radioId = DeviceLookup::radioIdFromText(idText.toStdString());
+        const auto radioId = radioIdFromText(idText.toStdString());
         if (!radioId) {
             messages
                 << QStringLiteral("%1: RADIOID \"%2\" is no radio ID; device not loaded").arg(sec, idText);

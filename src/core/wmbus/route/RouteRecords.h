@@ -10,6 +10,9 @@
 
 namespace kvq::wmbus {
 
+// Stable identity of a node of the route tree; 0 is no node.
+using RouteNodeId = std::uint32_t;
+
 enum class RouteNodeKind { Route, Building, Floor, Device };
 
 struct RouteRecord {

@@ -151,8 +151,8 @@ TEST(RouteFile, SaveAndLoadKeepEverything) {
     EXPECT_EQ(back.nodeImage(devices[2]), 5);
     EXPECT_EQ(back.nodeText(devices[0]), "00001234");
     // The loaded route answers lookups with the clear key.
-    ASSERT_TRUE(back.findDevice(1234, 7, "QLM"));
-    EXPECT_EQ(back.findDevice(1234, 7, "QLM")->keyText, kKeyA.toStdString());
+    ASSERT_TRUE(back.findRouteDevice(1234, 7, "QLM"));
+    EXPECT_EQ(back.findRouteDevice(1234, 7, "QLM")->keyText, kKeyA.toStdString());
 
     // New names continue after what was loaded.
     Route& editable = loaded->route;

@@ -167,40 +167,58 @@ TEST(RouteModel, LookupByIdTypeAndManufacturer) {
         route.appendDevice(f, makeDevice(12345678, "7", "QLM", "00112233445566778899AABBCCDDEEFF"));
     const RouteNodeId b = route.appendDevice(f, makeDevice(12345678, " 08", " abc "));
 
-    auto hit = route.findDeviceByIdText("12345678", 7, "QLM");
+    auto hit = route.findRouteDeviceByIdText("12345678", 7, "QLM");
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->node, a);
     EXPECT_EQ(hit->keyText, "00112233445566778899AABBCCDDEEFF");
-    hit = route.findDevice(12345678, 8, "ABC");
+    hit = route.findRouteDevice(12345678, 8, "ABC");
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->node, b);
     EXPECT_TRUE(hit->keyText.empty());
 
-    EXPECT_FALSE(route.findDevice(12345678, 8, "QLM"));
-    EXPECT_FALSE(route.findDevice(12345679, 7, "QLM"));
-    EXPECT_FALSE(route.findDevice(12345678, 7, "QLN"));
-    EXPECT_FALSE(route.findDeviceByIdText("1234567A", 7, "QLM"));
-    EXPECT_FALSE(route.findDeviceByIdText("", 7, "QLM"));
-    EXPECT_TRUE(route.findDeviceByIdText(" 12345678 ", 7, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(12345678, 8, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(12345679, 7, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(12345678, 7, "QLN"));
+    EXPECT_FALSE(route.findRouteDeviceByIdText("1234567A", 7, "QLM"));
+    EXPECT_FALSE(route.findRouteDeviceByIdText("", 7, "QLM"));
+    EXPECT_TRUE(route.findRouteDeviceByIdText(" 12345678 ", 7, "QLM"));
+    EXPECT_FALSE(route.findRouteDeviceByIdText("4294967296", 7, "QLM"));
+
+    // The decoder's view of the same index.
+    const DeviceDirectory& directory = route;
+    const DeviceLookup seen = directory.findDevice(12345678, 7, "QLM");
+    EXPECT_TRUE(seen.found);
+    EXPECT_EQ(seen.keyText, "00112233445566778899AABBCCDDEEFF");
+    EXPECT_FALSE(directory.findDevice(12345678, 9, "QLM").found);
 
     // Changing the identity moves the device in the index; removal takes it out.
     RouteDevice changed = *route.device(a);
     changed.radioId = 42;
     changed.keyText = "FF";
     route.setDevice(a, changed);
-    EXPECT_FALSE(route.findDevice(12345678, 7, "QLM"));
-    ASSERT_TRUE(route.findDeviceByIdText("00000042", 7, "QLM"));
-    EXPECT_EQ(route.findDevice(42, 7, "QLM")->keyText, "FF");
+    EXPECT_FALSE(route.findRouteDevice(12345678, 7, "QLM"));
+    ASSERT_TRUE(route.findRouteDeviceByIdText("00000042", 7, "QLM"));
+    EXPECT_EQ(route.findRouteDevice(42, 7, "QLM")->keyText, "FF");
     route.remove(a);
-    EXPECT_FALSE(route.findDevice(42, 7, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(42, 7, "QLM"));
 
     // A device whose type or code can never come from a telegram is kept but never matches.
     const RouteNodeId odd = route.appendDevice(f, makeDevice(7, "WASSER"));
     route.appendDevice(f, makeDevice(8, "8", "QLMX"));
     EXPECT_TRUE(route.contains(odd));
-    EXPECT_FALSE(route.findDevice(7, 8, "QLM"));
-    EXPECT_FALSE(route.findDevice(8, 8, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(7, 8, "QLM"));
+    EXPECT_FALSE(route.findRouteDevice(8, 8, "QLM"));
     EXPECT_EQ(route.deviceCount(), 3);
+}
+
+TEST(RouteModel, RadioIdTexts) {
+    EXPECT_EQ(radioIdFromText("00001234"), 1234u);
+    EXPECT_EQ(radioIdFromText(" 4294967295 "), 4294967295u);
+    EXPECT_FALSE(radioIdFromText("4294967296"));
+    EXPECT_FALSE(radioIdFromText("99999999999999999999999"));
+    EXPECT_FALSE(radioIdFromText("-1"));
+    EXPECT_FALSE(radioIdFromText("12 34"));
+    EXPECT_FALSE(radioIdFromText(""));
 }
 
 TEST(RouteModel, EqualDevicesAnswerInTreeOrder) {
@@ -211,9 +229,9 @@ TEST(RouteModel, EqualDevicesAnswerInTreeOrder) {
     const RouteNodeId f1 = route.addFloor(h1);
     const RouteNodeId later = route.appendDevice(f2, makeDevice(9, "8", "QLM", "22"));
     const RouteNodeId first = route.appendDevice(f1, makeDevice(9, "8", "QLM", "11"));
-    EXPECT_EQ(route.findDevice(9, 8, "QLM")->node, first);
+    EXPECT_EQ(route.findRouteDevice(9, 8, "QLM")->node, first);
     route.remove(h1);
-    EXPECT_EQ(route.findDevice(9, 8, "QLM")->node, later);
+    EXPECT_EQ(route.findRouteDevice(9, 8, "QLM")->node, later);
 }
 
 TEST(RouteModel, SortOrdersDevicesOfEachFloorOnly) {
