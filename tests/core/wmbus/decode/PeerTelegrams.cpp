@@ -6,13 +6,16 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace kvq::wmbus::test {
 
 std::vector<std::uint8_t> PeerTelegram::receiverBuffer(std::uint8_t rssi) const {
-    std::vector<std::uint8_t> t = {0x68};
-    t.insert(t.end(), radio.begin(), radio.end());
+    std::vector<std::uint8_t> t(radio.size() + 1);
+    t[0] = 0x68;
+    std::copy(radio.begin(), radio.end(), t.begin() + 1);
     t[1] = static_cast<std::uint8_t>(t[1] + 1);
     t.push_back(rssi);
     return t;
