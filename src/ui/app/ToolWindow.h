@@ -26,6 +26,13 @@ public:
     virtual ToolKind kind() const = 0;
     // Fill the controls from the current device record after a valid answer.
     virtual void ShowRecord() {}
+    // Called once after the main window created and placed the window, before it is shown.
+    virtual void afterOpen() {}
+    // Whether the window offers the file menu's "Laden" and "Speichern &unter..." (device files).
+    virtual bool canLoadFile() const { return false; }
+    virtual bool canSaveFile() const { return false; }
+    virtual void loadFile() {}
+    virtual void saveFileAs() {}
 
 Q_SIGNALS:
     // Emitted from closeEvent so the main window can clear the window's flag and pointer.

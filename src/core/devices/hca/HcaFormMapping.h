@@ -1,0 +1,38 @@
+#pragma once
+// Record to form and form to record for the heat cost allocator's device-data window.
+
+#include "core/app/Parameter.h"
+#include "core/devices/hca/HcaForm.h"
+#include "core/devices/hca/HcaRecord.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace kvq::hca {
+
+// An input the record cannot take: the control that holds it and what is wrong, in the user's words.
+struct InputError {
+    QString control;
+    QString message;
+};
+
+// Device key from the eight-digit device ID text.
+using KeyDerivation = std::function<DeviceKey(const QString& idText)>;
+
+// Fills the form from the image. A clock or date the device cannot have is first replaced in the
+// image by 00:00:00 and 1 January 2000. The temperature offset is left alone while it is being
+// edited (CheckBoxKorrEdit).
+void showRecord(DataEHKVImage& image, HcaForm& form);
+
+// Builds the record from the form. Every input is checked before a byte is written: on the first
+// one that does not fit its field the image stays exactly as it was and the error names it.
+// With "AES dynam." the key comes from `derive` (given the device ID as eight digits) and the key
+// edit shows it. The form takes the corrections the build makes (variance 0 to 1, the short
+// telegram that S1 on standard firmware always uses).
+std::optional<InputError> readForm(HcaForm& form, DataEHKVImage& image, const KeyDerivation& derive);
+
+// Key text as typed: blanks ignored, up to 32 hex digits, padded with "0" on the right.
+std::optional<DeviceKey> parseKeyInput(const QString& text);
+
+} // namespace kvq::hca

@@ -1,0 +1,333 @@
+#include "core/devices/hca/HcaFormRules.h"
+
+#include "core/devices/hca/GermanNumbers.h"
+#include "core/devices/hca/HcaSchedule.h"
+
+#include <algorithm>
+
+namespace kvq::hca {
+
+namespace {
+
+int countChecked(const auto& boxes) {
+    return static_cast<int>(std::count(boxes.begin(), boxes.end(), true));
+}
+
+SendTimes sendTimes(const HcaForm& f) {
+    return {f.CSpinEditStart, f.CSpinEditStop, f.CSpinEditZZ, f.CSpinEditV};
+}
+
+void takeSendTimes(HcaForm& f, const SendTimes& t) {
+    f.CSpinEditStart = t.start;
+    f.CSpinEditStop = t.stop;
+    f.CSpinEditZZ = t.cycle;
+    f.CSpinEditV = t.variance;
+}
+
+void clearSpecialDisplays(HcaForm& f) {
+    f.RadioButtonZeit = f.RadioButtonZaehler = f.RadioButtonTemp = false;
+}
+
+QString filtered(const QString& text, auto accept, qsizetype maxLength = -1) {
+    QString out;
+    for (QChar c : text) {
+        if (maxLength >= 0 && out.size() >= maxLength)
+            break;
+        if (accept(c))
+            out.append(c);
+    }
+    return out;
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+void updateSchedule(HcaForm& f) {
+    if (f.CSpinEditZZ == 0)
+        f.CSpinEditZZ = 1;
+    ScheduleInput in;
+    in.months = countChecked(f.sendMonths);
+    in.weeks = countChecked(f.sendWeeks);
+    in.weekdays = countChecked(f.sendDays);
+    in.startHour = f.CSpinEditStart;
+    in.stopHour = f.CSpinEditStop;
+    in.cycleTime = f.CSpinEditZZ;
+    in.chargePerTelegram = parseDecimal(f.EditLadung);
+    if (const auto cap = parseInteger(f.EditLadungmax))
+        in.capacity = static_cast<int>(*cap);
+    const ScheduleResult r = BerechneAnzSendungen(in);
+    const ScheduleTexts t = scheduleTexts(r);
+    f.LabelAnzTage = t.LabelAnzTage;
+    f.LabelAnzSendungen = t.LabelAnzSendungen;
+    f.LabelmAh1 = t.LabelmAh1;
+    f.LabelmAh11 = t.LabelmAh11;
+    f.GroupBox16Red = r.overCapacity;
+}
+
+void refreshDerived(HcaForm& f) {
+    f.RadioButton_Funk_S1Caption =
+        f.extendedFirmware ? QStringLiteral("WMBUS C1") : QStringLiteral("WMBUS S1");
+    f.CheckBoxAESM7Enabled = f.extendedFirmware;
+    if (!f.extendedFirmware)
+        f.CheckBoxAESM7 = false;
+    f.EditKQEnabled = !f.RadioButtonESkala;
+    f.Edit1TempOffsetEnabled = f.CheckBoxKorrEdit;
+    f.EditAESKEYEnabled = f.CheckBoxAESenable && !f.CheckBoxAutoAES;
+    f.CheckBoxShortProtEnabled = f.RadioButton_Funk_T1 || f.extendedFirmware;
+    f.identityEditsEnabled = !f.CheckBox1keineSNrueberschr;
+    f.GroupBoxFunkVisible = f.CheckBoxFunk;
+    f.GroupBoxTestmodeRed = f.RadioButtonTestMode;
+    updateSchedule(f);
+}
+
+void applyPresets(HcaForm& f) {
+    f.CheckBox1LCD_ON = f.CheckBox5Speed = f.CheckBoxSonderAnz = f.CheckBoxMessfrei_Enabled = false;
+    f.CheckBoxAutoTime = false;
+    f.RadioButtonESkala = true;
+    f.RadioButtonPSkala = false;
+    f.CheckBox1CSfehler = f.CheckBox1MessFehler = f.CheckBox1Sabotage = f.CheckBox1LowBatt = false;
+    f.CheckBoxHFError = f.CheckBoxRESET = false;
+    f.RadioButton1StartMenue = true;
+    f.RadioButton2Stromtest = f.RadioButton3Lager = false;
+    clearSpecialDisplays(f);
+    f.RadioButtonTestMode = false;
+    f.LabelFehlerdatum = QStringLiteral("Fehlerdatum:");
+    f.ComboBoxStartmonat = 0;
+    f.freeMonths.fill(true);
+    f.CheckBox4StartMessung = true;
+    for (QString* e :
+         {&f.Edit1TempOffset, &f.Edit1GeraeteID, &f.EditFunkID, &f.Edit1BattMon, &f.Edit1BattJahr,
+          &f.Edit1Zaehlerst, &f.Edit1ZaehlerstVorj, &f.Edit1Verbrauch, &f.Edit1VorVerbrauch})
+        *e = QStringLiteral("0");
+    f.EditK1 = QStringLiteral("1538");
+    f.EditK2 = QStringLiteral("2500");
+    f.EditKQ = QStringLiteral("1000");
+    f.Edit1Temp = f.Edit1TempRaum = QStringLiteral("20");
+    f.ComboBoxStichTag = 11;
+    f.CheckBox1keineSNrueberschr = true;
+    f.CheckBox1AutoSerNr = false;
+    f.RadioButtonSTJahr = true;
+    f.RadioButtonSTMon = false;
+    f.CheckBoxZweiFuehle = true;
+    f.CheckBoxFernf = f.CheckBoxFunk = false;
+    f.CheckBoxMon = f.CheckBoxWo = f.CheckBoxTag = f.CheckBoxStd = f.CheckBoxFenster = false;
+    f.sendMonths.fill(true);
+    f.sendDays = {true, true, true, true, true, false, false};
+    f.sendWeeks.fill(true);
+    f.CSpinEditStop = 24;
+    f.CSpinEditStart = 0;
+    f.CSpinEditZZ = 6;
+    f.CSpinEditV = 5;
+    f.EditManCode = QStringLiteral("QLM");
+    // What the selections above bring with them.
+    onScaleSelected(f, true);
+    onSensorClick(f);
+    onProtocolSelected(f, false);
+}
+
+void fillDateTime(HcaForm& f, const QDateTime& localNow, int timeZoneDiff) {
+    const QDateTime t = localNow.addSecs(qint64(timeZoneDiff) * 3600);
+    f.sDateEdit1 = t.date();
+    f.sTimePicker1 = QTime(t.time().hour(), t.time().minute(), t.time().second());
+    showWeekday(f);
+}
+
+void showWeekday(HcaForm& f) {
+    f.weekdayShown.fill(false);
+    if (f.sDateEdit1.isValid())
+        f.weekdayShown[f.sDateEdit1.dayOfWeek() - 1] = true;
+}
+
+std::optional<QString> advanceDeviceId(HcaForm& f) {
+    if (!f.CheckBox1AutoSerNr)
+        return std::nullopt;
+    const QString t = f.Edit1GeraeteID.trimmed();
+    bool digits = !t.isEmpty() && t.size() <= 8;
+    for (QChar c : t)
+        digits = digits && isDigit(c);
+    if (!digits)
+        return QStringLiteral("Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!");
+    const qint64 next = t.toLongLong() + 1;
+    if (next > 99999999)
+        return QStringLiteral(
+            "Geräte ID: 99999999 ist die höchste Nummer, die automatische Erhöhung ist nicht möglich!");
+    f.Edit1GeraeteID = QString::number(next);
+    onIdTextChanged(f);
+    return std::nullopt;
+}
+
+void onIdTextChanged(HcaForm& f) {
+    f.EditFunkID = f.Edit1GeraeteID;
+}
+
+void onStartmonatChange(HcaForm& f) {
+    f.CheckBox4StartMessung = f.ComboBoxStartmonat == 0;
+}
+
+void onBattJahrChange(HcaForm& f) {
+    if (f.Edit1BattJahr > QLatin1String("2999"))
+        f.Edit1BattJahr = QStringLiteral("2999");
+}
+
+std::optional<QString> meterReadingConflict(const HcaForm& f) {
+    const auto now = parseDecimal(f.Edit1Zaehlerst);
+    const auto atReading = parseDecimal(f.Edit1ZaehlerstVorj);
+    if (now && atReading && *atReading > *now)
+        return QStringLiteral("Stichtagszählerstand darf nicht größer als der Zählerstand sein!");
+    return std::nullopt;
+}
+
+void onAutoSerNrClick(HcaForm& f) {
+    f.CheckBox1keineSNrueberschr = false;
+}
+
+void onKeineSNClick(HcaForm& f) {
+    f.CheckBox1AutoSerNr = false;
+}
+
+void onScaleSelected(HcaForm& f, bool unitScale) {
+    f.RadioButtonESkala = unitScale;
+    f.RadioButtonPSkala = !unitScale;
+    if (unitScale)
+        f.EditKQ = QStringLiteral("1000");
+}
+
+void onSensorClick(HcaForm& f) {
+    if (!f.RadioButtonESkala)
+        return;
+    if (f.CheckBoxZweiFuehle) {
+        f.EditDeltaT = QStringLiteral("30");
+        f.EditK1 = QStringLiteral("1538");
+        f.EditK2 = f.CheckBoxFernf ? QStringLiteral("1538") : QStringLiteral("2500");
+    } else {
+        f.EditDeltaT = QStringLiteral("70");
+        f.EditK1 = QStringLiteral("1000");
+    }
+}
+
+void onSonderAnzClick(HcaForm& f) {
+    clearSpecialDisplays(f);
+    if (f.CheckBoxSonderAnz) {
+        f.RadioButtonTemp = true;
+    } else {
+        f.RadioButton1StartMenue = true;
+        f.RadioButton2Stromtest = f.RadioButton3Lager = false;
+    }
+}
+
+void onCommandSelected(HcaForm& f, Command c) {
+    f.RadioButton1StartMenue = c == Command::Working;
+    f.RadioButton2Stromtest = c == Command::CurrentTest;
+    f.RadioButton3Lager = c == Command::Storage;
+    f.CheckBoxSonderAnz = false;
+    clearSpecialDisplays(f);
+    f.RadioButtonTestMode = f.CheckBoxEinmessMode = f.CheckBoxFunkTraegerON = false;
+}
+
+void onSpecialDisplaySelected(HcaForm& f, SpecialDisplay d) {
+    f.RadioButtonZeit = d == SpecialDisplay::Time;
+    f.RadioButtonZaehler = d == SpecialDisplay::Meter;
+    f.RadioButtonTemp = d == SpecialDisplay::Temps;
+}
+
+void onTestModeSelected(HcaForm& f) {
+    f.RadioButtonTestMode = true;
+    clearSpecialDisplays(f);
+    f.CheckBoxSonderAnz = false;
+}
+
+void onFreeMonthClick(HcaForm& f, int index) {
+    if (index < 0 || index > 3)
+        return;
+    auto& m = f.freeMonths;
+    if (m[index]) {
+        // One run of months: fill the gap to every other checked month.
+        int lo = index, hi = index;
+        for (int i = 0; i < 4; ++i) {
+            if (!m[i])
+                continue;
+            lo = std::min(lo, i);
+            hi = std::max(hi, i);
+        }
+        for (int i = lo; i <= hi; ++i)
+            m[i] = true;
+    } else {
+        for (int i = index + 1; i < 4; ++i)
+            m[i] = false;
+    }
+    if (countChecked(m) == 0)
+        f.CheckBoxMessfrei_Enabled = false;
+}
+
+void onMessfreiEnabledClick(HcaForm& f) {
+    if (f.CheckBoxMessfrei_Enabled && countChecked(f.freeMonths) == 0)
+        f.freeMonths.fill(true);
+}
+
+void onProtocolSelected(HcaForm& f, bool t1) {
+    f.RadioButton_Funk_T1 = t1;
+    f.RadioButton_Funk_S1 = !t1;
+    const ProtocolCharge p = protocolCharge(t1, f.CheckBoxShortProt, f.extendedFirmware);
+    if (p.forcedShort)
+        f.CheckBoxShortProt = *p.forcedShort;
+    f.CheckBoxShortProtEnabled = p.shortEnabled;
+    f.EditLadung = formatDecimal(p.charge);
+}
+
+void onShortProtClick(HcaForm& f) {
+    const ProtocolCharge p = protocolCharge(true, f.CheckBoxShortProt, f.extendedFirmware);
+    f.CheckBoxShortProtEnabled = true;
+    f.EditLadung = formatDecimal(p.charge);
+}
+
+void onStartChange(HcaForm& f) {
+    SendTimes t = sendTimes(f);
+    hca::onStartChange(t);
+    takeSendTimes(f, t);
+}
+
+void onStopChange(HcaForm& f) {
+    SendTimes t = sendTimes(f);
+    hca::onStopChange(t);
+    takeSendTimes(f, t);
+}
+
+void onCycleOrVarianceChange(HcaForm& f) {
+    SendTimes t = sendTimes(f);
+    hca::onCycleOrVarianceChange(t);
+    takeSendTimes(f, t);
+}
+
+void onCycleKeyUp(HcaForm& f) {
+    SendTimes t = sendTimes(f);
+    hca::onCycleKeyUp(t);
+    takeSendTimes(f, t);
+}
+
+void onVarianceKeyUp(HcaForm& f) {
+    SendTimes t = sendTimes(f);
+    hca::onVarianceKeyUp(t);
+    takeSendTimes(f, t);
+}
+
+QString filterIdInput(const QString& text) {
+    return filtered(text, isDigit, 8);
+}
+
+QString filterNumberInput(const QString& text) {
+    return filtered(text, [](QChar c) { return isDigit(c) || c == u','; });
+}
+
+QString filterDigitInput(const QString& text) {
+    return filtered(text, isDigit);
+}
+
+QString filterKeyInput(const QString& text) {
+    return filtered(text.toUpper(),
+                    [](QChar c) { return isDigit(c) || (c >= u'A' && c <= u'F') || c == u' '; });
+}
+
+} // namespace kvq::hca

@@ -1,0 +1,432 @@
+#include "ui/app/TMainForm.h"
+
+#include "core/app/DataRoot.h"
+#include "ui/app/StatusPanel.h"
+#include "ui/app/TAboutBox.h"
+#include "ui/app/ToolWindows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+
+namespace kvq {
+
+namespace {
+
+struct ToolMenuEntry {
+    ToolKind kind;
+    const char* caption;
+    const char* objectName;
+    DeviceFamily family;
+    bool fileLoad;
+    bool fileSave;
+    bool serviceCaption; // the caption becomes "KVQ Service Console  " + version
+};
+
+// The device menu in its order, with what each entry opens.
+constexpr ToolMenuEntry kDeviceMenu[] = {
+    {ToolKind::HKVData, "Gerätedaten EHKV", "GeraetedatenEHKVItem", DeviceFamily::HeatCostAllocator, true, true, true},
+    {ToolKind::HKVBilling, "Abrechendaten EHKV", "AbrechendatenEHKVItem", DeviceFamily::HeatCostAllocator, false, true, true},
+    {ToolKind::HKVParam, "Parameterdaten EHKV", "ParameterdatenEHKVItem", DeviceFamily::HeatCostAllocator, false, true, true},
+    {ToolKind::ThermoData, "Gerätedaten WMTHERMO", "GeraetedatenWMTHERMOItem", DeviceFamily::RadioThermometer, true, true, true},
+    {ToolKind::WZData, "Gerätedaten WZ", "GeraetedatenWZItem", DeviceFamily::WaterMeterModule, true, true, false},
+    {ToolKind::WZReadout, "Abrechendaten WZ", "AbrechendatenWZItem", DeviceFamily::WaterMeterModule, false, true, false},
+    {ToolKind::WZParam, "Parameterdaten WZ", "ParameterdatenWZItem", DeviceFamily::WaterMeterModule, false, true, false},
+};
+
+const ToolMenuEntry* menuEntry(ToolKind kind) {
+    for (const auto& e : kDeviceMenu)
+        if (e.kind == kind) return &e;
+    return nullptr;
+}
+
+bool isWaterModule(ToolKind k) {
+    return k == ToolKind::WZData || k == ToolKind::WZReadout || k == ToolKind::WZParam;
+}
+
+struct HiddenText {
+    const char* name;
+    const char* text;
+};
+
+constexpr HiddenText kHiddenTexts[] = {
+    {"LabelDatenGueltig", "Gültige Daten"},
+    {"LabelGV", "Geräteversion:"},
+    {"LabelDatenFalsch", "Falsche Daten!"},
+    {"LabelFalschesGeraet", "Falsches Gerät oder Softwareversion!"},
+    {"LabelTimezone", "PC-ZEIT:"},
+    {"LabelDateifehler", "Die Datei hat nicht die erwartete Größe!"},
+    {"LabelFileError", "Dateifehler"},
+    {"LabelSIOError", "Fehler beim Trennen der Schnittstelle!"},
+    {"LabelNetzError", "Fehler beim Verbinden mit dem Netzwerk!"},
+    {"LabelSIOnotClose", "Schnittstelle konnte nicht geschlossen werden!"},
+    {"LabelSIOclose", "Schnittstelle wurde geschlossen."},
+    {"LabelSettingsNotSaved", "Die Einstellungen konnten nicht gespeichert werden:"},
+};
+
+constexpr int kPanelWidths[6] = {300, 120, 80, 160, 100, 50};
+
+} // namespace
+
+TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, QWidget* parent)
+    : QMainWindow(parent), ui_(ui), clock_(clock), options_(std::move(options)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("KVQ Commander"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(mdi_);
+
+    buildHiddenLabels();
+    buildMenus();
+    buildStatusBar();
+
+    AboutBox = new TAboutBox(QStringLiteral(KVQ_VERSION_TEXT), this);
+    appVersionText_ = AboutBox->versionText();
+    setWindowTitle(QStringLiteral("KVQ Commander  ") + appVersionText_);
+
+    FormCreate();
+
+    TimerSIOstart = new QTimer(this);
+    TimerSIOstart->setObjectName(QStringLiteral("TimerSIOstart"));
+    TimerSIOstart->setSingleShot(true);
+    TimerSIOstart->setInterval(1000);
+    connect(TimerSIOstart, &QTimer::timeout, this, &TMainForm::TimerSIOstartTimer);
+    TimerSIOstart->start();
+
+    if (options_.registerBuiltinWindows) registerBuiltinToolWindows(*this);
+}
+
+TMainForm::~TMainForm() {
+    // Tool windows go first, while this object is still whole for their close and destroy signals.
+    delete mdi_;
+    mdi_ = nullptr;
+}
+
+void TMainForm::buildHiddenLabels() {
+    for (const HiddenText& h : kHiddenTexts) {
+        auto* label = new QLabel(QString::fromUtf8(h.text), this);
+        label->setObjectName(QString::fromLatin1(h.name));
+        label->hide();
+    }
+}
+
+QString TMainForm::text(const char* labelName) const {
+    const auto* label = findChild<QLabel*>(QString::fromLatin1(labelName), Qt::FindDirectChildrenOnly);
+    return label ? label->text() : QString();
+}
+
+void TMainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    actionLoad_ = file->addAction(QStringLiteral("Laden"));
+    actionLoad_->setObjectName(QStringLiteral("FileOpenItem"));
+    connect(actionLoad_, &QAction::triggered, this, [this] {
+        if (current_ && current_->canLoadFile()) current_->loadFile();
+    });
+    actionSaveAs_ = file->addAction(QStringLiteral("Speichern &unter..."));
+    actionSaveAs_->setObjectName(QStringLiteral("FileSaveAsItem"));
+    connect(actionSaveAs_, &QAction::triggered, this, [this] {
+        if (current_ && current_->canSaveFile()) current_->saveFileAs();
+    });
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("&Beenden"));
+    exit->setObjectName(QStringLiteral("FileExitItem"));
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    enableFileEntries(false, false);
+
+    QMenu* devices = menuBar()->addMenu(QStringLiteral("Geräte"));
+    devices->setObjectName(QStringLiteral("GeraeteMenu"));
+    for (const ToolMenuEntry& e : kDeviceMenu) {
+        QAction* a = devices->addAction(QString::fromUtf8(e.caption));
+        a->setObjectName(QString::fromLatin1(e.objectName));
+        a->setEnabled(false);
+        const ToolKind kind = e.kind;
+        connect(a, &QAction::triggered, this, [this, kind] { OpenToolWindow(kind); });
+        toolActions_[kind] = a;
+    }
+
+    QAction* wmbus = menuBar()->addAction(QStringLiteral("Wireless M-Bus"));
+    wmbus->setObjectName(QStringLiteral("WirelessMBusItem"));
+    wmbus->setEnabled(false);
+    connect(wmbus, &QAction::triggered, this, [this] { OpenToolWindow(ToolKind::WMBus); });
+    toolActions_[ToolKind::WMBus] = wmbus;
+
+    QAction* setup = menuBar()->addAction(QStringLiteral("Setup"));
+    setup->setObjectName(QStringLiteral("SetupItem"));
+    setup->setEnabled(false);
+
+    QMenu* lang = menuBar()->addMenu(QStringLiteral("Sprache"));
+    lang->setObjectName(QStringLiteral("SpracheMenu"));
+    auto* group = new QActionGroup(this);
+    QAction* de = lang->addAction(QStringLiteral("Deutsch"));
+    de->setObjectName(QStringLiteral("LangDeutschItem"));
+    de->setCheckable(true);
+    de->setChecked(true);
+    group->addAction(de);
+    QAction* en = lang->addAction(QStringLiteral("English"));
+    en->setObjectName(QStringLiteral("LangEnglishItem"));
+    en->setCheckable(true);
+    en->setEnabled(false);
+    group->addAction(en);
+    for (int i = 0; i < 4; ++i) {
+        QAction* r = lang->addAction(QStringLiteral("----"));
+        r->setObjectName(QStringLiteral("LangReserve%1Item").arg(i + 1));
+        r->setCheckable(true);
+        r->setEnabled(false);
+        group->addAction(r);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("HilfeMenu"));
+    QAction* version = help->addAction(QStringLiteral("Version"));
+    version->setObjectName(QStringLiteral("HelpAboutItem"));
+    connect(version, &QAction::triggered, this, [this] { AboutBox->exec(); });
+}
+
+void TMainForm::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < 6; ++i) {
+        panels_[i] = new StatusPanel(kPanelWidths[i], bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        bar->addWidget(panels_[i]);
+    }
+    // Image 1 of the image list: the interface symbol in front of the interface state.
+    panels_[0]->setImage(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(16, 16));
+    setStatusText(3, text("LabelGV"));
+}
+
+void TMainForm::setStatusText(int panel, const QString& t) {
+    if (panel < 0 || panel >= 6) return;
+    panels_[panel]->setText(t);
+}
+
+QString TMainForm::statusText(int panel) const {
+    if (panel < 0 || panel >= 6) return {};
+    return panels_[panel]->text();
+}
+
+void TMainForm::FormCreate() {
+    CurrentParams = std::make_unique<PARAmeter>(DeviceFamily::HeatCostAllocator);
+    LinkState = 0;
+
+    settingsPath_ = options_.settingsPath.isEmpty() ? settingsFilePath() : options_.settingsPath;
+    // No installer creates the folders on this platform: make every missing level.
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    if (auto loaded = IniFile::load(settingsPath_); loaded.ok()) {
+        ini_ = std::move(loaded).value();
+    } else {
+        ui_.message(loaded.message(), text("LabelFileError"), UserInteraction::Icon::Warning);
+    }
+    settings_.read(ini_);
+    CurrentParams->EHKVMin = settings_.EHKVMin;
+    CurrentParams->EHKVMax = settings_.EHKVMax;
+    CurrentParams->WMTHERMOMin = settings_.WMTHERMOMin;
+    CurrentParams->WMTHERMOMax = settings_.WMTHERMOMax;
+    CurrentParams->WZMin = settings_.WZMin;
+    CurrentParams->WZMax = settings_.WZMax;
+
+    int desktop = options_.desktopWidth;
+    if (desktop <= 0 && QGuiApplication::primaryScreen())
+        desktop = QGuiApplication::primaryScreen()->availableGeometry().width();
+    if (desktop <= 0) desktop = 1280;
+    setGeometry(settings_.windowRect(desktop));
+
+    setStatusText(1, timeZoneText(text("LabelTimezone"), settings_.TimeZoneDiff));
+
+    for (int i = 0; i < 4; ++i)
+        if (auto* a = findChild<QAction*>(QStringLiteral("LangReserve%1Item").arg(i + 1)))
+            a->setText(settings_.languages[i].NAME);
+    updateStatusColours();
+}
+
+void TMainForm::TimerSIOstartTimer() {
+    TimerSIOstart->stop();
+    interfaceDialog_.sio1Active = settings_.SIO1Active;
+    interfaceDialog_.sio2Active = settings_.SIO2Active;
+    interfaceDialog_.preamble = settings_.PreambleDefault;
+    updateStatusColours();
+}
+
+void TMainForm::registerToolWindow(ToolKind kind, ToolFactory factory) {
+    factories_[kind] = std::move(factory);
+    if (auto it = toolActions_.find(kind); it != toolActions_.end()) it->second->setEnabled(true);
+}
+
+bool* TMainForm::flagFor(ToolKind kind) {
+    switch (kind) {
+    case ToolKind::HKVData: return &HKVDataOpen;
+    case ToolKind::HKVBilling: return &HKVBillingOpen;
+    case ToolKind::HKVParam: return &HKVParamOpen;
+    case ToolKind::ThermoData: return &ThermoDataOpen;
+    case ToolKind::WZData: return &WZDataOpen;
+    case ToolKind::WZReadout: return &WZReadoutOpen;
+    case ToolKind::WZParam: return &WZParamOpen;
+    case ToolKind::WMBus: return &WMBusOpen;
+    }
+    return nullptr;
+}
+
+bool TMainForm::isToolWindowOpen(ToolKind kind) const {
+    return const_cast<TMainForm*>(this)->flagFor(kind) && *const_cast<TMainForm*>(this)->flagFor(kind);
+}
+
+void TMainForm::reopenInterface() {
+    if (onReopenInterface) onReopenInterface();
+    updateStatusColours();
+}
+
+void TMainForm::closeInterface() {
+    if (onCloseInterface) onCloseInterface();
+    updateStatusColours();
+}
+
+void TMainForm::OpenToolWindow(ToolKind kind) {
+    auto factory = factories_.find(kind);
+    if (factory == factories_.end()) return;
+
+    if (kind == ToolKind::WMBus) {
+        closeInterface();
+        CloseAllToolWindows();
+        if (current_) return; // the open window refused to close
+        interfaceDialog_.sio2Active = true;
+        settings_.SIO1Active = false;
+        settings_.SIO2Active = true;
+        reopenInterface();
+    } else {
+        CloseAllToolWindows();
+        if (current_) return;
+        if (isWaterModule(kind)) interfaceDialog_.preamble = true;
+        else interfaceDialog_.sio1Active = true;
+        settings_.SIO1Active = true;
+        settings_.SIO2Active = false;
+        reopenInterface();
+    }
+
+    const ToolMenuEntry* entry = menuEntry(kind);
+    if (entry) {
+        CurrentParams = std::make_unique<PARAmeter>(entry->family);
+        CurrentParams->EHKVMin = settings_.EHKVMin;
+        CurrentParams->EHKVMax = settings_.EHKVMax;
+        CurrentParams->WMTHERMOMin = settings_.WMTHERMOMin;
+        CurrentParams->WMTHERMOMax = settings_.WMTHERMOMax;
+        CurrentParams->WZMin = settings_.WZMin;
+        CurrentParams->WZMax = settings_.WZMax;
+    }
+
+    ToolWindow* w = factory->second(*this, nullptr);
+    if (!w) return;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = mdi_->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(w->windowTitle());
+    current_ = w;
+    currentSub_ = sub;
+    connect(w, &ToolWindow::closed, this, [this, w] { onToolWindowClosed(w); });
+    connect(w, &QObject::destroyed, this, [this, w] {
+        if (current_ == w) {
+            current_ = nullptr;
+            currentSub_ = nullptr;
+        }
+    });
+    if (bool* flag = flagFor(kind)) *flag = true;
+
+    if (entry && entry->serviceCaption) setWindowTitle(QStringLiteral("KVQ Service Console  ") + appVersionText_);
+    if (kind == ToolKind::WMBus) sub->move(0, 0);
+    w->afterOpen();
+    sub->show();
+    if (entry) enableFileEntries(entry->fileLoad && w->canLoadFile(), entry->fileSave && w->canSaveFile());
+    updateStatusColours();
+}
+
+void TMainForm::onToolWindowClosed(ToolWindow* w) {
+    if (bool* flag = flagFor(w->kind())) *flag = false;
+    if (current_ == w) {
+        current_ = nullptr;
+        currentSub_ = nullptr;
+        enableFileEntries(false, false);
+    }
+}
+
+void TMainForm::CloseAllToolWindows() {
+    if (currentSub_) {
+        ToolWindow* w = current_;
+        // Closing the sub-window asks the tool window; a window that refuses stays open.
+        if (currentSub_->close() && current_ == w) onToolWindowClosed(w);
+    }
+    if (!current_) enableFileEntries(false, false);
+}
+
+void TMainForm::ShowRecordInWindow() {
+    setWindowTitle(QString::fromStdString(CurrentParams->DeviceName));
+    if (current_ && isToolWindowOpen(current_->kind())) current_->ShowRecord();
+}
+
+void TMainForm::enableFileEntries(bool load, bool save) {
+    actionLoad_->setEnabled(load);
+    actionSaveAs_->setEnabled(save);
+}
+
+void TMainForm::setLinkState(int state) {
+    LinkState = state;
+    updateStatusColours();
+}
+
+void TMainForm::setInterfacesOpen(bool sio1Open, bool sio2Open) {
+    sio1Open_ = sio1Open;
+    sio2Open_ = sio2Open;
+    updateStatusColours();
+}
+
+void TMainForm::updateStatusColours() {
+    auto* p0 = panels_[0];
+    const bool ticked = interfaceDialog_.sio1Active || interfaceDialog_.sio2Active;
+    const bool open = (interfaceDialog_.sio1Active && sio1Open_) || (interfaceDialog_.sio2Active && sio2Open_);
+    p0->setBackground(!ticked ? QColor() : open ? QColor(Qt::green) : QColor(Qt::red));
+    auto* p4 = panels_[4];
+    switch (LinkState) {
+    case 1: p4->setBackground(QColor(Qt::yellow)); break;
+    case 2: p4->setBackground(QColor(Qt::green)); break;
+    case 3: p4->setBackground(QColor(Qt::red)); break;
+    default: p4->setBackground(QColor()); break;
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    CloseAllToolWindows();
+    if (current_) { // a tool window asked to stay open
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::FormClose() {
+    closeInterface();
+
+    const QRect g = geometry();
+    settings_.windowTop = g.top();
+    settings_.windowLeft = g.left();
+    settings_.windowWidth = g.width();
+    settings_.windowHeight = g.height();
+    settings_.PreambleDefault = interfaceDialog_.preamble;
+    settings_.write(ini_);
+    // A settings file that cannot be written is reported instead of being lost silently.
+    if (Status saved = ini_.save(settingsPath_); !saved.ok())
+        ui_.message(text("LabelSettingsNotSaved") + u'\n' + saved.message(), text("LabelFileError"),
+                    UserInteraction::Icon::Error);
+}
+
+} // namespace kvq

@@ -1,0 +1,136 @@
+#pragma once
+// The main window: the frame in which one tool window at a time opens, with the menus, the six-panel
+// status bar, the settings file, the current device record and the serial link.
+
+#include "core/app/IniFile.h"
+#include "core/app/Parameter.h"
+#include "core/app/Settings.h"
+#include "ui/app/ToolHost.h"
+#include "ui/app/ToolWindow.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QLabel;
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+
+namespace kvq {
+
+class TAboutBox;
+class StatusPanel;
+
+// The interface dialog's three switches that the main window reads and sets.
+struct InterfaceDialogState {
+    bool sio1Active = false; // SIO1 "aktive"
+    bool sio2Active = false; // SIO2 "aktive"
+    bool preamble = false;   // "Aufweck Preamble"
+};
+
+class TMainForm : public QMainWindow, public ToolHost {
+    Q_OBJECT
+public:
+    using ToolFactory = std::function<ToolWindow*(ToolHost&, QWidget* parent)>;
+
+    struct Options {
+        QString settingsPath;  // empty: the standard KVQ.INI below the data root
+        int desktopWidth = 0;  // 0: width of the primary screen
+        bool registerBuiltinWindows = true;
+    };
+
+    TMainForm(UserInteraction& ui, const Clock& clock, Options options, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ToolHost
+    PARAmeter& currentParams() override { return *CurrentParams; }
+    Settings& settings() override { return settings_; }
+    UserInteraction& userInteraction() override { return ui_; }
+    const Clock& clock() const override { return clock_; }
+    LinkController* link() override { return link_; }
+    void setStatusText(int panel, const QString& text) override;
+    QString statusText(int panel) const override;
+
+    void registerToolWindow(ToolKind kind, ToolFactory factory);
+    bool hasToolWindow(ToolKind kind) const { return factories_.count(kind) != 0; }
+
+    // Device menu commands and the recorder.
+    void OpenToolWindow(ToolKind kind);
+    void CloseAllToolWindows();
+    void ShowRecordInWindow();
+    ToolWindow* currentToolWindow() const { return current_; }
+    bool isToolWindowOpen(ToolKind kind) const;
+
+    void TimerSIOstartTimer();
+
+    int LinkState = 0; // 1 request under way, 2 valid answer, 3 error
+    void setLinkState(int state);
+    // Which interfaces are open, for the colour of panel 0.
+    void setInterfacesOpen(bool sio1Open, bool sio2Open);
+
+    InterfaceDialogState& interfaceDialog() { return interfaceDialog_; }
+    IniFile& settingsFile() { return ini_; }
+    const QString& settingsPath() const { return settingsPath_; }
+    const QString& AppVersionText() const { return appVersionText_; }
+
+    // Window flags: which single tool window is open.
+    bool HKVDataOpen = false, HKVParamOpen = false, HKVBillingOpen = false, ThermoDataOpen = false,
+         WZDataOpen = false, WZParamOpen = false, WZReadoutOpen = false, WMBusOpen = false;
+
+    StatusPanel* statusPanel(int panel) const { return panel >= 0 && panel < 6 ? panels_[panel] : nullptr; }
+
+    // Texts the program shows, held by hidden labels so a language module can replace them.
+    QString text(const char* labelName) const;
+
+    void attachLink(LinkController* link) { link_ = link; }
+    // Hooks for the serial link: the main window only keeps the interface switches; the link opens ports.
+    std::function<void()> onReopenInterface;
+    std::function<void()> onCloseInterface;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void buildMenus();
+    void buildStatusBar();
+    void buildHiddenLabels();
+    void updateStatusColours();
+    void enableFileEntries(bool load, bool save);
+    bool* flagFor(ToolKind kind);
+    void onToolWindowClosed(ToolWindow* w);
+    void reopenInterface();
+    void closeInterface();
+
+    UserInteraction& ui_;
+    const Clock& clock_;
+    Options options_;
+    QString settingsPath_;
+    IniFile ini_;
+    Settings settings_;
+    std::unique_ptr<PARAmeter> CurrentParams;
+    InterfaceDialogState interfaceDialog_;
+    LinkController* link_ = nullptr;
+    bool sio1Open_ = false, sio2Open_ = false;
+    QString appVersionText_;
+
+    QMdiArea* mdi_ = nullptr;
+    ToolWindow* current_ = nullptr;
+    QMdiSubWindow* currentSub_ = nullptr;
+    std::map<ToolKind, ToolFactory> factories_;
+    std::map<ToolKind, QAction*> toolActions_;
+
+    std::array<StatusPanel*, 6> panels_{};
+    QAction* actionLoad_ = nullptr;
+    QAction* actionSaveAs_ = nullptr;
+    QTimer* TimerSIOstart = nullptr;
+    TAboutBox* AboutBox = nullptr;
+};
+
+} // namespace kvq
