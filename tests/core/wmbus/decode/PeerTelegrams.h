@@ -1,0 +1,33 @@
+#pragma once
+// The public telegrams of tests/data/wmbus and the reference decoder's values for them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kvq::wmbus::test {
+
+struct PeerTelegram {
+    int row = 0;                     // 1-based data row, as the peer-decodes/N.txt file names
+    std::vector<std::uint8_t> radio; // as sent: L C M A ... without RSSI
+    std::string keyHex;
+    std::string notes;
+
+    // Telegram buffer as our receiver delivers it: 0x68, L + 1, the telegram, one RSSI byte.
+    std::vector<std::uint8_t> receiverBuffer(std::uint8_t rssi = 0x8A) const;
+};
+
+// One value the reference decoder read from a record: the offset of the record's data in the radio
+// telegram, the field name (its unit is the suffix) and the value as printed (numbers bare,
+// texts without their quotes).
+struct PeerValue {
+    std::size_t dataOffset = 0;
+    std::string name;
+    std::string value;
+    bool quoted = false;
+};
+
+std::vector<PeerTelegram> loadPeerTelegrams();
+std::vector<PeerValue> loadPeerValues(int row);
+
+} // namespace kvq::wmbus::test
