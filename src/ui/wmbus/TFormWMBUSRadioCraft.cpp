@@ -6,7 +6,9 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
+#include "ui/wmbus/TelegramReception.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +64,12 @@ void TFormWMBUSRadioCraft::buildPages() {
 
     analyse_ = new AnalysePage(PageControlMain);
     PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
+    reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
+    reception_->setTelegramHandler([this](const wmbus::TelegramBuffer&, const wmbus::LinkLayer& link) {
+        noteManufacturer(link.mField());
+    });
+    connect(analyse_->sBitBtnStop, &QPushButton::toggled, this, &TFormWMBUSRadioCraft::sBitBtnStopClick);
+    connect(analyse_->StartTrigger, &QCheckBox::toggled, this, &TFormWMBUSRadioCraft::StartTriggerClick);
     connect(analyse_->ListBoxHersteller, &QListWidget::itemClicked, this,
             &TFormWMBUSRadioCraft::ListBoxHerstellerClick);
     connect(analyse_->ListBoxHersteller, &QListWidget::itemActivated, this,
@@ -114,6 +122,7 @@ void TFormWMBUSRadioCraft::buildPages() {
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {
+    setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -169,11 +178,8 @@ void TFormWMBUSRadioCraft::runSequence() {
 
 void TFormWMBUSRadioCraft::startMode(RadioMode mode) {
     analyse_->clearRaw();
-    if (mode == RadioMode::S) {
-        telegramCount_ = 0;
-        byteCount_ = 0;
-        showCounters();
-    }
+    if (mode == RadioMode::S)
+        reception_->resetCounters();
     runner_.start(wmbus::receiver::sequenceOf(mode));
     runSequence();
     host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode)));
@@ -225,8 +231,51 @@ void TFormWMBUSRadioCraft::setBusy(bool busy) {
     sArcPreloader1RInit->setVisible(busy);
 }
 
-void TFormWMBUSRadioCraft::showCounters() {
-    analyse_->showCounters(telegramCount_, byteCount_);
+// --- reception ----------------------------------------------------------------------------------
+
+void TFormWMBUSRadioCraft::receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) {
+    if (!bytes)
+        return;
+    // Date-time in days since 1899-12-30 to milliseconds since 1970.
+    const wmbus::ReceiveTime t = time > 0
+                                     ? static_cast<wmbus::ReceiveTime>((time - 25569.0) * 86400000.0 + 0.5)
+                                     : wmbus::ReceiveTime(0);
+    reception_->receiveChunk(std::span(bytes, count), t);
+}
+
+void TFormWMBUSRadioCraft::monitorByte(const QString& hexText) {
+    reception_->receiveRawText(hexText, 1, PageControlMain->currentWidget() == analyse_);
+}
+
+bool TFormWMBUSRadioCraft::stopSwitch() const {
+    return reception_->stopped();
+}
+
+void TFormWMBUSRadioCraft::setFraming(wmbus::Framing framing) {
+    reception_->setFraming(framing);
+}
+
+wmbus::Framing TFormWMBUSRadioCraft::framing() const {
+    return reception_->framing();
+}
+
+std::uint64_t TFormWMBUSRadioCraft::telegramCount() const {
+    return reception_->telegramCount();
+}
+
+std::uint64_t TFormWMBUSRadioCraft::byteCount() const {
+    return reception_->byteCount();
+}
+
+void TFormWMBUSRadioCraft::sBitBtnStopClick(bool on) {
+    if (on)
+        analyse_->StartTrigger->setChecked(false);
+    reception_->setStopped(on);
+}
+
+void TFormWMBUSRadioCraft::StartTriggerClick(bool on) {
+    if (on)
+        analyse_->sBitBtnStop->setChecked(false);
 }
 
 } // namespace kvq
