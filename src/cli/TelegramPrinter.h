@@ -1,0 +1,23 @@
+#pragma once
+// Writes decoded telegrams in the chosen form; the CSV form starts with the data table's heading row.
+
+#include "core/wmbus/TelegramResult.h"
+
+#include <iosfwd>
+
+namespace kvq::cli {
+
+enum class OutputFormat { Text, Csv, Json };
+
+class TelegramPrinter {
+public:
+    TelegramPrinter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
+    void print(int index, const wmbus::TelegramResult& result);
+
+private:
+    std::ostream& out_;
+    OutputFormat format_;
+    bool headerWritten_ = false;
+};
+
+} // namespace kvq::cli

@@ -1,0 +1,111 @@
+#include "core/wmbus/ValueText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace kvq::wmbus {
+
+namespace {
+constexpr char kHex[] = "0123456789ABCDEF";
+
+double scaled(double value, int e) {
+    // Dividing by an exact power of ten keeps 12345 x 10^-3 at the double nearest to 12.345.
+    if (e >= 0)
+        return value * std::pow(10.0, e);
+    return value / std::pow(10.0, -e);
+}
+} // namespace
+
+void appendScaledText(std::string& out, double value, int e, char separator) {
+    const double v = scaled(value, e);
+    if (std::isnan(v)) {
+        out += "NAN";
+        return;
+    }
+    if (std::isinf(v)) {
+        out += v < 0 ? "-INF" : "INF";
+        return;
+    }
+    char buf[40];
+    const int n = std::snprintf(buf, sizeof buf, "%.15g", v);
+    for (int k = 0; k < n; ++k) {
+        const char c = buf[k];
+        if (c == '.') {
+            out += separator;
+        } else if (c == 'e') {
+            // Exponent as 1E20 / 1,5E-7: no plus sign, no leading zeros.
+            out += 'E';
+            int j = k + 1;
+            if (buf[j] == '-')
+                out += '-';
+            if (buf[j] == '-' || buf[j] == '+')
+                ++j;
+            while (j < n - 1 && buf[j] == '0')
+                ++j;
+            out.append(buf + j, static_cast<std::size_t>(n - j));
+            return;
+        } else {
+            out += c;
+        }
+    }
+}
+
+void appendPadded(std::string& out, std::uint64_t value, int width) {
+    char buf[24];
+    const int n = std::snprintf(buf, sizeof buf, "%0*llu", width, static_cast<unsigned long long>(value));
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+void appendBcdText(std::string& out, std::span<const std::uint8_t> bytes, int e, char separator) {
+    const std::size_t start = out.size();
+    for (std::size_t k = bytes.size(); k-- > 0;) {
+        for (int nibble : {bytes[k] >> 4, bytes[k] & 0x0F}) {
+            if (nibble > 9)
+                out += '1', out += static_cast<char>('0' + nibble - 10);
+            else
+                out += static_cast<char>('0' + nibble);
+        }
+    }
+    if (e > 0) {
+        out.append(static_cast<std::size_t>(e), '0');
+    } else if (e < 0) {
+        const std::size_t fraction = static_cast<std::size_t>(-e);
+        const std::size_t digits = out.size() - start;
+        if (digits < fraction)
+            out.insert(start, fraction - digits, '0');
+        out.insert(out.size() - fraction, 1, separator);
+    }
+}
+
+void appendDateG(std::string& out, std::uint8_t b0, std::uint8_t b1) {
+    const int day = b0 & 31, month = b1 & 15;
+    const int year = 2000 + ((b0 >> 5) | ((b1 & 0xF0) >> 1));
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day, month, year);
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+void appendDateTimeF(std::string& out, std::span<const std::uint8_t, 4> b) {
+    const int minute = b[0] & 63, hour = b[1] & 31, day = b[2] & 31, month = b[3] & 15;
+    const int year = 2000 + ((b[2] >> 5) | ((b[3] & 0xF0) >> 1));
+    char buf[24];
+    const int n =
+        std::snprintf(buf, sizeof buf, "%02d.%02d.%04d %02d:%02d:00", day, month, year, hour, minute);
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+void appendHexBytes(std::string& out, std::span<const std::uint8_t> bytes) {
+    for (std::uint8_t b : bytes) {
+        out += kHex[b >> 4];
+        out += kHex[b & 0x0F];
+    }
+}
+
+void appendHexValue(std::string& out, std::uint64_t value, int width) {
+    char buf[24];
+    const int n = std::snprintf(buf, sizeof buf, "%0*llX", width, static_cast<unsigned long long>(value));
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+} // namespace kvq::wmbus

@@ -1,0 +1,35 @@
+#pragma once
+// Text forms of a decoded telegram: the data table row (and its CSV line), a readable block for the
+// terminal and one JSON object per telegram for scripts.
+
+#include "core/wmbus/TelegramResult.h"
+
+#include <QDateTime>
+#include <string>
+#include <vector>
+
+namespace kvq::wmbus {
+
+// "Index", "Length", "RadioID", "TCount", "MeterID", "RTime", "Medium", "MC", "AES", "RSSI", then 20
+// pairs "Value", "Unit".
+const std::vector<std::string>& dataTableHeader();
+
+// Receive time as shown in the table ("DD.MM.YYYY hh:mm:ss", local time); `now` stands in for a
+// time of 0 or less.
+std::string receiveTimeText(ReceiveTime time, const QDateTime& now);
+
+// One row of the data table: row number, L, link ID text, access number, header ID text, receive
+// time, device type, manufacturer, encrypted "yes"/"no", RSSI text and the 20 value/unit pairs.
+std::vector<std::string> dataTableRow(int index, const TelegramResult& result, const QDateTime& now);
+
+// Cells joined with ";". A ';' or line break inside a cell would split it, so such cells are
+// quoted (with inner quotes doubled); no cell is ever cut or dropped.
+std::string csvLine(const std::vector<std::string>& cells);
+
+// A readable multi-line block: link fields, header ID, access number, security and key text, values.
+std::string telegramTextBlock(int index, const TelegramResult& result, const QDateTime& now);
+
+// One JSON object on one line (no trailing line break).
+std::string telegramJson(int index, const TelegramResult& result, const QDateTime& now);
+
+} // namespace kvq::wmbus

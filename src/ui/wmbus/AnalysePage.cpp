@@ -1,0 +1,211 @@
+#include "ui/wmbus/AnalysePage.h"
+
+#include "ui/wmbus/HexMonitor.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kvq {
+
+namespace {
+
+struct HeaderField {
+    const char* caption;
+    QLabel* AnalysePage::*label;
+    const char* name;
+};
+
+// The header group in its order: caption, value label.
+const HeaderField kHeaderFields[] = {
+    {"Länge:", &AnalysePage::LabelLenght, "LabelLenght"},
+    {"C-Feld:", &AnalysePage::LabelCF, "LabelCF"},
+    {"Hersteller:", &AnalysePage::LabelMC, "LabelMC"},
+    {"Funk ID:", &AnalysePage::LabelFunkID, "LabelFunkID"},
+    {"CI-Feld:", &AnalysePage::LabelCI, "LabelCI"},
+    {"Gerät:", &AnalysePage::LabelDEVICE, "LabelDEVICE"},
+    {"Serien ID:", &AnalysePage::LabelSerienID, "LabelSerienID"},
+    {"Zugriffszähler:", &AnalysePage::LabelCounter, "LabelCounter"},
+    {"AES:", &AnalysePage::LabelAES, "LabelAES"},
+    {"RSSI:", &AnalysePage::LabelRSSI, "LabelRSSI"},
+};
+
+QLabel* valueLabel(const char* name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+} // namespace
+
+AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("sTabAnalyse"));
+
+    GroupBoxHeader = new QGroupBox(QStringLiteral("WM-BUS Header"), this);
+    GroupBoxHeader->setObjectName(QStringLiteral("GroupBoxHeader"));
+    auto* header = new QFormLayout(GroupBoxHeader);
+    for (const HeaderField& f : kHeaderFields) {
+        QLabel* value = valueLabel(f.name, GroupBoxHeader);
+        this->*f.label = value;
+        header->addRow(QString::fromUtf8(f.caption), value);
+    }
+
+    auto* counters = new QFormLayout;
+    LabelAnzahlProtokolle = valueLabel("LabelAnzahlProtokolle", this);
+    LabeCountByte = valueLabel("LabeCountByte", this);
+    counters->addRow(QStringLiteral("Anzahl Protokolle:"), LabelAnzahlProtokolle);
+    counters->addRow(QStringLiteral("Anzahl Byte:"), LabeCountByte);
+
+    LabelRSSI1 = valueLabel("LabelRSSI1", this);
+    ProgressBarRSSI1 = new QProgressBar(this);
+    ProgressBarRSSI1->setObjectName(QStringLiteral("ProgressBarRSSI1"));
+    ProgressBarRSSI1->setRange(-107, -10);
+    ProgressBarRSSI1->setValue(-107);
+    ProgressBarRSSI1->setTextVisible(false);
+    ProgressBarRSSI1->setAccessibleName(QStringLiteral("RSSI"));
+    auto* rssi = new QHBoxLayout;
+    auto* rssiCaption = new QLabel(QStringLiteral("RSSI [dBm]:"), this);
+    rssi->addWidget(rssiCaption);
+    rssi->addWidget(LabelRSSI1);
+    rssi->addWidget(ProgressBarRSSI1, 1);
+
+    sBitBtnStop = new QPushButton(QString::fromUtf8("STOP Daten vom Empfänger"), this);
+    sBitBtnStop->setObjectName(QStringLiteral("sBitBtnStop"));
+    sBitBtnStop->setCheckable(true);
+    StartTrigger = new QCheckBox(QStringLiteral("Trigger auf Funk ID"), this);
+    StartTrigger->setObjectName(QStringLiteral("StartTrigger"));
+    EditTgFunkID = new QLineEdit(this);
+    EditTgFunkID->setObjectName(QStringLiteral("EditTgFunkID"));
+    EditTgFunkID->setMaxLength(10);
+    EditTgFunkID->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), EditTgFunkID));
+    EditTgFunkID->setAccessibleName(StartTrigger->text());
+    sBitBtnLOGProt = new QPushButton(QStringLiteral("LOG Protokolle in Datei"), this);
+    sBitBtnLOGProt->setObjectName(QStringLiteral("sBitBtnLOGProt"));
+    sBitBtnLOGProt->setCheckable(true);
+    sBitBtnLOGProt->hide(); // the telegram log comes with its own switch handling
+
+    auto* switches = new QGridLayout;
+    switches->addWidget(sBitBtnStop, 0, 0, 1, 2);
+    switches->addWidget(StartTrigger, 1, 0);
+    switches->addWidget(EditTgFunkID, 1, 1);
+    switches->addWidget(sBitBtnLOGProt, 2, 0, 1, 2);
+
+    auto* hersteller = new QGroupBox(QStringLiteral("empfangene Hersteller-Kennungen (FLAG-ID)"), this);
+    hersteller->setObjectName(QStringLiteral("GroupBoxHersteller"));
+    ListBoxHersteller = new QListWidget(hersteller);
+    ListBoxHersteller->setObjectName(QStringLiteral("ListBoxHersteller"));
+    ListBoxHersteller->setAccessibleName(hersteller->title());
+    LabelHerstellerInfo = valueLabel("LabelHerstellerInfo", hersteller);
+    LabelHerstellerInfo->setWordWrap(true);
+    LabelHerstellerInfo->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* hl = new QHBoxLayout(hersteller);
+    hl->addWidget(ListBoxHersteller, 1);
+    hl->addWidget(LabelHerstellerInfo, 2);
+
+    StringGridWerte = new QTableWidget(kValueRows, 2, this);
+    StringGridWerte->setObjectName(QStringLiteral("StringGridWerte"));
+    StringGridWerte->setHorizontalHeaderLabels({QStringLiteral("Value"), QStringLiteral("Unit")});
+    StringGridWerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGridWerte->horizontalHeader()->setStretchLastSection(true);
+    StringGridWerte->verticalHeader()->setDefaultSectionSize(18);
+    StringGridWerte->setAccessibleName(QStringLiteral("Werte"));
+    StringGridWerte->hide(); // shown once the application layer is decoded
+
+    RichEdit1 = new HexMonitor(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("Monitor"));
+    MemoRX = new QPlainTextEdit(this);
+    MemoRX->setObjectName(QStringLiteral("MemoRX"));
+    MemoRX->setReadOnly(true);
+    MemoRX->setUndoRedoEnabled(false);
+    MemoRX->setMaximumHeight(80);
+    MemoRX->setMaximumBlockCount(kMaxRawLines);
+    MemoRX->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    MemoRX->setAccessibleName(QStringLiteral("RX"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(GroupBoxHeader);
+    left->addLayout(counters);
+    left->addLayout(rssi);
+    left->addLayout(switches);
+    left->addWidget(hersteller, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(RichEdit1, 3);
+    right->addWidget(StringGridWerte, 2);
+    right->addWidget(MemoRX);
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 1);
+    top->addLayout(right, 3);
+
+    setTabOrder(sBitBtnStop, StartTrigger);
+    setTabOrder(StartTrigger, EditTgFunkID);
+    setTabOrder(EditTgFunkID, ListBoxHersteller);
+    rawTimer_ = new QTimer(this);
+    rawTimer_->setSingleShot(true);
+    rawTimer_->setInterval(50);
+    connect(rawTimer_, &QTimer::timeout, this, &AnalysePage::flushRaw);
+    showCounters(0, 0);
+}
+
+void AnalysePage::appendRaw(const QString& text) {
+    pendingRaw_ += text;
+    if (!rawTimer_->isActive())
+        rawTimer_->start();
+}
+
+void AnalysePage::flushRaw() {
+    rawTimer_->stop();
+    if (pendingRaw_.isEmpty())
+        return;
+    // Short lines keep each insertion cheap; one endless line would be laid out anew every time.
+    QTextCursor c(MemoRX->document());
+    c.movePosition(QTextCursor::End);
+    c.beginEditBlock();
+    qsizetype at = 0;
+    while (at < pendingRaw_.size()) {
+        const int lineLength = MemoRX->document()->lastBlock().length() - 1;
+        if (lineLength >= kRawLineChars) {
+            c.insertBlock();
+            continue;
+        }
+        const qsizetype n = std::min<qsizetype>(kRawLineChars - lineLength, pendingRaw_.size() - at);
+        c.insertText(pendingRaw_.mid(at, n));
+        at += n;
+    }
+    c.endEditBlock();
+    pendingRaw_.clear();
+}
+
+void AnalysePage::clearRaw() {
+    pendingRaw_.clear();
+    rawTimer_->stop();
+    MemoRX->clear();
+}
+
+void AnalysePage::showCounters(std::uint64_t telegrams, std::uint64_t bytes) {
+    LabelAnzahlProtokolle->setText(QString::number(telegrams));
+    LabeCountByte->setText(QString::number(bytes));
+}
+
+} // namespace kvq

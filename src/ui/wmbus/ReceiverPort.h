@@ -1,0 +1,15 @@
+#pragma once
+// Where the recorder's configuration bytes go: the receiver port's send operation. Each call is one
+// write to the port.
+
+#include <cstdint>
+
+namespace kvq {
+
+class ReceiverPort {
+public:
+    virtual ~ReceiverPort() = default;
+    virtual void SendToReceiver(const std::uint8_t* bytes, int count) = 0;
+};
+
+} // namespace kvq

@@ -1,0 +1,118 @@
+#pragma once
+// The wireless M-Bus data recorder ("Wireless M-BUS Datenrecorder"): puts the receiver into its radio
+// mode, receives and shows telegrams, keeps the manufacturer lists.
+
+#include "core/wmbus/Framing.h"
+#include "core/wmbus/ManufacturerLists.h"
+#include "core/wmbus/receiver/RadioMode.h"
+#include "core/wmbus/receiver/SequenceRunner.h"
+#include "ui/app/ToolWindow.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace kvq {
+
+class AnalysePage;
+class ArcSpinner;
+class FilterPage;
+class ReceiverPort;
+class TelegramReception;
+
+class TFormWMBUSRadioCraft : public ToolWindow {
+    Q_OBJECT
+public:
+    static constexpr int kResponseWaitMs = 2000;
+    static constexpr int kStartModeDelayMs = 1000;
+
+    explicit TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent = nullptr);
+    ~TFormWMBUSRadioCraft() override;
+
+    ToolKind kind() const override { return ToolKind::WMBus; }
+    void afterOpen() override;
+
+    // Where configuration bytes go; without one they go to the main window's receiver link, and
+    // without that they are lost (the sequence still runs to its end).
+    void setReceiverPort(ReceiverPort* port) { port_ = port; }
+
+    // Mode starts: configure the receiver, show the mode in the status bar, show the busy indicator.
+    void StartModeTC();
+    void StartModeC();
+    void StartModeS();
+    void startMode(wmbus::receiver::RadioMode mode);
+    // "Radiocraft Werkssetup": writes the module's factory configuration.
+    void ButtonRadiocraftResetClick();
+
+    // "T", "C", "S" or empty before the first mode start.
+    QString radioModeLetter() const { return modeLetter_; }
+    bool receiverBusy() const;
+    bool scanSwitch() const { return scanOn_; }
+    void setScanSwitch(bool on) { scanOn_ = on; }
+
+    // Receive side, fed by the receiver port's worker on the window thread.
+    // A chunk of received bytes; time is a date-time in days since 1899-12-30, 0 for "now".
+    void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time);
+    // The text of one received byte ("0A ").
+    void monitorByte(const QString& hexText);
+    // "STOP Daten vom Empfänger" is on: the worker then hands nothing over.
+    bool stopSwitch() const;
+    void setFraming(wmbus::Framing framing);
+    wmbus::Framing framing() const;
+
+    std::uint64_t telegramCount() const;
+    std::uint64_t byteCount() const;
+
+    // Adds the manufacturer of an M field to the list of codes heard, once.
+    void noteManufacturer(std::uint16_t mField);
+    // Click on a code heard: shows its description from the manufacturer file.
+    void ListBoxHerstellerClick();
+    void setManufacturerDescriptionFile(const QString& path) { manufacturerFile_ = path; }
+
+    AnalysePage* analysePage() const { return analyse_; }
+    FilterPage* filterPage() const { return filter_; }
+
+public Q_SLOTS:
+    void TimerWaitOfResponseTimer();
+    void TimerStartModeTimer();
+    // Arms the start-mode timer again, so new start options of the settings are applied.
+    void restartStartModeTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void runSequence();
+    void sendByte(std::uint8_t byte);
+    void setBusy(bool busy);
+    void sBitBtnStopClick(bool on);
+    void StartTriggerClick(bool on);
+
+    ReceiverPort* port_ = nullptr;
+    wmbus::receiver::SequenceRunner runner_;
+    QString modeLetter_;
+    bool scanOn_ = false;
+    wmbus::ReceivedManufacturers received_;
+    QString manufacturerFile_;
+    std::unique_ptr<TelegramReception> reception_;
+
+    QTimer* TimerWaitOfResponse;
+    QTimer* TimerStartMode;
+    QTabWidget* PageControlMain;
+    AnalysePage* analyse_;
+    FilterPage* filter_;
+    QTabWidget* PageControlRoute;
+    QPushButton* ButtonRadiocraftReset;
+    QLabel* LabelRInit;
+    ArcSpinner* sArcPreloader1RInit;
+};
+
+} // namespace kvq

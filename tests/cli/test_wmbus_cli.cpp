@@ -1,0 +1,220 @@
+#include "cli/Listen.h"
+#include "cli/WmbusCli.h"
+
+#include "TestData.h"
+#include "core/wmbus/route/RouteFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sstream>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace kvq::cli;
+
+namespace {
+
+struct CliRun {
+    int rc = 0;
+    std::string out, err;
+};
+
+CliRun run(QStringList args) {
+    std::ostringstream out, err;
+    CliRun r;
+    r.rc = runWmbusCli(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+QString writeTemp(QTemporaryDir& dir, const char* name, const QByteArray& text) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    return path;
+}
+
+// The water meter telegram of the shared data with 123.529 m³, as sent (no RSSI).
+const char* const kWater = "1844AE4C4455223368077A55000000041389E20100023B0000";
+
+std::vector<QString> peerTelegrams() {
+    std::vector<QString> out;
+    QFile f(kvq::test::testDataDir() + "/wmbus/peer-telegrams.tsv");
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    f.readLine();
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine());
+        if (!line.trimmed().isEmpty()) out.push_back(line.section(u'\t', 0, 0));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(WmbusCli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(run({}).rc, kExitUsage);
+    EXPECT_EQ(run({"frobnicate"}).rc, kExitUsage);
+    EXPECT_EQ(run({"decode"}).rc, kExitUsage);
+    EXPECT_EQ(run({"decode", "--format", "xml", kWater}).rc, kExitUsage);
+    EXPECT_EQ(run({"decode", "--bogus", kWater}).rc, kExitUsage);
+    EXPECT_EQ(run({"replay"}).rc, kExitUsage);
+    EXPECT_EQ(run({"listen", "--port", "/dev/null"}).rc, kExitUsage); // no receiver type
+    const CliRun badKey = run({"decode", "--key", "123=ABC", kWater});
+    EXPECT_EQ(badKey.rc, kExitUsage);
+    EXPECT_NE(badKey.err.find("32 hex digits"), std::string::npos);
+    EXPECT_EQ(run({"--help"}).rc, kExitOk);
+}
+
+TEST(WmbusCli, DecodeShowsValuesInBothLocalesAndForms) {
+    const CliRun de = run({"decode", "--no-rssi", kWater});
+    ASSERT_EQ(de.rc, kExitOk) << de.err;
+    EXPECT_NE(de.out.find("123,529 m³"), std::string::npos) << de.out;
+    EXPECT_NE(de.out.find("M SEN"), std::string::npos);
+    EXPECT_NE(de.out.find("ID 33225544"), std::string::npos);
+
+    const CliRun c = run({"decode", "--no-rssi", "--locale", "c", "--format", "json", kWater});
+    ASSERT_EQ(c.rc, kExitOk);
+    EXPECT_NE(c.out.find("{\"value\":\"123.529\",\"unit\":\"m³\"}"), std::string::npos) << c.out;
+    EXPECT_NE(c.out.find("\"encrypted\":false"), std::string::npos);
+    EXPECT_EQ(std::count(c.out.begin(), c.out.end(), '\n'), 1);
+
+    // With its RSSI byte (L one larger): RadioCraft shows raw/2, Amber signed/2 - 75.
+    const std::string withRssi = "19" + std::string(kWater + 2) + "8A";
+    EXPECT_NE(run({"decode", withRssi.c_str()}).out.find("RSSI -69"), std::string::npos);
+    EXPECT_NE(run({"decode", "--framing", "amber", withRssi.c_str()}).out.find("RSSI -134"), std::string::npos);
+}
+
+TEST(WmbusCli, BadTelegramsAreReportedAndSkipped) {
+    const CliRun r = run({"decode", "--no-rssi", "zz", "2E44A511", kWater});
+    EXPECT_EQ(r.rc, kExitOk);
+    EXPECT_NE(r.err.find("telegram 1:"), std::string::npos);
+    EXPECT_NE(r.err.find("telegram 2:"), std::string::npos);
+    EXPECT_NE(r.out.find("Telegram 1"), std::string::npos); // the good one is still numbered first
+    EXPECT_EQ(r.out.find("Telegram 2"), std::string::npos);
+}
+
+TEST(WmbusCli, EverySharedTelegramDecodes) {
+    QStringList args{"decode", "--no-rssi", "--format", "json"};
+    const auto telegrams = peerTelegrams();
+    ASSERT_GE(telegrams.size(), 60u);
+    for (const QString& t : telegrams) args << t;
+    const CliRun r = run(args);
+    EXPECT_EQ(r.rc, kExitOk);
+    EXPECT_EQ(std::size_t(std::count(r.out.begin(), r.out.end(), '\n')), telegrams.size()) << r.err;
+}
+
+TEST(WmbusCli, ReplayWritesTheDataTable) {
+    QTemporaryDir dir;
+    // 0x68 frame: start byte, L counting to the RSSI byte, telegram, RSSI, 0x16.
+    const QByteArray frame = "6819" + QByteArray(kWater + 2) + "8A16";
+    const QString path = writeTemp(dir, "mobile.dat", frame + "\n01.02.2020 10:20:30;" + frame + "\nnot hex\n");
+    const QString out = dir.filePath("out.csv");
+    const CliRun r = run({"replay", path, "--out", out});
+    ASSERT_EQ(r.rc, kExitOk) << r.err;
+    EXPECT_NE(r.err.find("line 3"), std::string::npos);
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("Index;Length;RadioID;TCount;MeterID;RTime;Medium;MC;AES;RSSI;Value;Unit;"));
+    EXPECT_EQ(lines[0].count(';'), 49);
+    EXPECT_TRUE(lines[1].startsWith("1;25;33225544;85;33225544;"));
+    EXPECT_TRUE(lines[2].startsWith("2;25;33225544;85;33225544;01.02.2020 10:20:30;7;SEN;no;-69;123,529;m³;0;m³/h"))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[2].count(';'), 49);
+
+    EXPECT_EQ(run({"replay", dir.filePath("missing.dat")}).rc, kExitInput);
+}
+
+TEST(WmbusCli, ReplayInAmberFraming) {
+    QTemporaryDir dir;
+    // FF 03 n payload XOR: n counts C..RSSI.
+    std::vector<std::uint8_t> bytes{0xFF, 0x03};
+    std::vector<std::uint8_t> tel;
+    std::string hex = std::string(kWater + 2) + "8A";
+    for (std::size_t i = 0; i < hex.size(); i += 2) tel.push_back(std::uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    bytes.push_back(std::uint8_t(tel.size()));
+    bytes.insert(bytes.end(), tel.begin(), tel.end());
+    std::uint8_t x = 0;
+    for (auto b : bytes) x ^= b;
+    bytes.push_back(x);
+    QByteArray line = QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()).toHex();
+    const QString path = writeTemp(dir, "amber.dat", "FFFF00" + line + "\n" + line + "\n");
+    const CliRun r = run({"replay", path, "--framing", "amber", "--format", "json"});
+    ASSERT_EQ(r.rc, kExitOk);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out << r.err;
+    EXPECT_NE(r.out.find("\"rssi\":\"-134\""), std::string::npos);
+}
+
+TEST(WmbusCli, DeriveKey) {
+    const CliRun r = run({"derive-key", "12345678"});
+    ASSERT_EQ(r.rc, kExitOk);
+    EXPECT_EQ(r.out.size(), 48u); // 16 pairs, blanks between them, line break
+    EXPECT_EQ(run({"derive-key"}).rc, kExitUsage);
+}
+
+TEST(WmbusCliListen, ConfiguresTheReceiverAndPrintsTelegrams) {
+    int master = -1, slave = -1;
+    char name[256];
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    const std::string frame = "\x68\x19" + std::string("\x44\xAE\x4C\x44\x55\x22\x33\x68\x07\x7A\x55\x00\x00\x00\x04\x13\x89\xE2\x01\x00\x02\x3B\x00\x00\x8A\x16", 26);
+    QTimer::singleShot(150, [&] { ASSERT_EQ(write(master, frame.data(), frame.size()), ssize_t(frame.size())); });
+
+    std::ostringstream out, err;
+    TelegramPrinter printer(out, OutputFormat::Text);
+    kvq::wmbus::TelegramDecoder decoder;
+    ListenOptions o{QString::fromLatin1(name), kvq::wmbus::Framing::RadioCraft, "C", 1, 5};
+    EXPECT_EQ(listen(o, decoder, printer, err), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("123,529 m³"), std::string::npos) << out.str() << err.str();
+
+    std::string sent;
+    char buf[512];
+    ssize_t n;
+    while ((n = read(master, buf, sizeof buf)) > 0) sent.append(buf, n);
+    const std::string expected("\x58\xFF\x00\x00\x4D\x36\x04\x3F\x00\x05\x01\x3A\x01\x03\x09\x00\x01\x04\x00\xFF\x58", 21);
+    EXPECT_EQ(sent, expected);
+    close(slave);
+    close(master);
+}
+
+TEST(WmbusCliListen, MissingDeviceIsAnInputError) {
+    std::ostringstream out, err;
+    TelegramPrinter printer(out, OutputFormat::Text);
+    kvq::wmbus::TelegramDecoder decoder;
+    EXPECT_EQ(listen(ListenOptions{"/dev/kvq-no-such-port", kvq::wmbus::Framing::Amber, "T", 1, 5}, decoder, printer,
+                     err),
+              kExitInput);
+    EXPECT_NE(err.str().find("no such device"), std::string::npos) << err.str();
+}
+
+TEST(WmbusCli, RouteFileRegistersItsDevices) {
+    QTemporaryDir dir;
+    kvq::wmbus::Route route;
+    const auto floor = route.addFloor(route.addBuilding());
+    kvq::wmbus::RouteDevice device;
+    device.radioId = 33225544;
+    device.manufacturer = "SEN";
+    device.medium = "7";
+    route.appendDevice(floor, device);
+    const QString path = dir.filePath("test.ROUTE");
+    ASSERT_TRUE(kvq::wmbus::writeRouteFile(route, path, "T").ok());
+
+    const CliRun in = run({"decode", "--no-rssi", "--format", "json", "--route", path, kWater});
+    ASSERT_EQ(in.rc, kExitOk) << in.err;
+    EXPECT_NE(in.out.find("\"registered\":true"), std::string::npos) << in.out;
+    const CliRun out = run({"decode", "--no-rssi", "--format", "json", kWater});
+    EXPECT_NE(out.out.find("\"registered\":false"), std::string::npos);
+    EXPECT_EQ(run({"decode", "--route", dir.filePath("none.ROUTE"), kWater}).rc, kExitInput);
+}
