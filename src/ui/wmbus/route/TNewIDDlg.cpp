@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,7 +128,7 @@ TNewIDDlg::Values TNewIDDlg::values() const {
 
 void TNewIDDlg::accept() {
     // Return reaches here also while the button is disabled: say what is wrong with the key, and
-    // never take an incomplete ID.
+    // never take an incomplete entry.
     const auto key = EditAESkey->text().size();
     if (key > 0 && key < kKeyLength) {
         ui_.message(QStringLiteral("Falsches Format des AES KEY!"), QStringLiteral("FEHLER"),
@@ -137,6 +138,16 @@ void TNewIDDlg::accept() {
     if (!ButtonOK->isEnabled())
         return;
     QDialog::accept();
+}
+
+void TNewIDDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 std::optional<TNewIDDlg::Values> TNewIDDlg::ask(UserInteraction& ui, const QStringList& manufacturerCodes,

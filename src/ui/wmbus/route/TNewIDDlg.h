@@ -9,6 +9,7 @@
 #include <optional>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,11 @@ public:
 
     void accept() override;
 
+protected:
+    // Return takes the OK path also while the button is disabled, so a wrong key is explained.
+    void keyPressEvent(QKeyEvent* event) override;
+
+public:
     QLineEdit* ValueEditID;
     QLabel* LabelCountSer;
     QComboBox* ComboBoxManCode;
