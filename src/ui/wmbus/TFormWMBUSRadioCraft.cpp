@@ -65,8 +65,8 @@ void TFormWMBUSRadioCraft::buildPages() {
     analyse_ = new AnalysePage(PageControlMain);
     PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
-    reception_->setTelegramHandler([this](const wmbus::TelegramBuffer&, const wmbus::LinkLayer& link) {
-        noteManufacturer(link.mField());
+    reception_->setTelegramHandler([this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) {
+        noteManufacturer(r.link.mField());
     });
     connect(analyse_->sBitBtnStop, &QPushButton::toggled, this, &TFormWMBUSRadioCraft::sBitBtnStopClick);
     connect(analyse_->StartTrigger, &QCheckBox::toggled, this, &TFormWMBUSRadioCraft::StartTriggerClick);
@@ -87,6 +87,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     filter_->setObjectName(QStringLiteral("sTabFilter"));
     PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
     PageControlRoute->setCurrentWidget(filter_);
+    reception_->decoder().setManufacturerFilter(&filter_->filter());
     ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
