@@ -2,6 +2,7 @@
 #include "cli/WmbusCli.h"
 
 #include "TestData.h"
+#include "core/wmbus/route/RouteFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -196,4 +197,24 @@ TEST(WmbusCliListen, MissingDeviceIsAnInputError) {
                      err),
               kExitInput);
     EXPECT_NE(err.str().find("no such device"), std::string::npos) << err.str();
+}
+
+TEST(WmbusCli, RouteFileRegistersItsDevices) {
+    QTemporaryDir dir;
+    kvq::wmbus::Route route;
+    const auto floor = route.addFloor(route.addBuilding());
+    kvq::wmbus::RouteDevice device;
+    device.radioId = 33225544;
+    device.manufacturer = "SEN";
+    device.medium = "7";
+    route.appendDevice(floor, device);
+    const QString path = dir.filePath("test.ROUTE");
+    ASSERT_TRUE(kvq::wmbus::writeRouteFile(route, path, "T").ok());
+
+    const CliRun in = run({"decode", "--no-rssi", "--format", "json", "--route", path, kWater});
+    ASSERT_EQ(in.rc, kExitOk) << in.err;
+    EXPECT_NE(in.out.find("\"registered\":true"), std::string::npos) << in.out;
+    const CliRun out = run({"decode", "--no-rssi", "--format", "json", kWater});
+    EXPECT_NE(out.out.find("\"registered\":false"), std::string::npos);
+    EXPECT_EQ(run({"decode", "--route", dir.filePath("none.ROUTE"), kWater}).rc, kExitInput);
 }

@@ -1,0 +1,171 @@
+#pragma once
+// The optical-head and receiver link of the main window: both interfaces with their settings, the open
+// port and its worker, the receive ring, and the routing of received bytes to the open tool window.
+// Everything here runs on the window thread; the window learns what to show through the signals.
+
+#include "core/app/UserInteraction.h"
+#include "core/link/LinkTexts.h"
+#include "core/link/PortMap.h"
+#include "core/link/PortSettings.h"
+#include "core/link/ReceiveStreams.h"
+#include "core/link/RxRing.h"
+#include "link/LinkWindows.h"
+#include "link/RS232Thread1.h"
+#include "link/SerialPort.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace kvq {
+
+class IniFile;
+
+enum class PanelColour { Neutral, Yellow, Green, Red };
+
+class LinkController : public QObject, public ChunkSink {
+    Q_OBJECT
+public:
+    static constexpr int kWorkerStopTimeoutMs = 5000;
+
+    explicit LinkController(UserInteraction& ui, QObject* parent = nullptr);
+    ~LinkController() override;
+
+    // --- interface settings (section COM of the settings file, and the interface dialog) ---
+    bool SIO1Active = true;
+    bool SIO2Active = false;
+    int SIO1Port = 1;
+    int SIO2Port = 2;
+    bool PreambleDefault = false;
+    bool PreambleChecked = false; // the interface dialog's "Aufweck Preamble" box
+
+    PortSettingsRecord& portSettings(SerialInterface which) {
+        return which == SerialInterface::SIO1 ? SIO1Settings_ : SIO2Settings_;
+    }
+    PortMap& portMap() { return portMap_; }
+    void readPortMap(const IniFile& ini) { portMap_.read(ini); }
+    void writePortMap(IniFile& ini) const { portMap_.write(ini); }
+    // A path the user typed (or a simulator's pseudo-terminal): its port number.
+    int addPortPath(const QString& path) { return portMap_.assign(path); }
+
+    // The interface dialog's pages: port lists re-read, everything else back to the defaults.
+    void InitPortSettings(PortPage& sio1, PortPage& sio2);
+    void ApplyPortSettings(const PortPage& sio1, const PortPage& sio2);
+
+    // --- open and close ---
+    void OpenInterface();
+    // True when every open port was closed.
+    bool CloseInterface();
+    void ReopenInterface();
+
+    bool SIO1Open() const { return sio1_.open; }
+    bool SIO2Open() const { return sio2_.open; }
+    SerialPort* SIO1Handle() const { return sio1_.handle.get(); }
+    SerialPort* SIO2Handle() const { return sio2_.handle.get(); }
+    RS232Thread1* Worker() const { return worker_.get(); }
+    bool WorkerDone() const { return workerDone_.load(); }
+
+    // --- tool windows ---
+    void setToolWindow(LinkWindowKind kind, LinkWindow* window);
+    void clearToolWindow(LinkWindowKind kind);
+    bool isOpen(LinkWindowKind kind) const { return windows_[index(kind)].open; }
+    bool HKVDataOpen() const { return isOpen(LinkWindowKind::HKVData); }
+    bool HKVParamOpen() const { return isOpen(LinkWindowKind::HKVParam); }
+    bool HKVBillingOpen() const { return isOpen(LinkWindowKind::HKVBilling); }
+    bool ThermoDataOpen() const { return isOpen(LinkWindowKind::ThermoData); }
+    bool WZDataOpen() const { return isOpen(LinkWindowKind::WZData); }
+    bool WZParamOpen() const { return isOpen(LinkWindowKind::WZParam); }
+    bool WZReadoutOpen() const { return isOpen(LinkWindowKind::WZReadout); }
+    bool WMBusOpen() const { return isOpen(LinkWindowKind::WMBus); }
+    void setSensorDataWindow(SensorDataSink* w) { sensorDataWindow_ = w; }
+    void setBootLoaderWindow(BootLoaderSink* w) { bootLoaderWindow_ = w; }
+    void setProgress(ProgressIndicator* p) { progress_ = p; }
+    ProgressIndicator* progress() const { return progress_; }
+
+    // --- receive side (window thread) ---
+    RxRingBuffer& rxRing() { return ring_; }
+    std::uint32_t RxIdleTicks = 0;
+    const SensorStreamState& sensorStream() const { return sensor_; }
+
+    bool ReadStopState() override;
+    void handleByte(const std::uint8_t* chunk, std::uint32_t bytesRead, std::uint32_t pos) override;
+
+    void StoreRxByte(std::uint8_t b) { ring_.StoreRxByte(b); }
+    void OnByteHKV(std::uint8_t b);
+    void OnByteThermo(std::uint8_t b);
+    void OnByteWZData(std::uint8_t b);
+    void OnByteWZParam(std::uint8_t b);
+    void OnByteWZReadout(std::uint8_t b);
+    void OnByteProgress();
+    void OnByteRecorder();
+    void OnChunkRecorder(const std::uint8_t* chunk, std::uint32_t bytesRead);
+    // Text of the byte being handed over ("0A "), emptied after the water-meter module hooks.
+    const QString& HexText() const { return hexText_; }
+
+    // --- state shown in the status bar ---
+    std::uint8_t LinkState = 0;
+    void setLinkState(std::uint8_t state);
+    PanelColour interfacePanelColour() const;
+    PanelColour linkStatePanelColour() const;
+    LinkTexts& texts() { return texts_; }
+
+Q_SIGNALS:
+    void statusTextChanged(int panel, const QString& text);
+    // Details of a port failure for the interface panel (which port, busy or forbidden, what to do).
+    void statusToolTipChanged(int panel, const QString& text);
+    void statusBarRepaint();
+    void linkStateChanged(int state);
+    // The device behind an open port went away; the port has been closed.
+    void interfaceDisconnected(kvq::SerialInterface which);
+
+private:
+    struct Interface {
+        bool open = false;
+        std::unique_ptr<SerialPort> handle;
+    };
+    struct WindowSlot {
+        bool open = false;
+        LinkWindow* window = nullptr;
+    };
+
+    static int index(LinkWindowKind kind) { return static_cast<int>(kind); }
+    template <typename Role> Role* role(LinkWindowKind kind) const {
+        return dynamic_cast<Role*>(windows_[index(kind)].window);
+    }
+    Interface& iface(SerialInterface which) { return which == SerialInterface::SIO1 ? sio1_ : sio2_; }
+    int portNumber(SerialInterface which) const {
+        return which == SerialInterface::SIO1 ? SIO1Port : SIO2Port;
+    }
+
+    bool openPort(SerialInterface which);
+    void StartWorker(SerialInterface which);
+    bool stopWorker();
+    bool closePort(SerialInterface which);
+    void onPortFailed(SerialInterface which, std::uint64_t generation, const QString& reason);
+    void setStatus(int panel, const QString& text) { Q_EMIT statusTextChanged(panel, text); }
+    void repaint() { Q_EMIT statusBarRepaint(); }
+    void deviceLogByte(LinkWindowKind kind);
+
+    UserInteraction& ui_;
+    LinkTexts texts_;
+    PortMap portMap_;
+    PortSettingsRecord SIO1Settings_, SIO2Settings_;
+    Interface sio1_, sio2_;
+    std::unique_ptr<RS232Thread1> worker_;
+    std::atomic<bool> workerDone_{false};
+    std::uint64_t portGeneration_ = 0;
+
+    std::array<WindowSlot, kLinkWindowKinds> windows_{};
+    SensorDataSink* sensorDataWindow_ = nullptr;
+    BootLoaderSink* bootLoaderWindow_ = nullptr;
+    ProgressIndicator* progress_ = nullptr;
+
+    RxRingBuffer ring_;
+    SensorStreamState sensor_;
+    QString hexText_;
+};
+
+} // namespace kvq
