@@ -1,6 +1,7 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 #include "core/wmbus/ManufacturerDescriptions.h"
+#include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/ArcSpinner.h"
@@ -45,7 +46,15 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
     TimerStartMode->start();
 }
 
-TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() = default;
+TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
+    detachFromLink();
+}
+
+void TFormWMBUSRadioCraft::detachFromLink() {
+    if (link_)
+        link_->clearToolWindow(LinkWindowKind::WMBus);
+    link_ = nullptr;
+}
 
 void TFormWMBUSRadioCraft::buildPages() {
     LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
@@ -124,6 +133,9 @@ void TFormWMBUSRadioCraft::buildPages() {
 
 void TFormWMBUSRadioCraft::afterOpen() {
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
+    // From here on the receiver port's worker hands its bytes to this window.
+    if ((link_ = host().link()))
+        link_->setToolWindow(LinkWindowKind::WMBus, this);
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -134,6 +146,8 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     runner_.reset();
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
+    if (event->isAccepted())
+        detachFromLink();
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------
