@@ -78,6 +78,8 @@ struct TelegramResult {
     std::string_view serialIdText() const {
         return mediumText == "Reserved" ? std::string_view() : headerIdText.view();
     }
+    // Device type as shown beside the header: decimal, "_", medium text ("7_Water").
+    std::string deviceText() const { return std::to_string(deviceType) + '_' + std::string(mediumText); }
     static std::string_view yesNo(bool b) { return b ? "yes" : "no"; }
     static std::string_view oneZero(bool b) { return b ? "1" : "0"; }
 
