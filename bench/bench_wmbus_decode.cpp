@@ -3,12 +3,15 @@
 
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/TelegramDecoder.h"
+#include "core/wmbus/TelegramDecryptor.h"
+#include "core/wmbus/crypto/DeviceKey.h"
 
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <new>
 #include <string>
 #include <vector>
@@ -37,6 +40,7 @@ namespace {
 struct Sample {
     std::vector<std::uint8_t> buffer; // receiver telegram buffer
     bool encrypted;                   // the reference lists it as encrypted
+    std::string key;                  // AES key text where known
 };
 
 std::vector<Sample> loadSamples() {
@@ -55,6 +59,8 @@ std::vector<Sample> loadSamples() {
             s.buffer[k / 2 + 1] = static_cast<std::uint8_t>(std::stoi(hex.substr(k, 2), nullptr, 16));
         s.buffer[1] = static_cast<std::uint8_t>(s.buffer[1] + 1);
         s.encrypted = line.find("AES") != std::string::npos || line.find("DES") != std::string::npos;
+        const std::size_t tab = line.find('\t');
+        s.key = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
         out.push_back(std::move(s));
     }
     return out;
@@ -143,8 +149,91 @@ void BM_FramingRadioCraft(benchmark::State& state) {
     state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
 }
 
+// Every device's key by radio ID, as the route would give it.
+struct KeyDirectory : DeviceDirectory {
+    std::map<std::uint32_t, std::string> keys;
+    DeviceLookup findDevice(std::uint32_t id, std::uint8_t, std::string_view) const override {
+        const auto it = keys.find(id);
+        return it == keys.end() ? DeviceLookup{} : DeviceLookup{true, it->second};
+    }
+};
+
+enum class KeyCase { RouteKey, DerivedKey, NoKey };
+
+// The mode 5 telegrams with a published key. For the derived-key case their plaintext is encrypted
+// again under the key derived from the header ID, so the first attempt succeeds.
+void decodeEncrypted(benchmark::State& state, KeyCase keyCase) {
+    KeyDirectory directory;
+    TelegramDecryptor decryptor;
+    TelegramDecoder decoder;
+    decoder.setDecryptor(&decryptor);
+    decoder.setDeviceDirectory(&directory);
+    TelegramResult result;
+    TelegramBuffer buffer;
+    std::vector<std::vector<std::uint8_t>> set;
+    for (const Sample& s : samples()) {
+        if (s.key.size() != 32)
+            continue;
+        buffer.assign(s.buffer);
+        TelegramResult probe;
+        if (!decoder.decode(buffer, probe) || probe.security != SecurityMode::Mode5)
+            continue;
+        directory.keys[radioIdOf(probe.link.idText.view())] = s.key;
+        buffer.assign(s.buffer);
+        decoder.decode(buffer, probe);
+        if (!probe.decrypted)
+            continue;
+        if (keyCase == KeyCase::DerivedKey) {
+            // buffer now holds the plaintext; encrypt it under the derived key with the same IV.
+            DecryptRequest r;
+            r.m = probe.link.m;
+            r.headerId = probe.headerId;
+            r.version = probe.link.version;
+            r.deviceType = probe.deviceType;
+            r.accessNumber = probe.accessNumber;
+            const auto derived = kvq::crypto::DeriveDeviceKey(probe.headerIdText.view());
+            kvq::crypto::CbcEncrypt(derived.key, TelegramDecryptor::mode5Iv(r),
+                                    buffer.span().subspan(probe.payloadOffset, probe.encryptedBlocks * 16));
+            set.emplace_back(buffer.bytes.begin(), buffer.bytes.begin() + buffer.size);
+        } else {
+            set.push_back(s.buffer);
+        }
+    }
+    if (keyCase != KeyCase::RouteKey)
+        directory.keys.clear();
+    std::uint64_t telegrams = 0, decrypted = 0;
+    const std::uint64_t before = g_allocations.load();
+    for (auto _ : state) {
+        for (const auto& t : set) {
+            buffer.assign(t);
+            decoder.decode(buffer, result);
+            decrypted += result.decrypted;
+        }
+        telegrams += set.size();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(telegrams));
+    state.counters["telegrams"] = static_cast<double>(set.size());
+    state.counters["allocs_per_telegram"] =
+        telegrams ? static_cast<double>(g_allocations.load() - before) / static_cast<double>(telegrams) : 0;
+    state.counters["decrypted_share"] =
+        telegrams ? static_cast<double>(decrypted) / static_cast<double>(telegrams) : 0;
+}
+
+void BM_DecodeEncryptedRouteKey(benchmark::State& state) {
+    decodeEncrypted(state, KeyCase::RouteKey);
+}
+void BM_DecodeEncryptedDerivedKey(benchmark::State& state) {
+    decodeEncrypted(state, KeyCase::DerivedKey);
+}
+void BM_DecodeEncryptedNoKey(benchmark::State& state) {
+    decodeEncrypted(state, KeyCase::NoKey);
+}
+
 } // namespace
 
+BENCHMARK(BM_DecodeEncryptedRouteKey);
+BENCHMARK(BM_DecodeEncryptedDerivedKey);
+BENCHMARK(BM_DecodeEncryptedNoKey);
 BENCHMARK(BM_DecodeAllSharedTelegrams);
 BENCHMARK(BM_DecodeUnencryptedTelegrams);
 BENCHMARK(BM_DecodeFreshResult);

@@ -4,6 +4,7 @@
 
 #include "core/wmbus/RecordReader.h"
 #include "core/wmbus/TelegramDecoder.h"
+#include "core/wmbus/TelegramDecryptor.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -67,8 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FuzzDecryptor decryptor;
     static FuzzCompact compact;
     static FuzzDirectory directory;
+    static TelegramDecryptor aes;
     static TelegramResult result;
-    decoder.setDecryptor(&decryptor);
+    // Bit 3 selects the real AES decryption, so its bounds are fuzzed as well.
+    if (data[0] & 8)
+        decoder.setDecryptor(&aes);
+    else
+        decoder.setDecryptor(&decryptor);
     decoder.setCompactFrameHandler(&compact);
     decoder.setDeviceDirectory(&directory);
     decryptor.succeed = data[0] & 1;

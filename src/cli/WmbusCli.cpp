@@ -5,15 +5,18 @@
 #include "core/app/Bytes.h"
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/TelegramDecoder.h"
+#include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "core/wmbus/crypto/KeyText.h"
 #include "core/wmbus/output/KeyDirectory.h"
 #include "core/wmbus/replay/ReplayFile.h"
+#include "core/wmbus/route/RouteFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
 #include <fstream>
+#include <memory>
 #include <ostream>
 
 namespace kvq::cli {
@@ -31,7 +34,8 @@ const char* const kUsage =
     "  --no-rssi                  (decode) the hex carries no RSSI byte\n"
     "  --framing radiocraft|amber receiver framing of replay lines and the RSSI rule (default radiocraft)\n"
     "  --out FILE                 write the output to FILE instead of stdout\n"
-    "  --key ID=KEYTEXT           AES key of a device (repeatable)\n"
+    "  --route FILE.ROUTE         devices and their keys from a route file\n"
+    "  --key ID=KEYTEXT           AES key of a device (repeatable; wins over the route)\n"
     "  --format text|csv|json     output form (decode: text, replay: csv, listen: text)\n"
     "  --locale de|c              decimal separator of value texts: comma (de, default) or point (c)\n";
 
@@ -42,6 +46,7 @@ struct Options {
     wmbus::Framing framing = wmbus::Framing::RadioCraft;
     bool framingGiven = false;
     QString outPath;
+    QString routePath;
     QString port;
     QString mode = QStringLiteral("T");
     int seconds = 0;
@@ -80,6 +85,8 @@ QString parseOptions(const QStringList& args, Options& o) {
             o.framingGiven = true;
         } else if (a == QLatin1String("--out")) {
             if (!value(o.outPath)) return QStringLiteral("--out needs a file name");
+        } else if (a == QLatin1String("--route")) {
+            if (!value(o.routePath)) return QStringLiteral("--route needs a route file");
         } else if (a == QLatin1String("--port")) {
             if (!value(o.port)) return QStringLiteral("--port needs a device");
         } else if (a == QLatin1String("--mode")) {
@@ -122,15 +129,32 @@ QString parseOptions(const QStringList& args, Options& o) {
     return {};
 }
 
-// Decoder set up from the options; owns the key directory it consults.
+// Decoder set up from the options; owns the route and the key directory it consults.
 struct DecodeSetup {
+    std::unique_ptr<wmbus::Route> route;
     wmbus::KeyDirectory keys;
+    wmbus::TelegramDecryptor decryptor;
     wmbus::TelegramDecoder decoder;
 
     explicit DecodeSetup(const Options& o) : decoder(o.framing) {
         decoder.setDecimalSeparator(o.decimalSeparator);
         for (const auto& [id, key] : o.keys) keys.add(id, key);
         decoder.setDeviceDirectory(&keys);
+        decoder.setDecryptor(&decryptor);
+    }
+
+    // Loads the route file of the options, if any; false when it cannot be read.
+    bool loadRoute(const Options& o, std::ostream& err) {
+        if (o.routePath.isEmpty()) return true;
+        auto read = wmbus::readRouteFile(o.routePath);
+        if (!read.ok()) {
+            err << "kvq-wmbus: " << read.message().toStdString() << '\n';
+            return false;
+        }
+        for (const QString& m : read->messages) err << o.routePath.toStdString() << ": " << m.toStdString() << '\n';
+        route = std::make_unique<wmbus::Route>(std::move(read->route));
+        keys.setFallback(route.get());
+        return true;
     }
 };
 
@@ -140,6 +164,7 @@ int runDecode(const Options& o, TelegramPrinter& printer, std::ostream& err) {
         return kExitUsage;
     }
     DecodeSetup setup(o);
+    if (!setup.loadRoute(o, err)) return kExitInput;
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
     int index = 0;
@@ -173,6 +198,7 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
     }
     const QString path = o.positional.front();
     DecodeSetup setup(o);
+    if (!setup.loadRoute(o, err)) return kExitInput;
     wmbus::TelegramFramer framer(o.framing);
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
@@ -275,6 +301,7 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
             return kExitUsage;
         }
         DecodeSetup setup(o);
+        if (!setup.loadRoute(o, err)) return kExitInput;
         rc = listen(ListenOptions{o.port, o.framing, o.mode, o.seconds}, setup.decoder, printer, err);
     }
     sink->flush();

@@ -45,7 +45,8 @@ struct DecryptRequest {
     std::uint8_t version = 0;             // link-layer version
     std::uint8_t deviceType = 0;          // the telegram's device type (long header's when present)
     std::uint8_t accessNumber = 0;
-    std::string_view headerIdText; // header ID text, the link ID text without a long header
+    std::string_view headerIdText;          // header ID text, the link ID text without a long header
+    std::array<std::uint8_t, 4> headerId{}; // bytes of the header ID (the link ID without a long header)
     std::string_view linkIdText;
     // Authentication-layer bytes (length, fragmentation control 2, message control, message counter
     // 4, MAC 8) when the telegram has them, else empty.

@@ -5,6 +5,12 @@
 // Every length is checked against the bytes really given: a record whose header or data would
 // reach past the end is not decoded and ends the list. The list also ends at a DIF of 0x2F (idle
 // filler) and at data field 15 (manufacturer-specific data of unknown layout follows).
+//
+// Record layout: DIF, at most 10 DIFEs (storage number from DIF bit 6 and the low nibbles of the
+// DIFEs), VIF, and when VIF bit 7 is set the VIFEs: the first selects the unit of VIF 0xFD and
+// 0xFB, further ones (chained by bit 7) are stepped over. A plain-text unit (VIF 0x7C/0xFC) is
+// stepped over by its length byte. Data field 13 takes its length from the byte after the VIFs
+// (up to 0xBF a text of that length; the BCD and binary codes above it as EN 13757-3 defines them).
 
 #include <cstddef>
 #include <cstdint>

@@ -67,6 +67,7 @@ bool TelegramDecoder::decode(std::span<std::uint8_t> t, ReceiveTime time, Telegr
 void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t end, TelegramResult& out) {
     std::size_t c = 11;
     out.headerIdText = out.link.idText;
+    out.headerId = out.link.id;
     out.deviceType = out.link.deviceType;
     out.mediumText = mediumText(out.deviceType);
     out.ci = t[c];
@@ -131,6 +132,7 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         }
         out.header = HeaderKind::Long;
         out.headerIdText = idText(std::span<const std::uint8_t, 4>(t.subspan(c + 1, 4)));
+        std::copy_n(t.begin() + c + 1, 4, out.headerId.begin());
         out.deviceType = t[c + 8];
         out.mediumText = mediumText(out.deviceType);
         out.accessNumber = t[c + 9];
@@ -172,6 +174,7 @@ void TelegramDecoder::decrypt(std::span<std::uint8_t> t, std::size_t end, const 
     req.deviceType = out.deviceType;
     req.accessNumber = out.accessNumber;
     req.headerIdText = out.headerIdText.view();
+    req.headerId = out.headerId;
     req.linkIdText = out.link.idText.view();
     if (out.hasAuthentication)
         req.authentication = out.authentication;

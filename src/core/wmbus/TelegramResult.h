@@ -33,7 +33,8 @@ struct TelegramResult {
     bool knownCi = false;       // a CI of the tables (header and payload rules apply)
     bool truncated = false;     // a header lies partly past the end of the telegram
     HeaderKind header = HeaderKind::None;
-    IdText headerIdText; // long header's ID, else the link ID text
+    IdText headerIdText;                    // long header's ID, else the link ID text
+    std::array<std::uint8_t, 4> headerId{}; // the bytes of that ID
     std::uint8_t accessNumber = 0;
     std::uint8_t status = 0;
     std::uint16_t configuration = 0; // low byte first as received
@@ -77,6 +78,8 @@ struct TelegramResult {
     std::string_view serialIdText() const {
         return mediumText == "Reserved" ? std::string_view() : headerIdText.view();
     }
+    // Device type as shown beside the header: decimal, "_", medium text ("7_Water").
+    std::string deviceText() const { return std::to_string(deviceType) + '_' + std::string(mediumText); }
     static std::string_view yesNo(bool b) { return b ? "yes" : "no"; }
     static std::string_view oneZero(bool b) { return b ? "1" : "0"; }
 

@@ -62,9 +62,8 @@ void appendBcdText(std::string& out, std::span<const std::uint8_t> bytes, int e,
     for (std::size_t k = bytes.size(); k-- > 0;) {
         for (int nibble : {bytes[k] >> 4, bytes[k] & 0x0F}) {
             if (nibble > 9)
-                out += '1', out += static_cast<char>('0' + nibble - 10);
-            else
-                out += static_cast<char>('0' + nibble);
+                out += '1'; // 0xA..0xF as 10..15
+            out += static_cast<char>('0' + nibble % 10);
         }
     }
     if (e > 0) {

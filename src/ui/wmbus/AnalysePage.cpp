@@ -1,6 +1,9 @@
 #include "ui/wmbus/AnalysePage.h"
 
+#include "core/wmbus/TelegramResult.h"
 #include "ui/wmbus/HexMonitor.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -18,6 +21,7 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kvq {
@@ -125,7 +129,6 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     StringGridWerte->horizontalHeader()->setStretchLastSection(true);
     StringGridWerte->verticalHeader()->setDefaultSectionSize(18);
     StringGridWerte->setAccessibleName(QStringLiteral("Werte"));
-    StringGridWerte->hide(); // shown once the application layer is decoded
 
     RichEdit1 = new HexMonitor(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -135,6 +138,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     MemoRX->setReadOnly(true);
     MemoRX->setUndoRedoEnabled(false);
     MemoRX->setMaximumHeight(80);
+    MemoRX->setMaximumBlockCount(kMaxRawLines);
     MemoRX->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     MemoRX->setAccessibleName(QStringLiteral("RX"));
 
@@ -157,24 +161,61 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     setTabOrder(sBitBtnStop, StartTrigger);
     setTabOrder(StartTrigger, EditTgFunkID);
     setTabOrder(EditTgFunkID, ListBoxHersteller);
+    rawTimer_ = new QTimer(this);
+    rawTimer_->setSingleShot(true);
+    rawTimer_->setInterval(50);
+    connect(rawTimer_, &QTimer::timeout, this, &AnalysePage::flushRaw);
     showCounters(0, 0);
 }
 
 void AnalysePage::appendRaw(const QString& text) {
+    pendingRaw_ += text;
+    if (!rawTimer_->isActive())
+        rawTimer_->start();
+}
+
+void AnalysePage::flushRaw() {
+    rawTimer_->stop();
+    if (pendingRaw_.isEmpty())
+        return;
+    // Short lines keep each insertion cheap; one endless line would be laid out anew every time.
     QTextCursor c(MemoRX->document());
     c.movePosition(QTextCursor::End);
-    c.insertText(text);
-    // Drop the oldest text in one go once twice the limit is reached, so appending stays cheap.
-    const int count = MemoRX->document()->characterCount();
-    if (count > 2 * kMaxRawChars) {
-        c.setPosition(0);
-        c.setPosition(count - kMaxRawChars, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
+    c.beginEditBlock();
+    qsizetype at = 0;
+    while (at < pendingRaw_.size()) {
+        const int lineLength = MemoRX->document()->lastBlock().length() - 1;
+        if (lineLength >= kRawLineChars) {
+            c.insertBlock();
+            continue;
+        }
+        const qsizetype n = std::min<qsizetype>(kRawLineChars - lineLength, pendingRaw_.size() - at);
+        c.insertText(pendingRaw_.mid(at, n));
+        at += n;
     }
+    c.endEditBlock();
+    pendingRaw_.clear();
 }
 
 void AnalysePage::clearRaw() {
+    pendingRaw_.clear();
+    rawTimer_->stop();
     MemoRX->clear();
+}
+
+void AnalysePage::showValues(const wmbus::TelegramResult& telegram) {
+    for (int row = 0; row < kValueRows; ++row) {
+        const auto& pair = telegram.values[static_cast<std::size_t>(row)];
+        for (int col = 0; col < 2; ++col) {
+            const std::string& s = col == 0 ? pair.value : pair.unit;
+            QTableWidgetItem* item = StringGridWerte->item(row, col);
+            if (!item) {
+                item = new QTableWidgetItem;
+                StringGridWerte->setItem(row, col, item);
+            }
+            item->setText(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+        }
+    }
 }
 
 void AnalysePage::showCounters(std::uint64_t telegrams, std::uint64_t bytes) {

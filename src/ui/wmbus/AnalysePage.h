@@ -15,8 +15,13 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace kvq {
+
+namespace wmbus {
+struct TelegramResult;
+}
 
 class HexMonitor;
 
@@ -24,15 +29,20 @@ class AnalysePage : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kValueRows = 20;
-    // Raw receive text kept in `MemoRX`; older text is dropped.
-    static constexpr int kMaxRawChars = 16384;
+    // Raw receive text in `MemoRX`: lines of at most kRawLineChars, the newest kMaxRawLines kept.
+    static constexpr int kRawLineChars = 96;
+    static constexpr int kMaxRawLines = 200;
 
     explicit AnalysePage(QWidget* parent = nullptr);
 
-    // Appends a piece of raw receive text to the last line of `MemoRX`.
+    // Appends a piece of raw receive text to the last line of `MemoRX`. Pieces arrive byte by byte;
+    // they are collected and shown at the end of each chunk (flushRaw) or shortly after.
     void appendRaw(const QString& text);
+    void flushRaw();
     void clearRaw();
     void showCounters(std::uint64_t telegrams, std::uint64_t bytes);
+    // The 20 value/unit pairs of a telegram (empty when its values were not taken).
+    void showValues(const wmbus::TelegramResult& telegram);
 
     HexMonitor* RichEdit1;
     QPlainTextEdit* MemoRX;
@@ -58,6 +68,10 @@ public:
     QTableWidget* StringGridWerte; // values of the last telegram
     QListWidget* ListBoxHersteller;
     QLabel* LabelHerstellerInfo;
+
+private:
+    QString pendingRaw_;
+    QTimer* rawTimer_;
 };
 
 } // namespace kvq

@@ -1,12 +1,15 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 #include "core/wmbus/ManufacturerDescriptions.h"
+#include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
+#include "ui/wmbus/TelegramReception.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +46,15 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
     TimerStartMode->start();
 }
 
-TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() = default;
+TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
+    detachFromLink();
+}
+
+void TFormWMBUSRadioCraft::detachFromLink() {
+    if (link_)
+        link_->clearToolWindow(LinkWindowKind::WMBus);
+    link_ = nullptr;
+}
 
 void TFormWMBUSRadioCraft::buildPages() {
     LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
@@ -62,6 +73,12 @@ void TFormWMBUSRadioCraft::buildPages() {
 
     analyse_ = new AnalysePage(PageControlMain);
     PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
+    reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
+    reception_->setTelegramHandler([this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) {
+        noteManufacturer(r.link.mField());
+    });
+    connect(analyse_->sBitBtnStop, &QPushButton::toggled, this, &TFormWMBUSRadioCraft::sBitBtnStopClick);
+    connect(analyse_->StartTrigger, &QCheckBox::toggled, this, &TFormWMBUSRadioCraft::StartTriggerClick);
     connect(analyse_->ListBoxHersteller, &QListWidget::itemClicked, this,
             &TFormWMBUSRadioCraft::ListBoxHerstellerClick);
     connect(analyse_->ListBoxHersteller, &QListWidget::itemActivated, this,
@@ -79,6 +96,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     filter_->setObjectName(QStringLiteral("sTabFilter"));
     PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
     PageControlRoute->setCurrentWidget(filter_);
+    reception_->decoder().setManufacturerFilter(&filter_->filter());
     ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
@@ -114,6 +132,10 @@ void TFormWMBUSRadioCraft::buildPages() {
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {
+    setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
+    // From here on the receiver port's worker hands its bytes to this window.
+    if ((link_ = host().link()))
+        link_->setToolWindow(LinkWindowKind::WMBus, this);
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -124,6 +146,8 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     runner_.reset();
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
+    if (event->isAccepted())
+        detachFromLink();
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------
@@ -169,11 +193,8 @@ void TFormWMBUSRadioCraft::runSequence() {
 
 void TFormWMBUSRadioCraft::startMode(RadioMode mode) {
     analyse_->clearRaw();
-    if (mode == RadioMode::S) {
-        telegramCount_ = 0;
-        byteCount_ = 0;
-        showCounters();
-    }
+    if (mode == RadioMode::S)
+        reception_->resetCounters();
     runner_.start(wmbus::receiver::sequenceOf(mode));
     runSequence();
     host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode)));
@@ -225,8 +246,51 @@ void TFormWMBUSRadioCraft::setBusy(bool busy) {
     sArcPreloader1RInit->setVisible(busy);
 }
 
-void TFormWMBUSRadioCraft::showCounters() {
-    analyse_->showCounters(telegramCount_, byteCount_);
+// --- reception ----------------------------------------------------------------------------------
+
+void TFormWMBUSRadioCraft::receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) {
+    if (!bytes)
+        return;
+    // Date-time in days since 1899-12-30 to milliseconds since 1970.
+    const wmbus::ReceiveTime t = time > 0
+                                     ? static_cast<wmbus::ReceiveTime>((time - 25569.0) * 86400000.0 + 0.5)
+                                     : wmbus::ReceiveTime(0);
+    reception_->receiveChunk(std::span(bytes, count), t);
+}
+
+void TFormWMBUSRadioCraft::monitorByte(const QString& hexText) {
+    reception_->receiveRawText(hexText, 1, PageControlMain->currentWidget() == analyse_);
+}
+
+bool TFormWMBUSRadioCraft::stopSwitch() const {
+    return reception_->stopped();
+}
+
+void TFormWMBUSRadioCraft::setFraming(wmbus::Framing framing) {
+    reception_->setFraming(framing);
+}
+
+wmbus::Framing TFormWMBUSRadioCraft::framing() const {
+    return reception_->framing();
+}
+
+std::uint64_t TFormWMBUSRadioCraft::telegramCount() const {
+    return reception_->telegramCount();
+}
+
+std::uint64_t TFormWMBUSRadioCraft::byteCount() const {
+    return reception_->byteCount();
+}
+
+void TFormWMBUSRadioCraft::sBitBtnStopClick(bool on) {
+    if (on)
+        analyse_->StartTrigger->setChecked(false);
+    reception_->setStopped(on);
+}
+
+void TFormWMBUSRadioCraft::StartTriggerClick(bool on) {
+    if (on)
+        analyse_->sBitBtnStop->setChecked(false);
 }
 
 } // namespace kvq

@@ -2,14 +2,17 @@
 // The wireless M-Bus data recorder ("Wireless M-BUS Datenrecorder"): puts the receiver into its radio
 // mode, receives and shows telegrams, keeps the manufacturer lists.
 
+#include "core/wmbus/Framing.h"
 #include "core/wmbus/ManufacturerLists.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -23,8 +26,11 @@ class AnalysePage;
 class ArcSpinner;
 class FilterPage;
 class ReceiverPort;
+class TelegramReception;
 
-class TFormWMBUSRadioCraft : public ToolWindow {
+class LinkController;
+
+class TFormWMBUSRadioCraft : public ToolWindow, public RecorderWindow {
     Q_OBJECT
 public:
     static constexpr int kResponseWaitMs = 2000;
@@ -54,8 +60,18 @@ public:
     bool scanSwitch() const { return scanOn_; }
     void setScanSwitch(bool on) { scanOn_ = on; }
 
-    std::uint64_t telegramCount() const { return telegramCount_; }
-    std::uint64_t byteCount() const { return byteCount_; }
+    // Receive side, fed by the receiver port's worker on the window thread.
+    // A chunk of received bytes; time is a date-time in days since 1899-12-30, 0 for "now".
+    void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) override;
+    // The text of one received byte ("0A ").
+    void monitorByte(const QString& hexText) override;
+    // "STOP Daten vom Empfänger" is on: the worker then hands nothing over.
+    bool stopSwitch() const override;
+    void setFraming(wmbus::Framing framing);
+    wmbus::Framing framing() const;
+
+    std::uint64_t telegramCount() const;
+    std::uint64_t byteCount() const;
 
     // Adds the manufacturer of an M field to the list of codes heard, once.
     void noteManufacturer(std::uint16_t mField);
@@ -80,16 +96,19 @@ private:
     void runSequence();
     void sendByte(std::uint8_t byte);
     void setBusy(bool busy);
-    void showCounters();
+    void sBitBtnStopClick(bool on);
+    void StartTriggerClick(bool on);
+
+    void detachFromLink();
 
     ReceiverPort* port_ = nullptr;
+    LinkController* link_ = nullptr; // the link this window is registered with
     wmbus::receiver::SequenceRunner runner_;
     QString modeLetter_;
     bool scanOn_ = false;
     wmbus::ReceivedManufacturers received_;
     QString manufacturerFile_;
-    std::uint64_t telegramCount_ = 0;
-    std::uint64_t byteCount_ = 0;
+    std::unique_ptr<TelegramReception> reception_;
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;

@@ -25,6 +25,17 @@ bool recordDateValid(const Record& r) {
     return y <= 99 && m >= 1 && m <= 12 && d >= 1 && QDate(2000 + y, m, d).isValid();
 }
 
+// Caption of a field in messages; put together only when a message is due.
+struct Caption {
+    Caption(const char* utf8, int row = 0) : text(utf8), row(row) {}
+    const char* text;
+    int row; // month-table row 1..18, 0 for the other fields
+    QString str() const {
+        const QString t = QString::fromUtf8(text);
+        return row ? t + u' ' + QString::number(row) : t;
+    }
+};
+
 // Collects the record from the form into a copy; the first input that does not fit stops it.
 class Builder {
 public:
@@ -40,60 +51,62 @@ public:
     }
 
     // A whole number in [min, max].
-    std::optional<std::int64_t> integer(const QString& text, const char* control, const QString& caption,
+    std::optional<std::int64_t> integer(const QString& text, const char* control, const Caption& caption,
                                         std::int64_t min, std::int64_t max) {
         if (failed())
             return std::nullopt;
         const auto v = parseInteger(text);
         if (!v || *v < min || *v > max) {
             fail(control, QStringLiteral("%1: bitte eine ganze Zahl von %2 bis %3 eingeben!")
-                              .arg(caption, num(min), num(max)));
+                              .arg(caption.str(), num(min), num(max)));
             return std::nullopt;
         }
         return v;
     }
 
-    void byteField(int offset, const QString& text, const char* control, const QString& caption) {
+    void byteField(int offset, const QString& text, const char* control, const Caption& caption) {
         if (auto v = integer(text, control, caption, 0, 255))
             r[offset] = static_cast<std::uint8_t>(*v);
     }
-    void signedByteField(int offset, const QString& text, const char* control, const QString& caption) {
+    void signedByteField(int offset, const QString& text, const char* control, const Caption& caption) {
         if (auto v = integer(text, control, caption, -128, 127))
             r[offset] = static_cast<std::uint8_t>(*v & 0xFF);
     }
-    void be16Field(int offset, const QString& text, const char* control, const QString& caption) {
+    void be16Field(int offset, const QString& text, const char* control, const Caption& caption) {
         if (auto v = integer(text, control, caption, 0, 65535))
             writeBE16(r.data() + offset, std::uint16_t(*v));
     }
 
-    void idField(int offset, const QString& text, const char* control, const QString& caption) {
+    void idField(int offset, const QString& text, const char* control, const Caption& caption) {
         if (failed())
             return;
         const auto v = parseIdText(text.trimmed());
         if (!v) {
-            fail(control, QStringLiteral("%1: nur Ziffern, höchstens 8 Stellen!").arg(caption));
+            fail(control, QStringLiteral("%1: nur Ziffern, höchstens 8 Stellen!").arg(caption.str()));
             return;
         }
         storeId(r, offset, *v);
     }
 
-    void floatField(int offset, const QString& text, const char* control, const QString& caption) {
+    void floatField(int offset, const QString& text, const char* control, const Caption& caption) {
         if (failed())
             return;
         const auto v = parseDecimal(text);
         if (!v || std::fabs(*v) > double(FLT_MAX)) {
-            fail(control, QStringLiteral("%1: bitte eine Zahl mit Dezimalkomma eingeben!").arg(caption));
+            fail(control,
+                 QStringLiteral("%1: bitte eine Zahl mit Dezimalkomma eingeben!").arg(caption.str()));
             return;
         }
         writeBEFloat(r.data() + offset, static_cast<float>(*v));
     }
 
-    void hundredthsField(int offset, const QString& text, const char* control, const QString& caption) {
+    void hundredthsField(int offset, const QString& text, const char* control, const Caption& caption) {
         if (failed())
             return;
         const auto v = parseHundredths(text);
         if (!v || *v < 0 || *v > 65535) {
-            fail(control, QStringLiteral("%1: bitte eine Zahl von 0 bis 655,35 eingeben!").arg(caption));
+            fail(control,
+                 QStringLiteral("%1: bitte eine Zahl von 0 bis 655,35 eingeben!").arg(caption.str()));
             return;
         }
         writeBE16(r.data() + offset, std::uint16_t(*v));
@@ -278,12 +291,12 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
     Builder b(image.bytes);
     Record& r = b.r;
 
-    b.idField(off::DeviceId, f.Edit1GeraeteID, "Edit1GeraeteID", QStringLiteral("Geräte ID"));
-    b.idField(off::RadioId, f.EditFunkID, "EditFunkID", QStringLiteral("Funk ID"));
-    b.idField(off::SerialNumber, f.EditSerienNR, "EditSerienNR", QStringLiteral("Serien Nr."));
+    b.idField(off::DeviceId, f.Edit1GeraeteID, "Edit1GeraeteID", "Geräte ID");
+    b.idField(off::RadioId, f.EditFunkID, "EditFunkID", "Funk ID");
+    b.idField(off::SerialNumber, f.EditSerienNR, "EditSerienNR", "Serien Nr.");
     r[off::StartMonth] = static_cast<std::uint8_t>(std::clamp(f.ComboBoxStartmonat, 0, 12));
     r[off::ReadingMonth] = static_cast<std::uint8_t>(std::clamp(f.ComboBoxStichTag, 0, 11));
-    b.byteField(off::BatteryMonth, f.Edit1BattMon, "Edit1BattMon", QStringLiteral("Batterie Monat"));
+    b.byteField(off::BatteryMonth, f.Edit1BattMon, "Edit1BattMon", "Batterie Monat");
     if (!b.failed()) {
         // The field holds year - 2000; 0 stands for "no date" as the presets leave it.
         const auto y = parseInteger(f.Edit1BattJahr);
@@ -295,12 +308,11 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
             b.fail("Edit1BattJahr",
                    QStringLiteral("Batterie Jahr: bitte ein Jahr von 2000 bis 2255 eingeben!"));
     }
-    b.be16Field(off::K1, f.EditK1, "EditK1", QStringLiteral("K1"));
-    b.be16Field(off::K2, f.EditK2, "EditK2", QStringLiteral("K2"));
-    b.be16Field(off::KQ, f.EditKQ, "EditKQ", QStringLiteral("KQ"));
-    b.be16Field(off::Consumption, f.Edit1Verbrauch, "Edit1Verbrauch", QStringLiteral("Verbrauch Stichtag"));
-    b.be16Field(off::PrevConsumption, f.Edit1VorVerbrauch, "Edit1VorVerbrauch",
-                QStringLiteral("Verbrauch Vorjahr"));
+    b.be16Field(off::K1, f.EditK1, "EditK1", "K1");
+    b.be16Field(off::K2, f.EditK2, "EditK2", "K2");
+    b.be16Field(off::KQ, f.EditKQ, "EditKQ", "KQ");
+    b.be16Field(off::Consumption, f.Edit1Verbrauch, "Edit1Verbrauch", "Verbrauch Stichtag");
+    b.be16Field(off::PrevConsumption, f.Edit1VorVerbrauch, "Edit1VorVerbrauch", "Verbrauch Vorjahr");
 
     const QTime t = f.sTimePicker1;
     const QDate d = f.sDateEdit1;
@@ -321,31 +333,32 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
         if (f.weekdayShown[i])
             r[off::Weekday] = static_cast<std::uint8_t>(1u << i);
 
-    b.byteField(off::CheckNumber, f.EditPZVerbrauch, "EditPZVerbrauch",
-                QStringLiteral("Prüfziffer Verbrauch"));
-    b.byteField(off::DeltaT, f.EditDeltaT, "EditDeltaT", QStringLiteral("DeltaT"));
-    b.signedByteField(off::TempOffset, f.Edit1TempOffset, "Edit1TempOffset",
-                      QStringLiteral("Temperatur-Offset"));
-    b.floatField(off::MeterReading, f.Edit1Zaehlerst, "Edit1Zaehlerst", QStringLiteral("Zählerstand"));
-    b.floatField(off::MeterReadingPrev, f.Edit1ZaehlerstVorj, "Edit1ZaehlerstVorj",
-                 QStringLiteral("Zählerstand Stichtag"));
+    b.byteField(off::CheckNumber, f.EditPZVerbrauch, "EditPZVerbrauch", "Prüfziffer Verbrauch");
+    b.byteField(off::DeltaT, f.EditDeltaT, "EditDeltaT", "DeltaT");
+    b.signedByteField(off::TempOffset, f.Edit1TempOffset, "Edit1TempOffset", "Temperatur-Offset");
+    b.floatField(off::MeterReading, f.Edit1Zaehlerst, "Edit1Zaehlerst", "Zählerstand");
+    b.floatField(off::MeterReadingPrev, f.Edit1ZaehlerstVorj, "Edit1ZaehlerstVorj", "Zählerstand Stichtag");
+    // Control names of the month table, made once.
+    static const auto rowNames = [] {
+        std::array<std::array<std::string, 3>, off::MonthEntries> names;
+        for (int i = 0; i < off::MonthEntries; ++i)
+            names[i] = {monthValueEditName(i).toStdString(), monthMonthEditName(i).toStdString(),
+                        monthYearEditName(i).toStdString()};
+        return names;
+    }();
     for (int i = 0; i < off::MonthEntries; ++i) {
         const int o = off::MonthTable + off::MonthEntrySize * i;
-        const QString row = QString::number(i + 1);
-        const std::string valueName = monthValueEditName(i).toStdString();
-        const std::string monthName = monthMonthEditName(i).toStdString();
-        const std::string yearName = monthYearEditName(i).toStdString();
-        b.be16Field(o, f.monthRows[i].value, valueName.c_str(), QStringLiteral("Monatswert %1").arg(row));
-        b.byteField(o + 2, f.monthRows[i].month, monthName.c_str(), QStringLiteral("Monat %1").arg(row));
-        b.byteField(o + 3, f.monthRows[i].year, yearName.c_str(), QStringLiteral("Jahr %1").arg(row));
+        b.be16Field(o, f.monthRows[i].value, rowNames[i][0].c_str(), {"Monatswert", i + 1});
+        b.byteField(o + 2, f.monthRows[i].month, rowNames[i][1].c_str(), {"Monat", i + 1});
+        b.byteField(o + 3, f.monthRows[i].year, rowNames[i][2].c_str(), {"Jahr", i + 1});
     }
 
     if (f.CSpinEditV == 0)
         f.CSpinEditV = 1;
-    b.be16Field(off::Variance, QString::number(f.CSpinEditV), "CSpinEditV", QStringLiteral("Variance"));
-    b.be16Field(off::CycleTime, QString::number(f.CSpinEditZZ), "CSpinEditZZ", QStringLiteral("Zykluszeit"));
-    b.byteField(off::StopHour, QString::number(f.CSpinEditStop), "CSpinEditStop", QStringLiteral("Stop"));
-    b.byteField(off::StartHour, QString::number(f.CSpinEditStart), "CSpinEditStart", QStringLiteral("Start"));
+    b.be16Field(off::Variance, QString::number(f.CSpinEditV), "CSpinEditV", "Variance");
+    b.be16Field(off::CycleTime, QString::number(f.CSpinEditZZ), "CSpinEditZZ", "Zykluszeit");
+    b.byteField(off::StopHour, QString::number(f.CSpinEditStop), "CSpinEditStop", "Stop");
+    b.byteField(off::StartHour, QString::number(f.CSpinEditStart), "CSpinEditStart", "Start");
     std::uint16_t months = 0;
     for (int i = 0; i < 12; ++i)
         if (f.sendMonths[i])
@@ -371,8 +384,8 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
             b.fail("EditManCode",
                    QStringLiteral("Herstellerkennung: bitte drei Buchstaben A bis Z eingeben!"));
     }
-    b.hundredthsField(off::RoomTemp, f.Edit1TempRaum, "Edit1TempRaum", QStringLiteral("Raumtemperatur"));
-    b.hundredthsField(off::RadiatorTemp, f.Edit1Temp, "Edit1Temp", QStringLiteral("Heizkörpertemperatur"));
+    b.hundredthsField(off::RoomTemp, f.Edit1TempRaum, "Edit1TempRaum", "Raumtemperatur");
+    b.hundredthsField(off::RadiatorTemp, f.Edit1Temp, "Edit1Temp", "Heizkörpertemperatur");
 
     int first = 0, last = 0;
     for (int i = 0; i < 4; ++i) {
@@ -385,8 +398,7 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
     r[off::FreeMonthFirst] = static_cast<std::uint8_t>(first);
     r[off::FreeMonthLast] = static_cast<std::uint8_t>(last);
     r[off::ErrorDate] = r[off::ErrorDate + 1] = 0;
-    b.signedByteField(off::TempMax, f.EditTempMax, "EditTempMax",
-                      QStringLiteral("max. Heizkörpertemperatur"));
+    b.signedByteField(off::TempMax, f.EditTempMax, "EditTempMax", "max. Heizkörpertemperatur");
 
     std::optional<DeviceKey> key;
     QString keyShown;

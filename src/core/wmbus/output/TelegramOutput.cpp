@@ -112,7 +112,7 @@ std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTim
          "  ID " + r.link.idText.str() + "  Version " + hex2(r.link.version) + "  Device type " +
          hex2(r.deviceType) + " " + std::string(r.mediumText) + "  CI " + hex2(r.ci) + "\n";
     s += "  Header ID " + r.headerIdText.str() + "  Access number " + std::to_string(r.accessNumber) +
-         "  RSSI " + r.rssiText.str() + "\n";
+         "  RSSI " + r.rssiText.str() + (r.registered ? "  in route" : "") + "\n";
     s += "  Security " + securityText(r);
     if (r.decrypted) s += "  Key " + r.keyText;
     s += "\n";
@@ -151,6 +151,7 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     number("ci", r.ci);
     field("headerId", r.headerIdText.view());
     number("accessNumber", r.accessNumber);
+    boolean("registered", r.registered);
     boolean("encrypted", r.encrypted);
     boolean("decrypted", r.decrypted);
     if (r.encrypted) number("securityMode", r.mode7 ? 7 : 5);

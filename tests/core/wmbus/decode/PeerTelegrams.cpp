@@ -2,15 +2,132 @@
 
 #include "TestData.h"
 
+#include "core/wmbus/RecordReader.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace kvq::wmbus::test {
+
+namespace {
+
+struct Conversion {
+    const char* suffix;
+    const char* unit;
+    double factor; // reference value = ours x factor
+};
+const Conversion kConversions[] = {
+    {"_m3", "m³", 1},
+    {"_m3h", "m³/h", 1},
+    {"_kwh", "Wh", 1e-3},
+    {"_kwh", "MWh", 1e3},
+    {"_mwh", "MWh", 1},
+    {"_gj", "GJ", 1},
+    {"_gj", "J", 1e-9},
+    {"_kw", "W", 1e-3},
+    {"_c", "°C", 1},
+    {"_hca", "HCA", 1},
+    {"_bar", "bar", 1},
+    {"_v", "V", 1},
+    {"_a", "A", 1},
+    {"_h", "ON_TIME_SEC", 1 / 3600.0},
+    {"_h", "ON_TIME_MIN", 1 / 60.0},
+    {"_h", "ON_TIME_HOU", 1},
+    {"_h", "ON_TIME_DAY", 24},
+    {"_s", "ON_TIME_SEC", 1},
+    {"_s", "AC_TIME_SEC", 1},
+    {"_s", "AV_TIME_SEC", 1},
+    {"_h", "AC_TIME_HOU", 1},
+    {"_h", "AV_TIME_HOU", 1},
+};
+
+bool endsWith(const std::string& s, std::string_view suffix) {
+    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string baseUnit(const std::string& unit) {
+    return unit.substr(0, unit.find('['));
+}
+
+bool parseNumber(const std::string& text, double& out) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return end && *end == '\0';
+}
+
+// "2022-12-31 23:59" or "2022-12-31" in our form "31.12.2022 23:59:00" / "31.12.2022".
+std::string ourDateForm(const std::string& iso) {
+    if (iso.size() < 10)
+        return {};
+    std::string out = iso.substr(8, 2) + "." + iso.substr(5, 2) + "." + iso.substr(0, 4);
+    if (iso.size() == 16)
+        out += " " + iso.substr(11, 5) + ":00";
+    else if (iso.size() == 19)
+        out += " " + iso.substr(11, 8);
+    else if (iso.size() != 10)
+        return {};
+    return out;
+}
+
+enum class Outcome { NotComparable, Same, Different };
+
+Outcome compare(const PeerValue& ref, const DataRecord& r, std::string& detail) {
+    const std::string unit = baseUnit(r.unit);
+    std::ostringstream d;
+    d << ref.name << "=" << ref.value << " ours " << r.value << " " << r.unit;
+    detail = d.str();
+    if (ref.quoted) {
+        if (unit != "DATE" && unit != "DATETIME")
+            return Outcome::NotComparable;
+        const std::string expected = ourDateForm(ref.value);
+        if (expected.empty())
+            return Outcome::NotComparable;
+        return expected == r.value ? Outcome::Same : Outcome::Different;
+    }
+    double expected = 0, ours = 0;
+    if (!parseNumber(ref.value, expected))
+        return Outcome::NotComparable;
+    for (const Conversion& c : kConversions) {
+        if (!endsWith(ref.name, c.suffix) || unit != c.unit)
+            continue;
+        if (!parseNumber(r.value, ours))
+            return Outcome::Different;
+        const double v = ours * c.factor;
+        return std::fabs(v - expected) <= 1e-9 * std::max(1.0, std::fabs(expected)) ? Outcome::Same
+                                                                                    : Outcome::Different;
+    }
+    return Outcome::NotComparable;
+}
+
+// Why our rules give another value than the reference for this record, or null when they should
+// not differ.
+const char* ruleDifference(const PeerValue& ref, const DataRecord& r) {
+    const std::string unit = baseUnit(r.unit);
+    if ((unit == "DATETIME" && r.dataField != 4) || (unit == "DATE" && r.dataField != 2))
+        return "a date in another data field than G (2) or F (4) is a number";
+    if (r.dataField == 13)
+        return "variable-length data has no number form";
+    if (!ref.quoted && !ref.value.empty() && ref.value[0] == '-') {
+        if (r.dataField >= 1 && r.dataField <= 7)
+            return "integers are unsigned";
+        if (r.dataField >= 9 && !r.value.empty() && r.value.rfind("15", 0) == 0)
+            return "BCD has no sign: the sign nibble F is written as 15";
+    }
+    return nullptr;
+}
+
+} // namespace
 
 std::vector<std::uint8_t> PeerTelegram::receiverBuffer(std::uint8_t rssi) const {
     std::vector<std::uint8_t> t(radio.size() + 1);
@@ -63,6 +180,48 @@ std::vector<PeerValue> loadPeerValues(int row) {
         out.push_back(std::move(v));
     }
     return out;
+}
+
+} // namespace kvq::wmbus::test
+
+namespace kvq::wmbus::test {
+
+PeerCheck checkAgainstPeer(int row, std::span<const std::uint8_t> t, const TelegramResult& result) {
+    PeerCheck check;
+    std::map<std::size_t, DataRecord> byDataOffset;
+    if (result.recordsEnd > result.recordsOffset && result.recordsEnd <= t.size()) {
+        RecordReader reader(t.subspan(result.recordsOffset, result.recordsEnd - result.recordsOffset),
+                            RecordOptions{'.'});
+        DataRecord r;
+        std::size_t k = 0;
+        while (reader.next(r)) {
+            if (k < kMaxValuePairs && (result.values[k].value != r.value || result.values[k].unit != r.unit))
+                check.mismatches.push_back("pair " + std::to_string(k) + " differs from its record");
+            ++k;
+            // Buffer index minus the receiver's start byte gives the offset in the radio telegram.
+            byDataOffset[result.recordsOffset + r.dataOffset - 1] = r;
+        }
+        check.records = k;
+        check.end = reader.end();
+    }
+    for (const PeerValue& ref : loadPeerValues(row)) {
+        const auto it = byDataOffset.find(ref.dataOffset);
+        if (it == byDataOffset.end())
+            continue; // a value the reference takes from manufacturer data
+        std::string detail;
+        const Outcome o = compare(ref, it->second, detail);
+        if (o == Outcome::NotComparable)
+            continue;
+        if (o == Outcome::Same) {
+            ++check.compared;
+        } else if (const char* why = ruleDifference(ref, it->second)) {
+            check.ruleDifferences.push_back("at " + std::to_string(ref.dataOffset) + ": " + detail + " (" +
+                                            why + ")");
+        } else {
+            check.different.push_back("at " + std::to_string(ref.dataOffset) + ": " + detail);
+        }
+    }
+    return check;
 }
 
 } // namespace kvq::wmbus::test

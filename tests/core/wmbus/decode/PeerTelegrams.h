@@ -1,7 +1,11 @@
 #pragma once
 // The public telegrams of tests/data/wmbus and the reference decoder's values for them.
 
+#include "core/wmbus/RecordReader.h"
+#include "core/wmbus/TelegramResult.h"
+
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,5 +33,16 @@ struct PeerValue {
 
 std::vector<PeerTelegram> loadPeerTelegrams();
 std::vector<PeerValue> loadPeerValues(int row);
+
+// Our records of a decoded telegram met with the reference's values at the same data offsets.
+struct PeerCheck {
+    int compared = 0;                         // values that agree
+    std::vector<std::string> different;       // values that differ without a reason in our rules
+    std::vector<std::string> ruleDifferences; // values that differ because our rules say so
+    std::vector<std::string> mismatches;      // result pairs that differ from the records
+    std::size_t records = 0;
+    RecordListEnd end = RecordListEnd::Open;
+};
+PeerCheck checkAgainstPeer(int row, std::span<const std::uint8_t> telegram, const TelegramResult& result);
 
 } // namespace kvq::wmbus::test

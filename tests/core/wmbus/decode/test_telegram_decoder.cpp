@@ -148,6 +148,7 @@ TEST(TelegramDecoder, NoHeaderAndLongHeader) {
     EXPECT_EQ(r.deviceType, 0x16);
     EXPECT_EQ(r.mediumText, "Cold Water");
     EXPECT_EQ(r.serialIdText(), "44332211");
+    EXPECT_EQ(r.deviceText(), "22_Cold Water");
     EXPECT_TRUE(r.repeated);
     EXPECT_FALSE(r.encrypted);
     EXPECT_EQ(r.values[0].unit, "m³");

@@ -103,12 +103,3 @@ TEST(MonitorColours, ColoursOfALongHeaderFrameInBothFramings) {
     EXPECT_EQ(out, expectedAmber);
     EXPECT_EQ(rgb(C::Orange).g, 94);
 }
-
-TEST(MonitorColours, ShortHeaderLeavesTransportBytesWhite) {
-    const Bytes rc = radioCraftFrame(body(0x44, 0x01, 3));
-    std::vector<MonitorColour> out(rc.size());
-    monitorColours(rc, Framing::RadioCraft, out);
-    EXPECT_EQ(out[12], MonitorColour::White);
-    EXPECT_EQ(out[rc.size() - 2], MonitorColour::Aqua);
-    EXPECT_EQ(out.back(), MonitorColour::Red);
-}

@@ -40,11 +40,13 @@ TEST(ReplayFile, ReadsEveryLineAndReportsTheRest) {
     f.write("6801\n\nGARBAGE\n01.02.2020 10:20:30;6802\n6803");
     f.close();
     std::vector<int> good, bad;
-    ASSERT_TRUE(readReplayFile(path, [&](const ReplayLine& l) { good.push_back(l.lineNumber); },
-                               [&](const ReplayLineError& e) { bad.push_back(e.lineNumber); }));
+    ASSERT_TRUE(readReplayFile(
+        path, [&](const ReplayLine& l) { good.push_back(l.lineNumber); },
+        [&](const ReplayLineError& e) { bad.push_back(e.lineNumber); }));
     EXPECT_EQ(good, (std::vector<int>{1, 4, 5}));
     EXPECT_EQ(bad, (std::vector<int>{3}));
     QString why;
-    EXPECT_FALSE(readReplayFile(dir.filePath("none.dat"), [](const ReplayLine&) {}, {}, &why));
+    EXPECT_FALSE(readReplayFile(
+        dir.filePath("none.dat"), [](const ReplayLine&) {}, {}, &why));
     EXPECT_FALSE(why.isEmpty());
 }

@@ -1,0 +1,120 @@
+#include "core/wmbus/TelegramDecryptor.h"
+
+#include "core/wmbus/crypto/Cmac.h"
+#include "core/wmbus/crypto/DeviceKey.h"
+#include "core/wmbus/crypto/KeyText.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kvq::wmbus {
+
+namespace {
+
+constexpr std::size_t kMaxBlocks = 15; // four bits of the configuration word
+constexpr std::uint8_t kFiller = 0x2F;
+constexpr std::uint8_t kMode7MacControl = 0x25;
+
+// The end of the telegram that a decryption may look at: the byte before the RSSI.
+std::size_t payloadEnd(const DecryptRequest& r) {
+    if (r.telegram.size() < 2)
+        return 0;
+    return std::min<std::size_t>(r.telegram.size(), std::size_t(r.telegram[1]) + 1);
+}
+
+bool startsWithFiller(const DecryptRequest& r, std::span<const std::uint8_t> payload) {
+    // With no encrypted block the bytes already at the payload start decide.
+    if (payload.size() >= 2)
+        return payload[0] == kFiller && payload[1] == kFiller;
+    const std::size_t p = r.payloadOffset;
+    return p + 1 < payloadEnd(r) && r.telegram[p] == kFiller && r.telegram[p + 1] == kFiller;
+}
+
+struct Mode7Keys {
+    crypto::Key enc;
+    crypto::Key mac;
+};
+
+Mode7Keys mode7Keys(const crypto::Key& key, std::span<const std::uint8_t, 4> counter,
+                    const std::array<std::uint8_t, 4>& linkId) {
+    std::array<std::uint8_t, 16> input{};
+    std::copy(counter.begin(), counter.end(), input.begin() + 1);
+    std::copy(linkId.begin(), linkId.end(), input.begin() + 5);
+    std::fill(input.begin() + 9, input.end(), 0x07);
+    const crypto::Aes128 cipher(key);
+    Mode7Keys k;
+    input[0] = 0x00;
+    k.enc = crypto::Cmac(cipher, input);
+    input[0] = 0x01;
+    k.mac = crypto::Cmac(cipher, input);
+    return k;
+}
+
+} // namespace
+
+crypto::Block TelegramDecryptor::mode5Iv(const DecryptRequest& r) {
+    crypto::Block iv;
+    iv[0] = r.m[0];
+    iv[1] = r.m[1];
+    std::copy(r.headerId.begin(), r.headerId.end(), iv.begin() + 2);
+    iv[6] = r.version;
+    iv[7] = r.deviceType;
+    std::fill(iv.begin() + 8, iv.end(), r.accessNumber);
+    return iv;
+}
+
+bool TelegramDecryptor::tryKey(const crypto::Key& key, const DecryptRequest& r,
+                               std::span<std::uint8_t> payload) {
+    if (r.mode == SecurityMode::Mode7) {
+        if (r.authentication.size() < 16)
+            return false;
+        const auto counter = r.authentication.subspan<4, 4>();
+        const auto mac = r.authentication.subspan<8, 8>();
+        // MAC over everything from the CI to the end of the telegram as received: the encrypted
+        // blocks and any plain data behind them.
+        const std::size_t macEnd = payloadEnd(r);
+        if (r.ciPosition >= r.payloadOffset || r.payloadOffset + payload.size() > macEnd)
+            return false;
+        const Mode7Keys keys = mode7Keys(key, counter, r.linkId);
+        crypto::CmacStream tag(keys.mac);
+        tag.update(kMode7MacControl)
+            .update(counter)
+            .update(r.telegram.subspan(r.ciPosition, macEnd - r.ciPosition));
+        const crypto::Block t = tag.finish();
+        if (!std::equal(mac.begin(), mac.end(), t.begin()))
+            return false;
+        std::array<std::uint8_t, kMaxBlocks * 16> cipher;
+        std::copy(payload.begin(), payload.end(), cipher.begin());
+        crypto::CbcDecrypt(keys.enc, crypto::Block{}, payload);
+        if (startsWithFiller(r, payload))
+            return true;
+        std::copy_n(cipher.begin(), payload.size(), payload.begin());
+        return false;
+    }
+    std::array<std::uint8_t, kMaxBlocks * 16> cipher;
+    std::copy(payload.begin(), payload.end(), cipher.begin());
+    crypto::CbcDecrypt(key, mode5Iv(r), payload);
+    if (startsWithFiller(r, payload))
+        return true;
+    std::copy_n(cipher.begin(), payload.size(), payload.begin());
+    return false;
+}
+
+bool TelegramDecryptor::decrypt(const DecryptRequest& r, std::span<std::uint8_t> payload,
+                                std::string& keyText) {
+    keyText.clear();
+    if (r.mode == SecurityMode::None || payload.size() % 16 != 0 || payload.size() > kMaxBlocks * 16)
+        return false;
+    const crypto::DeviceKey derived = crypto::DeriveDeviceKey(r.headerIdText);
+    if (tryKey(derived.key, r, payload)) {
+        keyText = derived.text;
+        return true;
+    }
+    if (r.device.found)
+        keyText.assign(r.device.keyText);
+    if (keyText.size() >= 32 && tryKey(crypto::ParseKeyText(keyText), r, payload))
+        return true;
+    return false;
+}
+
+} // namespace kvq::wmbus
