@@ -3,10 +3,15 @@
 #include "link/PortEnumeration.h"
 
 #include <QDeadlineTimer>
+#include <QTimer>
 
 namespace kvq {
 
-LinkController::LinkController(UserInteraction& ui, QObject* parent) : QObject(parent), ui_(ui) {
+LinkController::LinkController(UserInteraction& ui, QObject* parent)
+    : QObject(parent), ui_(ui), Timer1(new QTimer(this)) {
+    Timer1->setInterval(100);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &LinkController::Timer1Timer);
     const PortDefaults d1 = portDefaults(SerialInterface::SIO1);
     const PortDefaults d2 = portDefaults(SerialInterface::SIO2);
     SIO1Settings_.RxQueueSize = d1.rxQueueSize;

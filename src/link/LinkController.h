@@ -3,6 +3,7 @@
 // port and its worker, the receive ring, and the routing of received bytes to the open tool window.
 // Everything here runs on the window thread; the window learns what to show through the signals.
 
+#include "core/app/Parameter.h"
 #include "core/app/UserInteraction.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortMap.h"
@@ -19,6 +20,9 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <span>
+
+class QTimer;
 
 namespace kvq {
 
@@ -105,6 +109,42 @@ public:
     // Text of the byte being handed over ("0A "), emptied after the water-meter module hooks.
     const QString& HexText() const { return hexText_; }
 
+    // --- the command transaction of the optical head ---
+    // The record answers are decoded into; owned by the main window and replaced with each device window.
+    void setCurrentParams(PARAmeter* params) { currentParams_ = params; }
+    PARAmeter* CurrentParams() const { return currentParams_; }
+    // Accepted firmware versions, copied into the record before each decode.
+    int EHKVMin = 52, EHKVMax = 72, WMTHERMOMin = 1, WMTHERMOMax = 13, WZMin = 10, WZMax = 37;
+
+    std::array<std::uint8_t, 300> TxBuf{};
+    std::uint32_t TxLen = 0;
+    QString VersionText, WrongDeviceText, WrongDataText;
+
+    // What a device window does before it sends: LinkState 1, status panel 4 emptied, the progress window
+    // prepared for `progressMaximum` bytes and shown in `showMode` (0 not shown, 1 loading, 2 sending),
+    // the answer timer on.
+    void beginRequest(int progressMaximum, int showMode);
+    // Writes a request to the optical head, after the wake-up preamble when asked for and allowed.
+    void SendFrame(const std::uint8_t* frame, std::uint32_t count, bool wakeUp);
+    void SendFrame(std::span<const std::uint8_t> frame, bool wakeUp) {
+        SendFrame(frame.data(), static_cast<std::uint32_t>(frame.size()), wakeUp);
+    }
+    // Writes to the wireless M-Bus receiver; nothing else.
+    void SendToReceiver(const std::uint8_t* bytes, int count);
+
+    QTimer* answerTimer() const { return Timer1; }
+    void setAnswerTimerEnabled(bool on);
+    // Called by the progress window when its time-out strikes.
+    void ProgressTimeout(const QString& timeoutText);
+
+public Q_SLOTS:
+    // Every 100 ms: an answer is complete after ten ticks without a byte.
+    void Timer1Timer();
+    void ProcessAnswer();
+
+public:
+    bool ParseAnswer(std::uint16_t start);
+
     // --- state shown in the status bar ---
     std::uint8_t LinkState = 0;
     void setLinkState(std::uint8_t state);
@@ -120,6 +160,10 @@ Q_SIGNALS:
     void linkStateChanged(int state);
     // The device behind an open port went away; the port has been closed.
     void interfaceDisconnected(kvq::SerialInterface which);
+    // A valid answer was decoded: the main window caption becomes the device name and the open tool
+    // window shows the record.
+    void mainCaptionChanged(const QString& caption);
+    void showRecordRequested();
 
 private:
     struct Interface {
@@ -148,6 +192,10 @@ private:
     void setStatus(int panel, const QString& text) { Q_EMIT statusTextChanged(panel, text); }
     void repaint() { Q_EMIT statusBarRepaint(); }
     void deviceLogByte(LinkWindowKind kind);
+    LinkLogWindow* deviceLogWindow() const;
+    bool echoOfLastRequestAt(std::uint16_t start) const;
+    void followUpAfterRead();
+    void endProgress();
 
     UserInteraction& ui_;
     LinkTexts texts_;
@@ -162,6 +210,10 @@ private:
     SensorDataSink* sensorDataWindow_ = nullptr;
     BootLoaderSink* bootLoaderWindow_ = nullptr;
     ProgressIndicator* progress_ = nullptr;
+
+    PARAmeter* currentParams_ = nullptr;
+    QTimer* Timer1 = nullptr;
+    bool preambleSent_ = false; // with the last request
 
     RxRingBuffer ring_;
     SensorStreamState sensor_;

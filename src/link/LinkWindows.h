@@ -102,6 +102,10 @@ public:
     virtual int maximum() const = 0;
     virtual void setMaximum(int maximum) = 0;
     virtual void setPosition(int position) = 0;
+    // Before a request: maximum, position 0, time-out counter 0, time-out timer on.
+    virtual void prepare(int maximum) = 0;
+    // Mode 1 shows the loading caption, any other mode the sending caption; never modal.
+    virtual void ShowProgress(int mode) = 0;
     // Stops the time-out timer, hides the window and clears the time-out counter.
     virtual void endProgress() = 0;
 };

@@ -184,6 +184,17 @@ public:
         ++ends;
         shown = false;
     }
+    int prepares = 0;
+    int shownMode = -1;
+    void prepare(int m) override {
+        ++prepares;
+        max = m;
+        position = 0;
+    }
+    void ShowProgress(int mode) override {
+        shownMode = mode;
+        shown = true;
+    }
 };
 
 class TestSensorData : public SensorDataSink {

@@ -172,6 +172,24 @@ void PtyDevice::post(std::function<void()> f) {
     wake();
 }
 
+void PtyDevice::runAndWait(const std::function<void()>& f) {
+    if (!running() || std::this_thread::get_id() == thread_.get_id()) {
+        f();
+        return;
+    }
+    std::mutex m;
+    std::condition_variable cv;
+    bool done = false;
+    post([&] {
+        f();
+        std::lock_guard lock(m);
+        done = true;
+        cv.notify_all();
+    });
+    std::unique_lock lock(m);
+    cv.wait(lock, [&] { return done; });
+}
+
 void PtyDevice::send(const QByteArray& bytes, int delayMs) {
     post([this, bytes, delayMs] { queueOutput(bytes, std::chrono::milliseconds(delayMs)); });
 }

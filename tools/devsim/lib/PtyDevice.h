@@ -31,6 +31,7 @@ public:
     void stop();
     // Path of the terminal the program under test opens, e.g. /dev/pts/4.
     QString path() const;
+    bool running() const { return thread_.joinable(); }
 
     // From any thread.
     void send(const QByteArray& bytes, int delayMs = 0);
@@ -52,6 +53,8 @@ public:
     std::optional<LineState> lineState() const;
     // Runs `f` on the device thread.
     void post(std::function<void()> f);
+    // Runs `f` on the device thread and waits for it (at once when the thread does not run).
+    void runAndWait(const std::function<void()>& f);
 
 protected:
     // Device thread: bytes the program sent.

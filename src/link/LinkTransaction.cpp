@@ -1,0 +1,236 @@
+// One request and its answer over the optical head: sending with the wake-up preamble, the end of an
+// answer by silence, decoding and reporting the result to the status bar and the open tool window.
+
+#include "link/LinkController.h"
+
+#include "core/link/DecodeFrame.h"
+#include "core/link/Frame.h"
+
+#include <QTimer>
+
+namespace kvq {
+
+void LinkController::beginRequest(int progressMaximum, int showMode) {
+    setLinkState(1);
+    setStatus(4, QString());
+    repaint();
+    if (progress_) {
+        progress_->prepare(progressMaximum);
+        if (showMode != 0)
+            progress_->ShowProgress(showMode);
+    }
+    setAnswerTimerEnabled(true);
+}
+
+void LinkController::setAnswerTimerEnabled(bool on) {
+    if (on)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+LinkLogWindow* LinkController::deviceLogWindow() const {
+    if (HKVDataOpen())
+        return role<LinkLogWindow>(LinkWindowKind::HKVData);
+    if (ThermoDataOpen())
+        return role<LinkLogWindow>(LinkWindowKind::ThermoData);
+    return role<LinkLogWindow>(LinkWindowKind::WZData);
+}
+
+void LinkController::SendFrame(const std::uint8_t* frame, std::uint32_t count, bool wakeUp) {
+    if (count > TxBuf.size()) {
+        qCWarning(lcLink) << "request of" << count << "bytes cut to" << TxBuf.size();
+        count = static_cast<std::uint32_t>(TxBuf.size());
+    }
+    TxLen = count;
+    if (!sio1_.open)
+        return;
+
+    LinkLogWindow* log = deviceLogWindow();
+    if (log)
+        log->clearLinkLogs();
+    QString txText;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        TxBuf[i] = frame[i];
+        txText += QStringLiteral("%1 ").arg(frame[i], 2, 16, QLatin1Char('0')).toUpper();
+    }
+    if (log)
+        log->appendTxLog(txText);
+
+    const WaterModuleLinkWindow* wz = role<WaterModuleLinkWindow>(LinkWindowKind::WZData);
+    preambleSent_ = PreambleChecked && wakeUp && !(wz && wz->NoPreamble());
+    if (preambleSent_) {
+        sio1_.handle->write(QByteArray(frame::kPreambleLength, char(frame::kPreambleByte)));
+        if (progress_ && progress_->isShownForLink()) {
+            progress_->setMaximum(progress_->maximum() + 20);
+            progress_->setPosition(20);
+        }
+    }
+    sio1_.handle->write(QByteArray(reinterpret_cast<const char*>(TxBuf.data()), qsizetype(count)));
+}
+
+void LinkController::SendToReceiver(const std::uint8_t* bytes, int count) {
+    if (count < 0)
+        count = 0;
+    TxLen = static_cast<std::uint32_t>(count);
+    if (!sio2_.open)
+        return;
+    std::copy_n(bytes, std::min<std::size_t>(std::size_t(count), TxBuf.size()), TxBuf.begin());
+    sio2_.handle->write(QByteArray(reinterpret_cast<const char*>(bytes), count));
+}
+
+void LinkController::Timer1Timer() {
+    const std::uint32_t was = RxIdleTicks++;
+    if (was == 10) {
+        RxIdleTicks = 152;
+        ProcessAnswer();
+    }
+}
+
+// The waiting bytes begin with exactly what the last request put on the line (preamble included):
+// an optical head that echoes.
+bool LinkController::echoOfLastRequestAt(std::uint16_t start) const {
+    const std::uint32_t preamble = preambleSent_ ? frame::kPreambleLength : 0;
+    const std::uint32_t echoLength = preamble + TxLen;
+    if (TxLen == 0 || std::uint32_t(ring_.waitingFrom(start)) <= echoLength)
+        return false;
+    for (std::uint32_t i = 0; i < echoLength; ++i) {
+        const std::uint8_t sent = i < preamble ? frame::kPreambleByte : TxBuf[i - preamble];
+        if (ring_.RxRing[RxRingBuffer::advance(start, i)] != sent)
+            return false;
+    }
+    return true;
+}
+
+void LinkController::ProcessAnswer() {
+    const std::uint16_t readPos = ring_.RxReadPos;
+    const std::uint16_t writePos = ring_.RxWritePos;
+    if (!WMBusOpen()) {
+        // An echo is recognised before it is decoded, so the echo of a write is not taken for a garbled
+        // answer; anything else gets the first attempt at the bytes as they came.
+        const bool echo = echoOfLastRequestAt(readPos);
+        bool ok = false;
+        if (!echo && ParseAnswer(readPos)) {
+            setStatus(0, onlineStatusText(SerialInterface::SIO1, SIO1Port, PreambleChecked));
+            ok = true;
+        }
+        if (!ok) {
+            std::uint16_t start = readPos;
+            const std::uint32_t skip = echo ? TxLen + (preambleSent_ ? frame::kPreambleLength : 0) : TxLen;
+            for (std::uint32_t i = 0; i < skip; ++i) {
+                if (start == writePos) {
+                    start = readPos;
+                    break;
+                }
+                start = RxRingBuffer::advance(start, 1);
+            }
+            // A second attempt from the same place would only repeat the first, messages included.
+            if ((echo || start != readPos) && ParseAnswer(start))
+                setStatus(0, onlineStatusText(SerialInterface::SIO1, SIO1Port, PreambleChecked, true));
+        }
+    }
+    ring_.RxReadPos = ring_.RxWritePos;
+}
+
+void LinkController::endProgress() {
+    if (progress_)
+        progress_->endProgress();
+}
+
+bool LinkController::ParseAnswer(std::uint16_t start) {
+    if (start == ring_.RxWritePos || !currentParams_)
+        return false;
+    const std::vector<std::uint8_t> buffer = ring_.copyFrom(start);
+    const std::size_t length = buffer.size() - 1; // the stop byte is not counted
+
+    PARAmeter& p = *currentParams_;
+    p.EHKVMin = EHKVMin;
+    p.EHKVMax = EHKVMax;
+    p.WMTHERMOMin = WMTHERMOMin;
+    p.WMTHERMOMax = WMTHERMOMax;
+    p.WZMin = WZMin;
+    p.WZMax = WZMax;
+    const int result = DecodeFrame(p, std::span(buffer.data(), length));
+    VersionText = QString::fromStdString(p.VersionText);
+
+    switch (result) {
+    case kDecodeValid:
+        endProgress();
+        VersionText = texts_.LabelGV;
+        setStatus(3, VersionText + QString::fromStdString(p.VersionText) + QStringLiteral("x"));
+        Q_EMIT mainCaptionChanged(QString::fromStdString(p.DeviceName));
+        Q_EMIT showRecordRequested();
+        if (HKVBillingOpen()) {
+            if (BillingWindow* billing = role<BillingWindow>(LinkWindowKind::HKVBilling)) {
+                billing->billingEvaluation();
+                billing->dataLogEntry(QStringLiteral("heatcount"));
+            }
+        }
+        setStatus(4, texts_.LabelDatenGueltig);
+        setLinkState(2);
+        repaint();
+        followUpAfterRead();
+        return true;
+    case kDecodeNoFrameStart:
+        if (buffer[0] != frame::kAck)
+            return false;
+        for (LinkWindowKind kind :
+             {LinkWindowKind::HKVData, LinkWindowKind::ThermoData, LinkWindowKind::WZData,
+              LinkWindowKind::WZParam, LinkWindowKind::HKVParam}) {
+            if (!isOpen(kind))
+                continue;
+            if (AcknowledgeWindow* w = role<AcknowledgeWindow>(kind))
+                w->OnWriteAck();
+        }
+        return true;
+    case kDecodeBadChecksum:
+        setLinkState(3);
+        WrongDataText = texts_.LabelDatenFalsch;
+        setStatus(4, WrongDataText);
+        endProgress();
+        repaint();
+        ui_.message(WrongDataText, QString(), UserInteraction::Icon::Warning);
+        return false;
+    case kDecodeWrongDevice:
+        setStatus(3, VersionText);
+        endProgress();
+        setLinkState(3);
+        setStatus(4, QString());
+        repaint();
+        WrongDeviceText = texts_.LabelFalschesGeraet + QStringLiteral(" V") + VersionText;
+        ui_.message(WrongDeviceText, QString(), UserInteraction::Icon::Warning);
+        return false;
+    default: // not a data answer, or a wrong format: dropped, the time-out reports it
+        return false;
+    }
+}
+
+void LinkController::followUpAfterRead() {
+    if (HKVParamOpen()) {
+        WriteAfterReadWindow* w = role<WriteAfterReadWindow>(LinkWindowKind::HKVParam);
+        if (!w)
+            return;
+        if (w->isShownForLink())
+            w->enableSendButton();
+        if (w->sendPending())
+            w->WriteRecord();
+        return;
+    }
+    for (LinkWindowKind kind : {LinkWindowKind::HKVData, LinkWindowKind::ThermoData}) {
+        if (!isOpen(kind))
+            continue;
+        WriteAfterReadWindow* w = role<WriteAfterReadWindow>(kind);
+        if (w && w->isShownForLink() && w->sendPending())
+            w->WriteRecord();
+        return;
+    }
+}
+
+void LinkController::ProgressTimeout(const QString& timeoutText) {
+    setLinkState(3);
+    setStatus(4, timeoutText);
+    repaint();
+    ui_.message(timeoutText, QString(), UserInteraction::Icon::Warning);
+}
+
+} // namespace kvq

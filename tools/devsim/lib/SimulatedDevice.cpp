@@ -1,0 +1,247 @@
+#include "SimulatedDevice.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kvq::devsim {
+
+namespace {
+std::uint8_t sum8(const QByteArray& b, int first, int last) {
+    std::uint8_t s = 0;
+    for (int i = first; i <= last; ++i)
+        s = std::uint8_t(s + std::uint8_t(b[i]));
+    return s;
+}
+} // namespace
+
+SimulatedDevice::SimulatedDevice(DeviceKind kind) : kind_(kind) {
+    switch (kind) {
+    case DeviceKind::HeatCostAllocator:
+        medium_ = 0x08;
+        readOp_ = 0x08, writeOp_ = 0x09, changeOp_ = 0x0F;
+        manufacturerOffset_ = 146;
+        image_.assign(165, 0);
+        versionByte_ = 0x52;
+        break;
+    case DeviceKind::RadioThermometer:
+        medium_ = 0x1B;
+        readOp_ = 0x28, writeOp_ = 0x29, changeOp_ = 0x2A;
+        manufacturerOffset_ = 146;
+        image_.assign(165, 0);
+        versionByte_ = 0x05;
+        break;
+    case DeviceKind::WaterMeterModule:
+        medium_ = 0x07;
+        readOp_ = 0x20, writeOp_ = 0x21, changeOp_ = 0x22;
+        manufacturerOffset_ = 222;
+        image_.assign(315, 0);
+        versionByte_ = 0x21;
+        break;
+    }
+}
+
+void SimulatedDevice::setVersion(std::uint8_t bcd) {
+    versionByte_ = bcd;
+    extended_.reset();
+}
+
+void SimulatedDevice::setExtendedVersion(int version, std::uint8_t marker) {
+    versionByte_ = 0x99;
+    extended_ = std::array<std::uint8_t, 4>{std::uint8_t(version / 100 % 10), std::uint8_t(version / 10 % 10),
+                                            std::uint8_t(version % 10), marker};
+}
+
+void SimulatedDevice::setSensorTimers(std::uint16_t reference, std::uint16_t sensor1, std::uint16_t sensor2) {
+    sensorTimers_ = {std::uint8_t(reference >> 8), std::uint8_t(reference),    std::uint8_t(sensor1 >> 8),
+                     std::uint8_t(sensor1),        std::uint8_t(sensor2 >> 8), std::uint8_t(sensor2)};
+}
+
+std::optional<int> SimulatedDevice::requestLength(const std::uint8_t* h) const {
+    const std::uint8_t op = h[11];
+    if (op == readOp_)
+        return 14;
+    if (op == writeOp_)
+        return 14 + h[10];
+    if (op == changeOp_)
+        return 16; // AND mask and OR value
+    return std::nullopt;
+}
+
+QByteArray SimulatedDevice::dataAnswer(int offset, int count) {
+    // 68 L L 68 | 08 FE 72 | ID(4) MAN(2) version medium access status signature(2) | 0F payload last | CS 16
+    QByteArray payload;
+    for (int i = 0; i < count; ++i) {
+        const int at = offset + i;
+        payload.append(char(at < int(image_.size()) ? image_[at] : 0));
+    }
+    const int L = 17 + int(payload.size());
+    QByteArray f;
+    f.append(char(0x68)).append(char(L)).append(char(L)).append(char(0x68));
+    f.append(char(0x08)).append(char(0xFE)).append(char(0x72));
+    for (int i = 0; i < 4; ++i)
+        f.append(char(image_[i]));
+    f.append(char(image_[manufacturerOffset_])).append(char(image_[manufacturerOffset_ + 1]));
+    if (extended_) {
+        f[8] = char((*extended_)[0]);
+        f[9] = char((*extended_)[1]);
+        f[10] = char((*extended_)[2]);
+        f[12] = char((*extended_)[3]);
+    }
+    f.append(char(versionByte_));
+    f.append(char(faults.wrongMedium ? (medium_ == 0x08 ? 0x1B : 0x08) : medium_));
+    f.append(char(accessNumber_++)).append(char(0x00)).append(char(0x00)).append(char(0x00));
+    f.append(char(0x0F));
+    f.append(payload);
+    f.append(char(0x1F));
+    std::uint8_t cs = sum8(f, 4, L + 3);
+    if (faults.wrongChecksum)
+        ++cs;
+    f.append(char(cs)).append(char(0x16));
+    return f;
+}
+
+QByteArray SimulatedDevice::answer(const QByteArray& request) {
+    if (faults.silent)
+        return {};
+    const int offset = std::uint8_t(request[8]);
+    const int count = std::uint8_t(request[10]);
+    const std::uint8_t op = std::uint8_t(request[11]);
+    if (op == readOp_) {
+        ++readsAnswered;
+        return dataAnswer(offset, count);
+    }
+    if (op == writeOp_) {
+        for (int i = 0; i < count && offset + i < int(image_.size()); ++i)
+            image_[offset + i] = std::uint8_t(request[12 + i]);
+        ++writesStored;
+        return QByteArray(1, char(0xE5));
+    }
+    if (op == changeOp_ && offset < int(image_.size())) {
+        const std::uint8_t mask = std::uint8_t(request[12]), value = std::uint8_t(request[13]);
+        image_[offset] = std::uint8_t((image_[offset] & mask) | value);
+        ++changesApplied;
+        QByteArray ack(1, char(0xE5));
+        // The sensor test of the allocator and the thermometer measures once and tells its raw timers.
+        if (kind_ != DeviceKind::WaterMeterModule && offset == 0x1A && mask == 0xC1 && value == 0x30)
+            for (std::uint8_t b : sensorTimers_)
+                ack.append(char(b));
+        return ack;
+    }
+    return {};
+}
+
+namespace {
+void be16(std::vector<std::uint8_t>& im, int at, int v) {
+    im[at] = std::uint8_t(v >> 8);
+    im[at + 1] = std::uint8_t(v);
+}
+void le16(std::vector<std::uint8_t>& im, int at, int v) {
+    im[at] = std::uint8_t(v);
+    im[at + 1] = std::uint8_t(v >> 8);
+}
+void le32(std::vector<std::uint8_t>& im, int at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        im[at + i] = std::uint8_t(v >> (8 * i));
+}
+// IEEE-754 single, most significant byte first.
+void beFloat(std::vector<std::uint8_t>& im, int at, float f) {
+    std::uint32_t u;
+    static_assert(sizeof u == sizeof f);
+    std::memcpy(&u, &f, 4);
+    for (int i = 0; i < 4; ++i)
+        im[at + i] = std::uint8_t(u >> (24 - 8 * i));
+}
+// Three letters packed as in the EN 13757-3 manufacturer field, low byte first.
+void manufacturer(std::vector<std::uint8_t>& im, int at, const char* m) {
+    le16(im, at, ((m[0] - 64) << 10) | ((m[1] - 64) << 5) | (m[2] - 64));
+}
+} // namespace
+
+void fillDemoImage(SimulatedDevice& d) {
+    std::vector<std::uint8_t>& im = d.image();
+    std::fill(im.begin(), im.end(), 0);
+    static const std::uint8_t id[4] = {0x78, 0x56, 0x34, 0x12}; // 12345678
+    static const std::uint8_t key[16] = {0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
+                                         0xAB, 0xF7, 0x15, 0x88, 0x09, 0xCF, 0x4F, 0x3C};
+    if (d.kind() == DeviceKind::WaterMeterModule) {
+        std::copy(id, id + 4, im.begin());
+        std::copy(id, id + 4, im.begin() + 4);
+        im[8] = 12;
+        im[9] = 31, im[10] = 12, im[11] = 24;
+        im[12] = 6, im[13] = 36;
+        le16(im, 16, 215);
+        le16(im, 18, 0x0040);
+        le16(im, 20, 0x0003);
+        le16(im, 22, 0x01A0);
+        im[24] = 0, im[25] = 30, im[26] = 10, im[27] = 15, im[28] = 3, im[29] = 25, im[30] = 1 << 5;
+        im[32] = 90, im[33] = 100, im[34] = 120, im[35] = 10;
+        le16(im, 36, 1);
+        im[38] = 24, im[39] = 40, im[40] = 40;
+        le32(im, 44, 123456);
+        le32(im, 48, 100000);
+        for (int i = 0; i < 18; ++i) {
+            le32(im, 52 + 8 * i, std::uint32_t(120000 - 1500 * i));
+            im[52 + 8 * i + 4] = std::uint8_t((14 - i) % 12 + 1);
+            im[52 + 8 * i + 5] = std::uint8_t(25 - (i + 10) / 12);
+        }
+        le16(im, 196, 7);
+        le16(im, 198, 120);
+        im[200] = 19, im[201] = 7, im[202] = 0xFF, im[203] = 0xFF, im[204] = 0x3F;
+        std::copy(key, key + 16, im.begin() + 206);
+        manufacturer(im, 222, "VTM");
+        im[226] = 0x21, im[227] = 0x43, im[228] = 0x65, im[229] = 0x87;
+        for (int i = 0; i < 10; ++i) {
+            std::uint8_t* e = im.data() + 235 + 8 * i;
+            if (i < 2) {
+                e[0] = 5, e[1] = 10, e[2] = 8, e[3] = std::uint8_t(1 + i), e[4] = 2, e[5] = 25, e[6] = 0,
+                e[7] = std::uint8_t(i + 1);
+            } else {
+                std::fill(e, e + 8, 0xFF);
+            }
+        }
+        return;
+    }
+    std::copy(id, id + 4, im.begin());
+    std::copy(id, id + 4, im.begin() + 6);
+    im[5] = 11;
+    im[10] = 12, im[11] = 34;
+    if (d.kind() == DeviceKind::HeatCostAllocator) {
+        be16(im, 12, 1538);
+        be16(im, 14, 2500);
+        be16(im, 16, 1000);
+        be16(im, 18, 1234);
+        be16(im, 20, 987);
+        be16(im, 24, 0x0102);
+        be16(im, 26, 0x00E0);
+        beFloat(im, 40, 1234.5f);
+        beFloat(im, 44, 987.0f);
+        for (int i = 0; i < 18; ++i) {
+            be16(im, 48 + 4 * i, 100 + 10 * i);
+            im[48 + 4 * i + 2] = std::uint8_t((14 - i) % 12 + 1);
+            im[48 + 4 * i + 3] = std::uint8_t(25 - (i + 10) / 12);
+        }
+        be16(im, 148, 2150);
+        be16(im, 150, 4500);
+        im[156] = 62;
+    } else {
+        be16(im, 12, 2310);
+        be16(im, 14, 2240);
+        be16(im, 16, 1980);
+        be16(im, 18, 1850);
+        be16(im, 24, 0x0100);
+        be16(im, 26, 0x00C0);
+        be16(im, 148, 2150);
+        be16(im, 150, 2080);
+    }
+    be16(im, 22, 0x0040);
+    im[28] = 0, im[29] = 30, im[30] = 10, im[31] = 15, im[32] = 3, im[33] = 25, im[34] = 1 << 5;
+    be16(im, 120, 5);
+    be16(im, 122, 120);
+    im[124] = 24, im[125] = 0, im[126] = 0xFF, im[127] = 0xFF, im[128] = 0x3F;
+    std::copy(key, key + 16, im.begin() + 130);
+    manufacturer(im, 146, "QLM");
+    im[157] = 31, im[158] = 12, im[159] = 24;
+    im[161] = 0x21, im[162] = 0x43, im[163] = 0x65, im[164] = 0x87;
+}
+
+} // namespace kvq::devsim
