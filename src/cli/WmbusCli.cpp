@@ -5,6 +5,7 @@
 #include "core/app/Bytes.h"
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/TelegramDecoder.h"
+#include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "core/wmbus/crypto/KeyText.h"
 #include "core/wmbus/output/KeyDirectory.h"
@@ -132,12 +133,14 @@ QString parseOptions(const QStringList& args, Options& o) {
 struct DecodeSetup {
     std::unique_ptr<wmbus::Route> route;
     wmbus::KeyDirectory keys;
+    wmbus::TelegramDecryptor decryptor;
     wmbus::TelegramDecoder decoder;
 
     explicit DecodeSetup(const Options& o) : decoder(o.framing) {
         decoder.setDecimalSeparator(o.decimalSeparator);
         for (const auto& [id, key] : o.keys) keys.add(id, key);
         decoder.setDeviceDirectory(&keys);
+        decoder.setDecryptor(&decryptor);
     }
 
     // Loads the route file of the options, if any; false when it cannot be read.

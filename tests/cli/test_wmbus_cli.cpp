@@ -218,3 +218,20 @@ TEST(WmbusCli, RouteFileRegistersItsDevices) {
     EXPECT_NE(out.out.find("\"registered\":false"), std::string::npos);
     EXPECT_EQ(run({"decode", "--route", dir.filePath("none.ROUTE"), kWater}).rc, kExitInput);
 }
+
+TEST(WmbusCli, KeysGivenByHandDecrypt) {
+    // A published mode 5 telegram (long header) with its key; the key belongs to the link ID.
+    const char* hex =
+        "76442104710007612507727100076121042507B5006005E2E95A3C2A1279A5415E6732679B43369FD5FDDDD783EEEBB48236D34E7C9"
+        "4AF0A18A5FDA5F7D64111EB42D4D891622139F2952F9D12A20088DFA4CF8123871123EE1F6C1DCEA414879DDB4E05E508F1826D7EFBA"
+        "6964DF804C9261EA23BBF03";
+    const CliRun with = run({"decode", "--no-rssi", "--format", "json", "--key",
+                             "61070071=A004EB23329A477F1DD2D7820B56EB3D", hex});
+    ASSERT_EQ(with.rc, kExitOk) << with.err;
+    EXPECT_NE(with.out.find("\"decrypted\":true"), std::string::npos) << with.out;
+    EXPECT_NE(with.out.find("\"key\":\"A004EB23329A477F1DD2D7820B56EB3D\""), std::string::npos) << with.out;
+    EXPECT_NE(with.out.find("{\"value\":\"466,472\",\"unit\":\"m³\"}"), std::string::npos);
+    const CliRun without = run({"decode", "--no-rssi", "--format", "json", hex});
+    EXPECT_NE(without.out.find("\"decrypted\":false"), std::string::npos);
+    EXPECT_NE(without.out.find("\"values\":[]"), std::string::npos);
+}

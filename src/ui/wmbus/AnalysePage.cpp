@@ -1,5 +1,6 @@
 #include "ui/wmbus/AnalysePage.h"
 
+#include "core/wmbus/TelegramResult.h"
 #include "ui/wmbus/HexMonitor.h"
 
 #include <algorithm>
@@ -128,7 +129,6 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     StringGridWerte->horizontalHeader()->setStretchLastSection(true);
     StringGridWerte->verticalHeader()->setDefaultSectionSize(18);
     StringGridWerte->setAccessibleName(QStringLiteral("Werte"));
-    StringGridWerte->hide(); // shown once the application layer is decoded
 
     RichEdit1 = new HexMonitor(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -201,6 +201,21 @@ void AnalysePage::clearRaw() {
     pendingRaw_.clear();
     rawTimer_->stop();
     MemoRX->clear();
+}
+
+void AnalysePage::showValues(const wmbus::TelegramResult& telegram) {
+    for (int row = 0; row < kValueRows; ++row) {
+        const auto& pair = telegram.values[static_cast<std::size_t>(row)];
+        for (int col = 0; col < 2; ++col) {
+            const std::string& s = col == 0 ? pair.value : pair.unit;
+            QTableWidgetItem* item = StringGridWerte->item(row, col);
+            if (!item) {
+                item = new QTableWidgetItem;
+                StringGridWerte->setItem(row, col, item);
+            }
+            item->setText(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+        }
+    }
 }
 
 void AnalysePage::showCounters(std::uint64_t telegrams, std::uint64_t bytes) {

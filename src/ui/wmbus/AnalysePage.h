@@ -19,6 +19,10 @@ class QTimer;
 
 namespace kvq {
 
+namespace wmbus {
+struct TelegramResult;
+}
+
 class HexMonitor;
 
 class AnalysePage : public QWidget {
@@ -37,6 +41,8 @@ public:
     void flushRaw();
     void clearRaw();
     void showCounters(std::uint64_t telegrams, std::uint64_t bytes);
+    // The 20 value/unit pairs of a telegram (empty when its values were not taken).
+    void showValues(const wmbus::TelegramResult& telegram);
 
     HexMonitor* RichEdit1;
     QPlainTextEdit* MemoRX;

@@ -50,6 +50,8 @@ QColor HexMonitor::byteColour(int line, int byteIndex) const {
 }
 
 void HexMonitor::appendLine(std::span<const std::uint8_t> bytes, std::span<const QColor> colours) {
+    // Room first, so the monitor never holds more than its screen, not even for a moment.
+    trimTo(maxLines() - 1);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     c.beginEditBlock();
@@ -78,11 +80,13 @@ void HexMonitor::appendLine(std::span<const std::uint8_t> bytes, std::span<const
     }
     flush();
     c.endEditBlock();
-    trim();
 }
 
 void HexMonitor::trim() {
-    const int limit = maxLines();
+    trimTo(maxLines());
+}
+
+void HexMonitor::trimTo(int limit) {
     for (int lines = lineCount(); lines > limit; --lines) {
         QTextBlock first = document()->firstBlock();
         const QString text = first.text();

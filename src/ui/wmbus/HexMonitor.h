@@ -32,6 +32,9 @@ public:
 
 Q_SIGNALS:
     void lineDropped(const QString& text);
+
+private:
+    void trimTo(int limit);
 };
 
 } // namespace kvq

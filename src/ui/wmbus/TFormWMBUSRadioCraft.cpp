@@ -1,6 +1,7 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 #include "core/wmbus/ManufacturerDescriptions.h"
+#include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/ArcSpinner.h"
@@ -45,7 +46,15 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
     TimerStartMode->start();
 }
 
-TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() = default;
+TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
+    detachFromLink();
+}
+
+void TFormWMBUSRadioCraft::detachFromLink() {
+    if (link_)
+        link_->clearToolWindow(LinkWindowKind::WMBus);
+    link_ = nullptr;
+}
 
 void TFormWMBUSRadioCraft::buildPages() {
     LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
@@ -65,8 +74,8 @@ void TFormWMBUSRadioCraft::buildPages() {
     analyse_ = new AnalysePage(PageControlMain);
     PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
-    reception_->setTelegramHandler([this](const wmbus::TelegramBuffer&, const wmbus::LinkLayer& link) {
-        noteManufacturer(link.mField());
+    reception_->setTelegramHandler([this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) {
+        noteManufacturer(r.link.mField());
     });
     connect(analyse_->sBitBtnStop, &QPushButton::toggled, this, &TFormWMBUSRadioCraft::sBitBtnStopClick);
     connect(analyse_->StartTrigger, &QCheckBox::toggled, this, &TFormWMBUSRadioCraft::StartTriggerClick);
@@ -87,6 +96,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     filter_->setObjectName(QStringLiteral("sTabFilter"));
     PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
     PageControlRoute->setCurrentWidget(filter_);
+    reception_->decoder().setManufacturerFilter(&filter_->filter());
     ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
@@ -123,6 +133,9 @@ void TFormWMBUSRadioCraft::buildPages() {
 
 void TFormWMBUSRadioCraft::afterOpen() {
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
+    // From here on the receiver port's worker hands its bytes to this window.
+    if ((link_ = host().link()))
+        link_->setToolWindow(LinkWindowKind::WMBus, this);
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -133,6 +146,8 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     runner_.reset();
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
+    if (event->isAccepted())
+        detachFromLink();
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "core/wmbus/ManufacturerLists.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 
 #include <QString>
@@ -27,7 +28,9 @@ class FilterPage;
 class ReceiverPort;
 class TelegramReception;
 
-class TFormWMBUSRadioCraft : public ToolWindow {
+class LinkController;
+
+class TFormWMBUSRadioCraft : public ToolWindow, public RecorderWindow {
     Q_OBJECT
 public:
     static constexpr int kResponseWaitMs = 2000;
@@ -59,11 +62,11 @@ public:
 
     // Receive side, fed by the receiver port's worker on the window thread.
     // A chunk of received bytes; time is a date-time in days since 1899-12-30, 0 for "now".
-    void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time);
+    void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) override;
     // The text of one received byte ("0A ").
-    void monitorByte(const QString& hexText);
+    void monitorByte(const QString& hexText) override;
     // "STOP Daten vom Empfänger" is on: the worker then hands nothing over.
-    bool stopSwitch() const;
+    bool stopSwitch() const override;
     void setFraming(wmbus::Framing framing);
     wmbus::Framing framing() const;
 
@@ -96,7 +99,10 @@ private:
     void sBitBtnStopClick(bool on);
     void StartTriggerClick(bool on);
 
+    void detachFromLink();
+
     ReceiverPort* port_ = nullptr;
+    LinkController* link_ = nullptr; // the link this window is registered with
     wmbus::receiver::SequenceRunner runner_;
     QString modeLetter_;
     bool scanOn_ = false;

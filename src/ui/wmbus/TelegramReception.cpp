@@ -18,7 +18,7 @@ namespace kvq {
 using namespace kvq::wmbus;
 
 TelegramReception::TelegramReception(AnalysePage& page, Framing framing)
-    : page_(page), framer_(std::make_unique<TelegramFramer>(framing)) {}
+    : page_(page), framer_(std::make_unique<TelegramFramer>(framing)), decoder_(framing) {}
 
 TelegramReception::~TelegramReception() = default;
 
@@ -27,6 +27,7 @@ void TelegramReception::setFraming(Framing framing) {
         return;
     framer_ = std::make_unique<TelegramFramer>(framing);
     framer_->setHold(stopped_);
+    decoder_.setFraming(framing);
 }
 
 void TelegramReception::receiveChunk(std::span<const std::uint8_t> bytes, ReceiveTime time) {
@@ -66,13 +67,12 @@ void TelegramReception::frame(const ReceivedFrame& f) {
     // The trigger may have stopped reception earlier in this chunk: the frame is shown, not taken.
     if (stopped_)
         return;
-    const auto link = decodeLinkLayer(f.telegram);
-    if (!link)
-        return; // too short for a link header: shown, not counted
     telegram_.assign(f.telegram, chunkTime_);
+    if (!decoder_.decode(telegram_, result_))
+        return; // too short for a link header: shown, not counted
     ++telegrams_;
-    showLinkLayer(*link);
-    if (triggerMatches(*link)) {
+    showTelegram(result_);
+    if (triggerMatches(result_.link)) {
         page_.StartTrigger->setChecked(false);
         page_.sBitBtnStop->setChecked(true); // the window's handler holds the framer
         stopped_ = true;
@@ -80,24 +80,39 @@ void TelegramReception::frame(const ReceivedFrame& f) {
             onTrigger_();
     }
     if (onTelegram_)
-        onTelegram_(telegram_, *link);
+        onTelegram_(result_, telegram_);
 }
 
-void TelegramReception::showLinkLayer(const LinkLayer& link) {
+namespace {
+QString hex2(std::uint8_t b) {
+    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+}
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+} // namespace
+
+void TelegramReception::showTelegram(const TelegramResult& r) {
+    const LinkLayer& link = r.link;
     page_.LabelLenght->setText(QString::number(link.l));
-    page_.LabelCF->setText(QStringLiteral("%1").arg(link.c, 2, 16, QLatin1Char('0')).toUpper());
-    page_.LabelMC->setText(QString::fromLatin1(link.manufacturer.view()));
-    page_.LabelCI->setText(QStringLiteral("%1").arg(link.ci, 2, 16, QLatin1Char('0')).toUpper());
-    page_.LabelFunkID->setText(QString::fromLatin1(link.idText.view()));
+    page_.LabelCF->setText(hex2(link.c));
+    page_.LabelMC->setText(text(link.manufacturer.view()));
+    page_.LabelCI->setText(hex2(link.ci));
+    page_.LabelFunkID->setText(text(link.idText.view()));
     showCounters();
 
-    const Framing framing = framer_->framing();
-    const QString rssi = QString::fromLatin1(rssiText(link.rssiRaw, framing).view());
+    page_.LabelDEVICE->setText(QString::number(r.deviceType) + QLatin1Char('_') + text(r.mediumText));
+    page_.LabelSerienID->setText(text(r.serialIdText()));
+    page_.LabelCounter->setText(QString::number(r.accessNumber));
+    page_.LabelAES->setText(text(TelegramResult::yesNo(r.encrypted)));
+
+    const QString rssi = text(r.rssiText.view());
     page_.LabelRSSI->setText(rssi);
     page_.LabelRSSI1->setText(rssi);
     const QProgressBar* bar = page_.ProgressBarRSSI1;
-    page_.ProgressBarRSSI1->setValue(
-        std::clamp(rssiValue(link.rssiRaw, framing), bar->minimum(), bar->maximum()));
+    page_.ProgressBarRSSI1->setValue(std::clamp(r.rssi, bar->minimum(), bar->maximum()));
+
+    page_.showValues(r);
 }
 
 bool TelegramReception::triggerMatches(const LinkLayer& link) const {

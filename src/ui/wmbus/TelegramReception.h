@@ -1,12 +1,14 @@
 #pragma once
 // The recorder's receive path on the window thread: chunks from the receiver port are framed, each
-// frame becomes a monitor line, and each telegram's link layer is shown on the Analyse page.
-// Framing, link layer and colours come from the core; this class only puts them on the page.
+// frame becomes a monitor line, each telegram is decoded and its header and values are shown on the
+// Analyse page. Framing, decoding and colours come from the core; this class only puts them on the page.
 
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/LinkLayer.h"
 #include "core/wmbus/MonitorColours.h"
 #include "core/wmbus/Telegram.h"
+#include "core/wmbus/TelegramDecoder.h"
+#include "core/wmbus/TelegramResult.h"
 
 #include <QColor>
 #include <QString>
@@ -23,8 +25,8 @@ class AnalysePage;
 
 class TelegramReception {
 public:
-    // Called for every telegram taken, after its link layer is shown.
-    using TelegramHandler = std::function<void(const wmbus::TelegramBuffer&, const wmbus::LinkLayer&)>;
+    // Called for every telegram taken, after it is shown.
+    using TelegramHandler = std::function<void(const wmbus::TelegramResult&, const wmbus::TelegramBuffer&)>;
 
     TelegramReception(AnalysePage& page, wmbus::Framing framing);
     ~TelegramReception();
@@ -47,18 +49,23 @@ public:
     std::uint64_t byteCount() const { return bytes_; }
 
     void setTelegramHandler(TelegramHandler handler) { onTelegram_ = std::move(handler); }
+    // The decoder, for its collaborators (manufacturer filter, route, decryption, compact formats).
+    wmbus::TelegramDecoder& decoder() { return decoder_; }
+    const wmbus::TelegramResult& lastTelegram() const { return result_; }
     // Called when the trigger on a radio ID has fired (reception then stops).
     void setTriggerHandler(std::function<void()> handler) { onTrigger_ = std::move(handler); }
 
 private:
     void frame(const wmbus::ReceivedFrame& f);
-    void showLinkLayer(const wmbus::LinkLayer& link);
+    void showTelegram(const wmbus::TelegramResult& r);
     bool triggerMatches(const wmbus::LinkLayer& link) const;
     void showCounters();
 
     AnalysePage& page_;
     std::unique_ptr<wmbus::TelegramFramer> framer_;
+    wmbus::TelegramDecoder decoder_;
     wmbus::TelegramBuffer telegram_;
+    wmbus::TelegramResult result_;
     std::vector<wmbus::MonitorColour> colours_; // per frame, reused
     std::vector<QColor> qcolours_;
     wmbus::ReceiveTime chunkTime_ = 0;

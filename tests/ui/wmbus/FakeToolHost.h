@@ -20,7 +20,7 @@ public:
     Settings& settings() override { return settingsValue; }
     UserInteraction& userInteraction() override { return ui; }
     const Clock& clock() const override { return clockValue; }
-    LinkController* link() override { return nullptr; }
+    LinkController* link() override { return linkValue; }
     void setStatusText(int panel, const QString& text) override {
         if (panel >= 0 && panel < 6)
             status[panel] = text;
@@ -34,6 +34,7 @@ public:
     ScriptedUserInteraction ui;
     FakeClock clockValue;
     std::array<QString, 6> status;
+    LinkController* linkValue = nullptr;
 };
 
 // Records every write to the receiver port; a pause mark separates what went out between two

@@ -5,6 +5,7 @@
 #include "FakeToolHost.h"
 #include "Telegrams.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void twoTelegramsInOneChunk();
     void telegramSplitOverChunks();
     void linkLayerTexts();
+    void decodedHeaderAndValues();
     void otherCFieldIsSkipped();
     void amberFramingAndRssi();
     void stopKeepsBytesUntilReleased();
@@ -134,6 +137,40 @@ void TestAnalysePage::linkLayerTexts() {
     feed(t.w, test::radioCraftFrame(f));
     QCOMPARE(heard->count(), 2);
     QCOMPARE(heard->item(1)->text(), QStringLiteral("ABC"));
+}
+
+void TestAnalysePage::decodedHeaderAndValues() {
+    Window t;
+    auto* grid = t.w.findChild<QTableWidget*>("StringGridWerte");
+    feed(t.w, test::radioCraftFrame(LinkFields{}));
+    QCOMPARE(label(t.w, "LabelDEVICE"), QStringLiteral("7_Water"));
+    QCOMPARE(label(t.w, "LabelSerienID"), QStringLiteral("12345678"));
+    QCOMPARE(label(t.w, "LabelCounter"), QStringLiteral("1"));
+    QCOMPARE(label(t.w, "LabelAES"), QStringLiteral("no"));
+    QCOMPARE(grid->rowCount(), 20);
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("12,345"));
+    QCOMPARE(grid->item(0, 1)->text(), QString::fromUtf8("m³"));
+    QVERIFY(grid->item(1, 0)->text().isEmpty());
+
+    // Long header: its device type and ID are shown; a reserved medium hides the serial ID.
+    LinkFields longHeader;
+    longHeader.ci = 0x72;
+    longHeader.rest = {0x21, 0x43, 0x65, 0x87, 0xAE, 0x0C, 0x01, 0x30, 0x05,
+                       0x00, 0x00, 0x00, 0x04, 0x13, 0x01, 0x00, 0x00, 0x00};
+    feed(t.w, test::radioCraftFrame(longHeader));
+    QCOMPARE(label(t.w, "LabelDEVICE"), QStringLiteral("48_Reserved"));
+    QVERIFY(label(t.w, "LabelSerienID").isEmpty());
+    QCOMPARE(label(t.w, "LabelCounter"), QStringLiteral("5"));
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("0,001"));
+
+    // Ticking another manufacturer in the filter list keeps this one's values out.
+    t.host.ui.texts = {QStringLiteral("kam")};
+    t.w.findChild<QAction*>("NEWFlagID")->trigger();
+    t.w.findChild<QListWidget*>("ComboBoxManCode")->item(0)->setCheckState(Qt::Checked);
+    feed(t.w, test::radioCraftFrame(LinkFields{}));
+    QCOMPARE(t.w.telegramCount(), 3u);
+    QCOMPARE(label(t.w, "LabelDEVICE"), QStringLiteral("7_Water"));
+    QVERIFY(grid->item(0, 0)->text().isEmpty());
 }
 
 void TestAnalysePage::otherCFieldIsSkipped() {

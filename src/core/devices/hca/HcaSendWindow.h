@@ -16,8 +16,9 @@ std::uint8_t sendWeekdayMask(const Record& r);
 // Weekday bit of a date (bit 0 Monday .. bit 6 Sunday); 0 for a date that does not exist.
 std::uint8_t weekdayBit(int year, int month, int day);
 
-// ORs the weekday bit of the record date into byte 34 and returns the status bits 0..2 that the
-// date earns: the month bit, then the day bit, then (only with the day) the week bit.
+// Sets byte 34 to the weekday bit of the record date (left alone for a date that does not exist) and
+// returns the status bits 0..2 that the date earns: the month bit, then the day bit, then (only with
+// the day) the week bit.
 std::uint16_t evaluateSendWindow(Record& r);
 
 } // namespace kvq::hca

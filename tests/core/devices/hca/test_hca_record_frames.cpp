@@ -170,6 +170,11 @@ TEST(HcaSendWindow, MonthDayWeekBits) {
     r[off::Weekday] = 0;
     EXPECT_EQ(evaluateSendWindow(r), st::SendMonth);
 
+    // A stale weekday bit from the device gives way to the weekday of the date.
+    r[off::Weekday] = 1u << 6;
+    evaluateSendWindow(r);
+    EXPECT_EQ(r[off::Weekday], 1u << 2);
+
     // Month not in the mask: nothing.
     r[off::SendMask0] = 0x08;
     EXPECT_EQ(evaluateSendWindow(r), 0);
