@@ -451,14 +451,16 @@ void TestRoutePage::saveWritesTheFileAndClearsTheChangedState() {
 void TestRoutePage::failedSaveKeepsTheChangedState() {
     Fixture f;
     QDir().mkpath(f.routesFolder());
-    const QString blocker = f.routesFolder() + QStringLiteral("/datei");
-    writeFile(blocker, "x");
+    // A name at the file system's limit: the file is there, but no temporary file beside it fits.
+    const QString path = f.routesFolder() + u'/' + QString(249, u'r') + QStringLiteral(".ROUTE");
+    writeFile(path, "[ROUTE]\r\nNAME=alt\r\n");
     f.page.HausEinfuegenClick();
-    f.ui.texts.push_back(blocker + QStringLiteral("/route"));
+    f.ui.texts.push_back(path);
     QVERIFY(!f.page.SpeicherRouteClick());
     QCOMPARE(f.ui.shown.back().title, QStringLiteral("FEHLER"));
     QVERIFY(f.page.isRouteChanged());
-    QCOMPARE(readFile(blocker), QByteArray("x"));
+    QCOMPARE(readFile(path), QByteArray("[ROUTE]\r\nNAME=alt\r\n"));
+    QCOMPARE(QDir(f.routesFolder()).entryList(QDir::Files).size(), 1);
     QVERIFY(f.page.routeFilePath().isEmpty());
 }
 
