@@ -48,6 +48,9 @@ void TestNewIDDlg::fieldsTakeOnlyDigitsAndHexDigits() {
     QCOMPARE(dlg.ValueEditID->text(), QStringLiteral("12345678"));
     QTest::keyClicks(dlg.EditAESkey, QStringLiteral("0fXg 1A"));
     QCOMPARE(dlg.EditAESkey->text(), QStringLiteral("0f1A"));
+    dlg.ComboBoxManCode->clearEditText();
+    QTest::keyClicks(dlg.ComboBoxManCode, QStringLiteral("a1b-cd"));
+    QCOMPARE(dlg.ComboBoxManCode->currentText(), QStringLiteral("abc"));
 }
 
 void TestNewIDDlg::returnWithShortKeyTellsAndStaysOpen() {
@@ -67,11 +70,18 @@ void TestNewIDDlg::returnWithShortKeyTellsAndStaysOpen() {
     QTest::keyClick(dlg.ValueEditID, Qt::Key_Return);
     QVERIFY(dlg.isVisible());
 
+    // Nor a manufacturer code that no telegram can carry.
     dlg.ValueEditID->setText(QStringLiteral("12345678"));
+    dlg.ComboBoxManCode->setEditText(QStringLiteral("QL"));
+    QTest::mouseClick(dlg.ButtonOK, Qt::LeftButton);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(ui.messages().size(), 2);
+
+    dlg.ComboBoxManCode->setEditText(QStringLiteral("QLM"));
     QTest::keyClick(dlg.ValueEditID, Qt::Key_Return);
     QVERIFY(!dlg.isVisible());
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
-    QCOMPARE(ui.messages().size(), 1);
+    QCOMPARE(ui.messages().size(), 2);
 }
 
 void TestNewIDDlg::valuesAsTyped() {
