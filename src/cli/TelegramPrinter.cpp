@@ -8,7 +8,8 @@
 namespace kvq::cli {
 
 void TelegramPrinter::print(int index, const wmbus::TelegramResult& result) {
-    const QDateTime now = QDateTime::currentDateTime();
+    // Only telegrams without their own receive time need the clock.
+    const QDateTime now = result.receiveTime > 0 ? QDateTime() : QDateTime::currentDateTime();
     switch (format_) {
     case OutputFormat::Text: out_ << wmbus::telegramTextBlock(index, result, now); break;
     case OutputFormat::Json: out_ << wmbus::telegramJson(index, result, now) << '\n'; break;

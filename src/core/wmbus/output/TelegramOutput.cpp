@@ -63,8 +63,19 @@ const std::vector<std::string>& dataTableHeader() {
 }
 
 std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
-    const QDateTime t = time > 0 ? QDateTime::fromMSecsSinceEpoch(time).toLocalTime() : now;
-    return t.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+    if (time <= 0) return now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+    // Recordings carry many telegrams of the same second; the time zone conversion is the costly part.
+    thread_local ReceiveTime lastSecond = -1;
+    thread_local std::string lastText;
+    const ReceiveTime second = time / 1000;
+    if (second != lastSecond) {
+        lastText = QDateTime::fromMSecsSinceEpoch(second * 1000)
+                       .toLocalTime()
+                       .toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"))
+                       .toStdString();
+        lastSecond = second;
+    }
+    return lastText;
 }
 
 std::vector<std::string> dataTableRow(int index, const TelegramResult& r, const QDateTime& now) {
