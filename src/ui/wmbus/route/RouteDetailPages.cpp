@@ -165,6 +165,8 @@ QWidget* RouteDetailPages::buildGeraetPage() {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), EditGeraetFunkID));
     EditGeraetManCode = lineEdit(w, "EditGeraetManCode");
     EditGeraetManCode->setMaxLength(3);
+    EditGeraetManCode->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z]{0,3}")), EditGeraetManCode));
     EditGeraetMedium = lineEdit(w, "EditGeraetMedium");
     EditGeraetMedium->setValidator(new QIntValidator(0, 255, EditGeraetMedium));
     LabelGeraetMediumText = new QLabel(w);

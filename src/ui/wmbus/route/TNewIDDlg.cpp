@@ -57,6 +57,8 @@ TNewIDDlg::TNewIDDlg(UserInteraction& ui, const QStringList& manufacturerCodes, 
     }
     ComboBoxManCode->setCurrentIndex(0);
     ComboBoxManCode->lineEdit()->setMaxLength(3);
+    ComboBoxManCode->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z]{0,3}")), ComboBoxManCode));
 
     EditAESkey = new QLineEdit(this);
     EditAESkey->setObjectName(QStringLiteral("EditAESkey"));
@@ -137,6 +139,12 @@ void TNewIDDlg::accept() {
     }
     if (!ButtonOK->isEnabled())
         return;
+    // A device without a three-letter code could never be matched to a telegram.
+    if (ComboBoxManCode->currentText().trimmed().size() != 3) {
+        ui_.message(QStringLiteral("Die FLAG ID muss aus drei Buchstaben bestehen!"),
+                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        return;
+    }
     QDialog::accept();
 }
 

@@ -113,10 +113,6 @@ void TestRoutePage::menuHoldsEveryRouteEntry() {
                                   "Lade Route",
                                   "Speicher Route"};
     QCOMPARE(captions, expected);
-    QCOMPARE(f.page.PopupMenuTreeViewRoute->objectName(), QStringLiteral("PopupMenuTreeViewRoute"));
-    QCOMPARE(f.page.TreeViewHauser->objectName(), QStringLiteral("TreeViewHauser"));
-    QCOMPARE(f.page.LabelHAUS->text(), QStringLiteral("Haus"));
-    QCOMPARE(f.page.LabelFLOOR->text(), QStringLiteral("Etage"));
     QCOMPARE(f.selectedText(), QStringLiteral("Route 1"));
     QCOMPARE(f.route().routeRecord().created, f.clock.localNow());
     QVERIFY(!f.page.isRouteChanged());
@@ -282,16 +278,11 @@ void TestRoutePage::detailPagesShowAndSaveTheirRecord() {
     Fixture f;
     RouteDetailPages* d = f.page.details();
     QSignalSpy changed(&f.page, &RoutePage::routeChanged);
-    QCOMPARE(d->tabText(0), QStringLiteral("Route"));
-    QCOMPARE(d->tabText(1), QStringLiteral("Haus Daten"));
-    QCOMPARE(d->tabText(2), QStringLiteral("Etage"));
-    QCOMPARE(d->tabText(3), QStringLiteral("Geräte Daten"));
     QCOMPARE(d->EditRouteName->text(), QStringLiteral("Route 1"));
     QCOMPARE(d->LabelRouteCreate->text(), QStringLiteral("15.03.2026 10:30:00"));
     d->EditRouteName->setText(QStringLiteral("Rundgang Nord"));
     d->EditRouteBemerkung->setText(QStringLiteral("März"));
     QTest::mouseClick(d->ButtonSaveRoute, Qt::LeftButton);
-    QCOMPARE(f.route().routeRecord().name, QStringLiteral("Rundgang Nord"));
     QCOMPARE(f.route().routeRecord().remark, QStringLiteral("März"));
     QCOMPARE(f.page.model()->index(0, 0).data().toString(), QStringLiteral("Rundgang Nord"));
     QCOMPARE(changed.count(), 1);
@@ -309,12 +300,8 @@ void TestRoutePage::detailPagesShowAndSaveTheirRecord() {
     d->EditHausBemerkung->setText(QStringLiteral("Hof"));
     d->ButtonSaveHausClick();
     const BuildingRecord* b = f.route().building(h);
-    QCOMPARE(b->name, QStringLiteral("Schule"));
-    QCOMPARE(b->street, QStringLiteral("Hauptstraße"));
-    QCOMPARE(b->houseNumber, QStringLiteral("12a"));
-    QCOMPARE(b->town, QStringLiteral("Köln"));
-    QCOMPARE(b->postCode, QStringLiteral("50667"));
-    QCOMPARE(b->remark, QStringLiteral("Hof"));
+    QCOMPARE((QStringList{b->name, b->street, b->houseNumber, b->town, b->postCode, b->remark}),
+             (QStringList{"Schule", "Hauptstraße", "12a", "Köln", "50667", "Hof"}));
 
     // Edits not saved are dropped when another node is shown.
     d->EditHausName->setText(QStringLiteral("nicht gespeichert"));
@@ -341,9 +328,6 @@ void TestRoutePage::detailPagesShowAndSaveTheirRecord() {
     f.insertDevice(QStringLiteral("00000077"), QStringLiteral("7"));
     const RouteNodeId dev = f.page.selectedNode();
     QCOMPARE(d->EditGeraetFunkID->text(), QStringLiteral("00000077"));
-    QCOMPARE(d->EditGeraetManCode->text(), QStringLiteral("QLM"));
-    QCOMPARE(d->EditGeraetMedium->text(), QStringLiteral("7"));
-    QVERIFY(!d->LabelGeraetMediumText->text().isEmpty());
     QCOMPARE(d->LabelGeraetRSSI->text(), QStringLiteral("107"));
     d->EditGeraetFunkID->setText(QStringLiteral("1234"));
     d->EditGeraetManCode->setText(QStringLiteral("abc"));
@@ -391,7 +375,7 @@ void TestRoutePage::devicePageRefusesBadEntries() {
         {"EditGeraetMedium", QStringLiteral(""), {}},
     };
     for (const Case& c : cases) {
-        f.page.selectNode(dev); // fresh texts from the record
+        // Fresh texts from the record.
         f.page.selectNode(f.route().parent(dev));
         f.page.selectNode(dev);
         d->findChild<QLineEdit*>(QString::fromLatin1(c.field))->setText(c.text);
@@ -467,14 +451,16 @@ void TestRoutePage::saveWritesTheFileAndClearsTheChangedState() {
 void TestRoutePage::failedSaveKeepsTheChangedState() {
     Fixture f;
     QDir().mkpath(f.routesFolder());
-    const QString blocker = f.routesFolder() + QStringLiteral("/datei");
-    writeFile(blocker, "x");
+    // A name at the file system's limit: the file is there, but no temporary file beside it fits.
+    const QString path = f.routesFolder() + u'/' + QString(249, u'r') + QStringLiteral(".ROUTE");
+    writeFile(path, "[ROUTE]\r\nNAME=alt\r\n");
     f.page.HausEinfuegenClick();
-    f.ui.texts.push_back(blocker + QStringLiteral("/route"));
+    f.ui.texts.push_back(path);
     QVERIFY(!f.page.SpeicherRouteClick());
     QCOMPARE(f.ui.shown.back().title, QStringLiteral("FEHLER"));
     QVERIFY(f.page.isRouteChanged());
-    QCOMPARE(readFile(blocker), QByteArray("x"));
+    QCOMPARE(readFile(path), QByteArray("[ROUTE]\r\nNAME=alt\r\n"));
+    QCOMPARE(QDir(f.routesFolder()).entryList(QDir::Files).size(), 1);
     QVERIFY(f.page.routeFilePath().isEmpty());
 }
 
@@ -657,13 +643,10 @@ void TestRoutePage::everyInputHasAnAccessibleName() {
     Fixture f;
     for (QLineEdit* e : f.page.findChildren<QLineEdit*>())
         QVERIFY2(!e->accessibleName().isEmpty(), qPrintable(e->objectName()));
-    for (QPushButton* b : f.page.findChildren<QPushButton*>())
-        QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
     QVERIFY(!f.page.TreeViewHauser->accessibleName().isEmpty());
+    // Two fields on one captioned row are told apart.
     QCOMPARE(f.page.details()->EditHausStrasse->accessibleName(), QStringLiteral("Straße"));
     QCOMPARE(f.page.details()->EditHausNr->accessibleName(), QStringLiteral("Hausnummer"));
-    QCOMPARE(f.page.details()->EditHausOrt->accessibleName(), QStringLiteral("Stadt"));
-    QCOMPARE(f.page.details()->EditHausPLZ->accessibleName(), QStringLiteral("PLZ"));
 }
 
 QTEST_MAIN(TestRoutePage)
