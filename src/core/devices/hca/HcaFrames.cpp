@@ -1,25 +1,11 @@
 #include "core/devices/hca/HcaFrames.h"
 
 #include "core/app/Bytes.h"
+#include "core/link/Frame.h"
 
 namespace kvq::hca {
 
 namespace {
-
-// Start, L twice, start, C, A (broadcast), CI, manufacturer-specific data follow.
-constexpr std::uint8_t kHeader[] = {0x68, 0x08, 0x08, 0x68, 0x53, 0xFE, 0x51, 0x0F};
-
-Frame startFrame(std::size_t size) {
-    Frame f;
-    f.reserve(size);
-    f.insert(f.end(), std::begin(kHeader), std::end(kHeader));
-    return f;
-}
-
-void finishFrame(Frame& f) {
-    f.push_back(checksum8(f, 4, static_cast<int>(f.size()) - 1));
-    f.push_back(0x16);
-}
 
 const std::array<ServiceCommandInfo, 7> kCommands = {{
     {ServiceCommand::SendWMBus, "ButtonSendeWMBus", "Sende WMBus",
@@ -39,26 +25,15 @@ const std::array<ServiceCommandInfo, 7> kCommands = {{
 
 } // namespace
 
-std::uint8_t checksum8(std::span<const std::uint8_t> frame, int first, int last) {
-    std::uint8_t sum = 0;
-    for (int i = first; i <= last && i < static_cast<int>(frame.size()); ++i)
-        sum = static_cast<std::uint8_t>(sum + frame[i]);
-    return sum;
-}
-
 Frame buildReadFrame(std::uint8_t command) {
-    Frame f = startFrame(kReadFrameSize);
-    f.insert(f.end(), {0x00, 0x00, 0xA5, command});
-    finishFrame(f);
-    return f;
+    const std::uint8_t data[] = {0x00, 0x00, 0xA5, command};
+    return frame::buildRequest(data);
 }
 
 Frame buildWriteFrame(const Record& record, std::uint8_t command) {
-    Frame f = startFrame(kWriteFrameSize);
-    f.insert(f.end(), {0x00, 0x00, 0xA1, command});
-    f.insert(f.end(), record.begin(), record.begin() + off::SentBytes);
-    finishFrame(f);
-    return f;
+    std::array<std::uint8_t, 4 + off::SentBytes> data{0x00, 0x00, 0xA1, command};
+    std::copy_n(record.begin(), off::SentBytes, data.begin() + 4);
+    return frame::buildRequest(data);
 }
 
 const std::array<ServiceCommandInfo, 7>& serviceCommands() {
@@ -74,10 +49,8 @@ const ServiceCommandInfo& serviceCommandInfo(ServiceCommand command) {
 
 Frame buildServiceFrame(ServiceCommand command, std::uint8_t sub) {
     const ServiceCommandInfo& c = serviceCommandInfo(command);
-    Frame f = startFrame(kServiceFrameSize);
-    f.insert(f.end(), {c.group, c.group, 0x02, sub, c.code1, c.code2});
-    finishFrame(f);
-    return f;
+    const std::uint8_t data[] = {c.group, c.group, 0x02, sub, c.code1, c.code2};
+    return frame::buildRequest(data);
 }
 
 std::optional<SensorTimers> parseSensorTimers(const QString& receiveLog) {

@@ -21,9 +21,6 @@ constexpr int kServiceFrameSize = 16;
 // Display value of the progress bar while a record is read.
 constexpr int kReadProgressMax = 184;
 
-// 8-bit sum of bytes [first, last].
-std::uint8_t checksum8(std::span<const std::uint8_t> frame, int first, int last);
-
 // 68 08 08 68 53 FE 51 0F 00 00 A5 <cmd> CS 16. The heat cost allocator's command byte is 0x08.
 Frame buildReadFrame(std::uint8_t command = 0x08);
 // 68 08 08 68 53 FE 51 0F 00 00 A1 <cmd> record[0..160] CS 16: 175 bytes. The L byte stays 0x08,

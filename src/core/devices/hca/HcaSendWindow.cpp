@@ -27,7 +27,8 @@ std::uint16_t evaluateSendWindow(Record& r) {
     const int day = r[off::DateDay];
     const int month = r[off::DateMonth];
     // The weekday byte takes the weekday of the date alone: added to a stale bit it would name two days.
-    if (const std::uint8_t bit = weekdayBit(2000 + r[off::DateYear], month, day)) r[off::Weekday] = bit;
+    if (const std::uint8_t bit = weekdayBit(2000 + r[off::DateYear], month, day))
+        r[off::Weekday] = bit;
 
     if (month < 1 || month > 12 || !(sendMonthMask(r) & (1u << (month - 1))))
         return 0;

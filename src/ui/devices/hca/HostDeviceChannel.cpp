@@ -1,26 +1,42 @@
 #include "ui/devices/hca/HostDeviceChannel.h"
 
+#include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 
 namespace kvq {
 
 void HostDeviceChannel::beginRequest(int progressMaximum, Progress progress) {
-    (void)progressMaximum;
-    (void)progress;
-    host_.setStatusText(4, QString());
+    LinkController* link = host_.link();
+    if (!link) {
+        host_.setStatusText(4, QString());
+        return;
+    }
+    const int mode = progress == Progress::Loading ? 1 : progress == Progress::Sending ? 2 : 0;
+    link->beginRequest(progressMaximum, mode);
 }
 
 void HostDeviceChannel::sendFrame(const std::vector<std::uint8_t>& frame) {
-    // Without an attached link there is no open optical-head port: nothing goes out.
-    (void)frame;
+    // Without a link there is no optical-head port: nothing goes out, as with a closed port.
+    if (LinkController* link = host_.link())
+        link->SendFrame(frame, true);
 }
 
 void HostDeviceChannel::acknowledged() {
+    if (LinkController* link = host_.link()) {
+        if (ProgressIndicator* p = link->progress())
+            p->endProgress();
+        link->setLinkState(2);
+    }
     host_.setStatusText(4, QStringLiteral("OK"));
 }
 
 bool HostDeviceChannel::endConnection() {
-    return true;
+    LinkController* link = host_.link();
+    if (!link)
+        return true;
+    link->setAnswerTimerEnabled(false);
+    link->clearToolWindow(LinkWindowKind::HKVData);
+    return link->CloseInterface();
 }
 
 } // namespace kvq

@@ -3,6 +3,7 @@
 #include "core/devices/hca/HcaFormRules.h"
 #include "core/devices/hca/HcaMerge.h"
 #include "core/wmbus/crypto/DeviceKey.h"
+#include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/devices/hca/HostDeviceChannel.h"
 
@@ -199,9 +200,15 @@ TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, HcaDeviceChannel* channel) : Too
     refreshDerived(form_);
     apply();
     FormCreate();
+    // The link routes this window's bytes, answers and acknowledgements to it while it is open.
+    if (LinkController* link = host.link())
+        link->setToolWindow(LinkWindowKind::HKVData, this);
 }
 
-TGDHKV::~TGDHKV() = default;
+TGDHKV::~TGDHKV() {
+    if (LinkController* link = host().link())
+        link->clearToolWindow(LinkWindowKind::HKVData);
+}
 
 HcaDeviceChannel& TGDHKV::channel() {
     return *channel_;

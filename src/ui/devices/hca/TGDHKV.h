@@ -6,6 +6,7 @@
 #include "core/devices/hca/HcaForm.h"
 #include "core/devices/hca/HcaFormMapping.h"
 #include "core/devices/hca/HcaFrames.h"
+#include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 #include "ui/devices/hca/HcaDeviceChannel.h"
 
@@ -25,7 +26,11 @@ class QTimeEdit;
 
 namespace kvq {
 
-class TGDHKV : public ToolWindow {
+class TGDHKV : public ToolWindow,
+               public LinkLogWindow,
+               public SensorTestWindow,
+               public AcknowledgeWindow,
+               public WriteAfterReadWindow {
     Q_OBJECT
 public:
     // Without a channel the window talks to the device through the main window's link.
@@ -41,8 +46,8 @@ public:
     void ButtonHoleDatenClick();
     void Button1SendeDatenClick();
     void MergeAfterRead();
-    void WriteRecord();
-    void OnWriteAck();
+    void WriteRecord() override;
+    void OnWriteAck() override;
     // Controls to record; false (with a message, record unchanged) when an input does not fit.
     bool ReadForm();
     void Button2VorEinstClick();
@@ -53,19 +58,19 @@ public:
     void serviceCommand(hca::ServiceCommand command);
     void BerechneAnzSendungen();
 
-    bool sendPending() const { return sendPending_; }
-    bool isShownForLink() const { return isVisible(); }
-    bool sensorTestActive() const { return sensorTest_; }
+    bool sendPending() const override { return sendPending_; }
+    bool isShownForLink() const override { return isVisible(); }
+    bool sensorTestActive() const override { return sensorTest_; }
     const hca::Record& pendingRecord() const { return pending_; }
 
     // Receive (Memo1) and transmit (Memo2) logs, written by the link.
-    void clearLinkLogs();
-    void appendTxLog(const QString& hexText);
-    void appendRxLog(const QString& hexText);
-    QString rxLogText() const;
-    int rxLogLineCount() const;
-    void clearRxLog();
-    void showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer);
+    void clearLinkLogs() override;
+    void appendTxLog(const QString& hexText) override;
+    void appendRxLog(const QString& hexText) override;
+    QString rxLogText() const override;
+    int rxLogLineCount() const override;
+    void clearRxLog() override;
+    void showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) override;
 
     // "Bestell Check" opens the order comparison when one is installed; the button stays disabled until then.
     void setOrderCheck(std::function<void(TGDHKV&)> open);

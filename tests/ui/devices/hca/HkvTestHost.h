@@ -1,6 +1,7 @@
 #pragma once
 // A main window stand-in for the heat cost allocator window: record, settings, scripted user, settable
-// clock, status panels, and a device channel that records every request instead of sending it.
+// clock, status panels and, when given, the link; and a device channel that records every request
+// instead of sending it.
 
 #include "ui/app/ToolHost.h"
 #include "ui/devices/hca/HcaDeviceChannel.h"
@@ -20,7 +21,7 @@ public:
     Settings& settings() override { return settingsValue; }
     UserInteraction& userInteraction() override { return ui; }
     const Clock& clock() const override { return clockValue; }
-    LinkController* link() override { return nullptr; }
+    LinkController* link() override { return linkValue; }
     void setStatusText(int panel, const QString& text) override { panels.at(panel) = text; }
     QString statusText(int panel) const override { return panels.at(panel); }
 
@@ -29,6 +30,7 @@ public:
     ScriptedUserInteraction ui;
     FakeClock clockValue;
     std::array<QString, 6> panels;
+    LinkController* linkValue = nullptr;
 };
 
 class RecordingChannel final : public HcaDeviceChannel {

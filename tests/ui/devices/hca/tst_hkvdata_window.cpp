@@ -3,6 +3,7 @@
 #include "core/app/Bytes.h"
 #include "core/devices/hca/HcaFrames.h"
 #include "core/devices/hca/HcaRecord.h"
+#include "core/link/Frame.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "ui/devices/hca/TGDHKV.h"
 
@@ -240,7 +241,7 @@ void TestHkvDataWindow::writeMergesTheDevicesIdentityAndSendsBytes0To160() {
     QCOMPARE(frame[10], 0xA1);
     QCOMPARE(frame[11], 0x09);
     QCOMPARE(frame[174], 0x16);
-    QCOMPARE(frame[173], checksum8(frame, 4, 172));
+    QCOMPARE(frame[173], frame::checksum(frame, 4, 172));
     QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Sending);
     QCOMPARE(t.channel.requests.back().progressMaximum, 1);
 

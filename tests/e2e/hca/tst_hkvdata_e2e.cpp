@@ -1,0 +1,166 @@
+// The device-data window against the simulated heat cost allocator on a real pseudo-terminal: read,
+// edit, write and the sensor test, through the link and the progress window as the program runs them.
+// The silence that ends an answer is driven tick by tick; only the bytes on the line take real time.
+
+#include "../../link/support/LinkTestSupport.h"
+#include "../../ui/devices/hca/HkvTestHost.h"
+
+#include "DeviceBench.h"
+#include "core/devices/hca/HcaRecord.h"
+#include "ui/devices/hca/TGDHKV.h"
+#include "ui/link/Form1ProgressBar.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace kvq;
+using namespace kvq::devsim;
+
+class TestHkvDataEndToEnd : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DeviceBench> bench;
+    std::unique_ptr<test::HkvTestHost> host;
+    std::unique_ptr<LinkController> link;
+    std::unique_ptr<Form1ProgressBar> progress;
+    std::unique_ptr<test::StatusRecorder> status;
+    std::unique_ptr<TGDHKV> window;
+
+    QLineEdit* edit(const char* name) { return window->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QAbstractButton* button(const char* name) {
+        return window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    }
+    QString label(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+
+    // Waits for `bytes` answer bytes, then lets one second of silence pass.
+    void answer(int bytes) {
+        const RxRingBuffer& ring = link->rxRing();
+        QVERIFY2(test::waitUntil([&] { return ring.waitingFrom(ring.RxReadPos) >= bytes; }, 8000),
+                 qPrintable(QStringLiteral("%1 bytes waiting").arg(ring.waitingFrom(ring.RxReadPos))));
+        test::spin(30);
+        for (int i = 0; i < 11; ++i)
+            link->Timer1Timer();
+    }
+
+private Q_SLOTS:
+    void init() {
+        bench = std::make_unique<DeviceBench>();
+        fillDemoImage(bench->add(DeviceKind::HeatCostAllocator));
+        bench->answerDelayMs = 5;
+        QVERIFY(bench->start());
+
+        host = std::make_unique<test::HkvTestHost>();
+        link = std::make_unique<LinkController>(host->ui);
+        progress = std::make_unique<Form1ProgressBar>(*link);
+        link->setProgress(progress.get());
+        status = std::make_unique<test::StatusRecorder>(*link);
+        link->setCurrentParams(&host->params);
+        link->portMap().setPath(3, bench->path(), true);
+        link->SIO1Port = 3;
+        link->OpenInterface();
+        QVERIFY(link->SIO1Open());
+        host->linkValue = link.get();
+        // What the main window does with a valid answer.
+        connect(link.get(), &LinkController::showRecordRequested, this, [this] { window->ShowRecord(); });
+
+        window = std::make_unique<TGDHKV>(*host);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        link->CloseInterface();
+        status.reset();
+        progress.reset();
+        link.reset();
+        host.reset();
+        bench.reset();
+    }
+
+    void readFillsTheWindow() {
+        QTest::mouseClick(button("ButtonHoleDaten"), Qt::LeftButton);
+        QVERIFY(progress->isVisible());
+        answer(188);
+        QCOMPARE(status->panels[4], QStringLiteral("Gültige Daten"));
+        QCOMPARE(status->panels[3], QString::fromUtf8("Geräteversion:5.2x"));
+        QVERIFY(!progress->isVisible());
+        const std::vector<std::uint8_t> device = bench->imageOf(DeviceKind::HeatCostAllocator);
+        QCOMPARE(hca::idText(host->params.DataEHKV.bytes, hca::off::DeviceId), QStringLiteral("12345678"));
+        QCOMPARE(edit("Edit1GeraeteID")->text(), QStringLiteral("12345678"));
+        QCOMPARE(edit("EditK1")->text(), QStringLiteral("1538"));
+        QCOMPARE(edit("Edit1Zaehlerst")->text(), QStringLiteral("1234,5"));
+        QCOMPARE(edit("Edit1Wert1")->text(), QString::number((device[48] << 8) | device[49]));
+        QCOMPARE(edit("EditAESKEY")->text(),
+                 QStringLiteral("2B 7E 15 16 28 AE D2 A6 AB F7 15 88 09 CF 4F 3C"));
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Memo2"))
+                    ->property("plainText")
+                    .toString()
+                    .startsWith(QStringLiteral("68 08 08 68 53 FE 51 0F 00 00 A5 08 ")));
+        QVERIFY(host->ui.messages().isEmpty());
+
+        const QString dir = qEnvironmentVariable("KVQ_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            // The client area of a maximised main window on 1280x800.
+            window->resize(1276, 712);
+            test::spin(50);
+            QDir().mkpath(dir);
+            QVERIFY(window->grab().save(dir + QStringLiteral("/TGDHKV-simulated-device.png")));
+        }
+    }
+
+    void editAndWriteStoresWhatTheWindowShows() {
+        const std::vector<std::uint8_t> before = bench->imageOf(DeviceKind::HeatCostAllocator);
+        QTest::mouseClick(button("ButtonHoleDaten"), Qt::LeftButton);
+        answer(188);
+        edit("Edit1Verbrauch")->setText(QStringLiteral("555"));
+        edit("Edit1Wert1")->setText(QStringLiteral("4321"));
+        edit("Edit1TempRaum")->setText(QStringLiteral("21,5"));
+        // The technician's ID does not reach the device: the device keeps its own.
+        edit("EditSerienNR")->setText(QStringLiteral("00000042"));
+
+        QTest::mouseClick(button("Button1SendeDaten"), Qt::LeftButton);
+        QVERIFY(window->sendPending());
+        answer(188); // the read before the write, then the write goes out
+        QVERIFY(!window->sendPending());
+        answer(1); // the acknowledgement
+        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+        QCOMPARE(link->LinkState, std::uint8_t(2));
+        QVERIFY(!progress->isVisible());
+
+        const std::vector<std::uint8_t> stored = bench->imageOf(DeviceKind::HeatCostAllocator);
+        const hca::Record& shown = host->params.DataEHKV.bytes;
+        QVERIFY(std::equal(shown.begin(), shown.begin() + 161, stored.begin()));
+        QCOMPARE((stored[18] << 8) | stored[19], 555);
+        QCOMPARE((stored[48] << 8) | stored[49], 4321);
+        QCOMPARE((stored[148] << 8) | stored[149], 2150);
+        QCOMPARE(stored[0], 0x78); // the device's ID
+        // The serial number typed is never written.
+        QVERIFY(std::equal(before.begin() + 161, before.begin() + 165, stored.begin() + 161));
+        QVERIFY(stored[161] != 0x42);
+        QCOMPARE(edit("Edit1Verbrauch")->text(), QStringLiteral("555"));
+        QVERIFY(host->ui.messages().isEmpty());
+    }
+
+    void sensorTestShowsTheTimers() {
+        QTest::mouseClick(button("ButtonSensorTest"), Qt::LeftButton);
+        QVERIFY(!progress->isVisible());
+        answer(7);
+        QCOMPARE(label("LabelRefTimer"), QStringLiteral("258"));
+        QCOMPARE(label("LabelSensor1Timer"), QStringLiteral("772"));
+        QCOMPARE(label("LabelSensor2Timer"), QStringLiteral("1286"));
+        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+    }
+
+    void serviceCommandIsAcknowledged() {
+        QTest::mouseClick(button("ButtonLCDTEST"), Qt::LeftButton);
+        answer(1);
+        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+        QCOMPARE(link->LinkState, std::uint8_t(2));
+    }
+};
+
+QTEST_MAIN(TestHkvDataEndToEnd)
+#include "tst_hkvdata_e2e.moc"
