@@ -206,6 +206,8 @@ void TFormWMBUSRadioCraft::ListBoxHerstellerClick() {
 void TFormWMBUSRadioCraft::sendByte(std::uint8_t byte) {
     if (port_)
         port_->SendToReceiver(&byte, 1);
+    else if (LinkController* link = host().link())
+        link->SendToReceiver(&byte, 1);
 }
 
 void TFormWMBUSRadioCraft::runSequence() {

@@ -45,8 +45,8 @@ public:
     ToolKind kind() const override { return ToolKind::WMBus; }
     void afterOpen() override;
 
-    // Where configuration bytes go; without one they go to the main window's receiver link, and
-    // without that they are lost (the sequence still runs to its end).
+    // Where configuration bytes go instead of the main window's receiver link. Without either they
+    // are lost, as with a closed port; the sequence still runs to its end.
     void setReceiverPort(ReceiverPort* port) { port_ = port; }
 
     // Mode starts: configure the receiver, show the mode in the status bar, show the busy indicator.
