@@ -137,80 +137,19 @@ TEST(HcaFormMapping, ShowThenReadGivesTheSameRecordBack) {
     }
 }
 
-TEST(HcaFormMapping, IdTexts) {
-    DataEHKVImage img;
-    HcaForm f;
-    f.Edit1GeraeteID = QStringLiteral("12345678");
-    f.EditFunkID = QStringLiteral("1234");
-    ASSERT_NO_INPUT_ERROR(readForm(f, img, kDerive));
-    EXPECT_EQ(img.bytes[0], 0x78);
-    EXPECT_EQ(img.bytes[3], 0x12);
-    EXPECT_EQ(img.bytes[6], 0x34);
-    EXPECT_EQ(img.bytes[7], 0x12);
-    EXPECT_EQ(img.bytes[8], 0x00);
-    HcaForm shown;
-    showRecord(img, shown);
-    EXPECT_EQ(shown.Edit1GeraeteID, QStringLiteral("12345678"));
-    EXPECT_EQ(shown.EditFunkID, QStringLiteral("00001234"));
-}
-
-TEST(HcaFormMapping, ClockAndDateRepair) {
-    DataEHKVImage img = fieldRecord();
-    img.bytes[off::ClockHours] = 24;
-    img.bytes[off::DateDay] = 30;
-    img.bytes[off::DateMonth] = 2;
-    HcaForm f;
-    showRecord(img, f);
-    EXPECT_EQ(f.sTimePicker1, QTime(0, 0, 0));
-    EXPECT_EQ(img.bytes[off::ClockHours], 0);
-    EXPECT_EQ(img.bytes[off::ClockMinutes], 0);
-    EXPECT_EQ(img.bytes[off::ClockSeconds], 0);
-    EXPECT_EQ(f.sDateEdit1, QDate(2000, 1, 1));
-    ASSERT_NO_INPUT_ERROR(readForm(f, img, kDerive));
-    EXPECT_EQ(img.bytes[off::ClockHours], 0);
-    EXPECT_EQ(img.bytes[off::DateYear], 0);
-    EXPECT_EQ(img.bytes[off::DateMonth], 1);
-    EXPECT_EQ(img.bytes[off::DateDay], 1);
-
-    img.bytes[off::DateMonth] = 13;
-    showRecord(img, f);
-    EXPECT_EQ(f.sDateEdit1, QDate(2000, 1, 1));
-}
-
-TEST(HcaFormMapping, BatteryYear) {
-    DataEHKVImage img;
-    HcaForm f;
-    f.Edit1BattJahr = QStringLiteral("2025");
-    ASSERT_NO_INPUT_ERROR(readForm(f, img, kDerive));
-    EXPECT_EQ(img.bytes[off::BatteryYear], 25);
-    HcaForm shown;
-    showRecord(img, shown);
-    EXPECT_EQ(shown.Edit1BattJahr, QStringLiteral("2025"));
-
-    f.Edit1BattJahr = QStringLiteral("0");
-    ASSERT_NO_INPUT_ERROR(readForm(f, img, kDerive));
-    EXPECT_EQ(img.bytes[off::BatteryYear], 0);
-    f.Edit1BattJahr = QStringLiteral("2999");
-    EXPECT_TRUE(readForm(f, img, kDerive));
-}
-
-TEST(HcaFormMapping, MeasurementFreeMonths) {
-    DataEHKVImage img;
-    img.bytes[off::FreeMonthFirst] = 6;
-    img.bytes[off::FreeMonthLast] = 5;
-    HcaForm f;
-    showRecord(img, f);
-    EXPECT_EQ(f.freeMonths, (std::array<bool, 4>{false, true, false, false}));
-
-    img.bytes[off::FreeMonthFirst] = 0;
-    img.bytes[off::FreeMonthLast] = 0;
-    showRecord(img, f);
-    EXPECT_EQ(f.freeMonths, (std::array<bool, 4>{false, false, false, false}));
-
-    f.freeMonths = {false, true, true, false};
-    ASSERT_NO_INPUT_ERROR(readForm(f, img, kDerive));
-    EXPECT_EQ(img.bytes[off::FreeMonthFirst], 6);
-    EXPECT_EQ(img.bytes[off::FreeMonthLast], 7);
+TEST(HcaFormMapping, DatesThatDoNotExistBecomeTheFirstOf2000) {
+    for (auto [day, month, year] : {std::array<int, 3>{30, 2, 24}, {0, 5, 24}, {1, 13, 24}, {1, 1, 100}}) {
+        DataEHKVImage img = fieldRecord();
+        img.bytes[off::DateDay] = std::uint8_t(day);
+        img.bytes[off::DateMonth] = std::uint8_t(month);
+        img.bytes[off::DateYear] = std::uint8_t(year);
+        HcaForm f;
+        showRecord(img, f);
+        EXPECT_EQ(f.sDateEdit1, QDate(2000, 1, 1)) << day << "." << month << "." << year;
+        EXPECT_EQ(img.bytes[off::DateDay], 1);
+        EXPECT_EQ(img.bytes[off::DateMonth], 1);
+        EXPECT_EQ(img.bytes[off::DateYear], 0);
+    }
 }
 
 TEST(HcaFormMapping, StatusWordWithAndWithoutSendWindowUpdate) {

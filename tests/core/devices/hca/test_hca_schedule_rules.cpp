@@ -182,84 +182,8 @@ TEST(HcaFormRules, MeasurementFreeMonthsStayOneRun) {
     EXPECT_EQ(f.freeMonths, (std::array<bool, 4>{true, true, true, true}));
 }
 
-TEST(HcaFormRules, ScaleSensorsAndDisplays) {
-    HcaForm f;
-    onScaleSelected(f, false);
-    f.EditKQ = QStringLiteral("1200");
-    f.CheckBoxZweiFuehle = false;
-    onSensorClick(f);
-    EXPECT_EQ(f.EditK1, QStringLiteral("1538")) << "coefficients are free on the product scale";
-    onScaleSelected(f, true);
-    EXPECT_EQ(f.EditKQ, QStringLiteral("1000"));
-    onSensorClick(f);
-    EXPECT_EQ(f.EditDeltaT, QStringLiteral("70"));
-    EXPECT_EQ(f.EditK1, QStringLiteral("1000"));
-    f.CheckBoxZweiFuehle = f.CheckBoxFernf = true;
-    onSensorClick(f);
-    EXPECT_EQ(f.EditK2, QStringLiteral("1538"));
-    EXPECT_EQ(f.EditDeltaT, QStringLiteral("30"));
-
-    f.CheckBoxSonderAnz = true;
-    onSonderAnzClick(f);
-    EXPECT_TRUE(f.RadioButtonTemp);
-    onTestModeSelected(f);
-    EXPECT_FALSE(f.RadioButtonTemp);
-    EXPECT_FALSE(f.CheckBoxSonderAnz);
-    f.CheckBoxEinmessMode = true;
-    refreshDerived(f);
-    EXPECT_TRUE(f.GroupBoxTestmodeRed);
-    onCommandSelected(f, Command::Storage);
-    refreshDerived(f);
-    EXPECT_TRUE(f.RadioButton3Lager);
-    EXPECT_FALSE(f.RadioButton1StartMenue);
-    EXPECT_FALSE(f.RadioButtonTestMode);
-    EXPECT_FALSE(f.CheckBoxEinmessMode);
-    EXPECT_FALSE(f.GroupBoxTestmodeRed);
-}
-
-TEST(HcaFormRules, ProtocolChoiceSetsTheCharge) {
-    HcaForm f;
-    f.CheckBoxShortProt = false;
-    onProtocolSelected(f, true);
-    EXPECT_EQ(f.EditLadung, QStringLiteral("0,701"));
-    EXPECT_TRUE(f.CheckBoxShortProtEnabled);
-    f.CheckBoxShortProt = true;
-    onShortProtClick(f);
-    EXPECT_EQ(f.EditLadung, QStringLiteral("0,335"));
-    onProtocolSelected(f, false);
-    EXPECT_EQ(f.EditLadung, QStringLiteral("0,911"));
-    EXPECT_FALSE(f.CheckBoxShortProtEnabled);
-    f.extendedFirmware = true;
-    f.CheckBoxShortProt = false;
-    onProtocolSelected(f, false);
-    EXPECT_EQ(f.EditLadung, QStringLiteral("0,701"));
-    EXPECT_TRUE(f.CheckBoxShortProtEnabled);
-}
-
-TEST(HcaFormRules, IdentityOptionsExcludeEachOther) {
-    HcaForm f;
-    f.CheckBox1keineSNrueberschr = true;
-    f.CheckBox1AutoSerNr = true;
-    onAutoSerNrClick(f);
-    refreshDerived(f);
-    EXPECT_FALSE(f.CheckBox1keineSNrueberschr);
-    EXPECT_TRUE(f.identityEditsEnabled);
-    f.CheckBox1keineSNrueberschr = true;
-    onKeineSNClick(f);
-    refreshDerived(f);
-    EXPECT_FALSE(f.CheckBox1AutoSerNr);
-    EXPECT_FALSE(f.identityEditsEnabled);
-}
-
 TEST(HcaFormRules, SmallInputRules) {
     HcaForm f;
-    f.ComboBoxStartmonat = 4;
-    onStartmonatChange(f);
-    EXPECT_FALSE(f.CheckBox4StartMessung);
-    f.ComboBoxStartmonat = 0;
-    onStartmonatChange(f);
-    EXPECT_TRUE(f.CheckBox4StartMessung);
-
     f.Edit1BattJahr = QStringLiteral("3");
     onBattJahrChange(f);
     EXPECT_EQ(f.Edit1BattJahr, QStringLiteral("2999"));
@@ -268,9 +192,6 @@ TEST(HcaFormRules, SmallInputRules) {
     EXPECT_EQ(f.Edit1BattJahr, QStringLiteral("2030"));
 
     f.Edit1Zaehlerst = QStringLiteral("10,5");
-    f.Edit1ZaehlerstVorj = QStringLiteral("10,6");
-    EXPECT_EQ(meterReadingConflict(f),
-              QStringLiteral("Stichtagszählerstand darf nicht größer als der Zählerstand sein!"));
     f.Edit1ZaehlerstVorj = QStringLiteral("10,5");
     EXPECT_FALSE(meterReadingConflict(f));
 

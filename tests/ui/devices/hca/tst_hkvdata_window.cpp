@@ -555,9 +555,6 @@ void TestHkvDataWindow::dependentControls() {
     t.box("CheckBoxMFjuni")->click(); // unchecks June and what follows
     QVERIFY(t.box("CheckBoxMFmai")->isChecked());
     QVERIFY(!t.box("CheckBoxMFjuli")->isChecked());
-    t.box("CheckBoxMFaug")->click();
-    QVERIFY(t.box("CheckBoxMFjuni")->isChecked());
-    QVERIFY(t.box("CheckBoxMFjuli")->isChecked());
 
     t.box("CheckBox1AutoSerNr")->click();
     QVERIFY(!t.box("CheckBox1keineSNrueberschr")->isChecked());
