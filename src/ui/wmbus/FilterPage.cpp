@@ -60,6 +60,7 @@ void FilterPage::NewFlagIDClick() {
     auto* item = new QListWidgetItem(*code, ComboBoxManCode);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
+    Q_EMIT codesChanged();
 }
 
 void FilterPage::DeleteFlagIDClick() {
@@ -76,6 +77,7 @@ void FilterPage::DeleteFlagIDClick() {
         mainList_.removeOne(code);
     const QSignalBlocker block(ComboBoxManCode);
     delete ComboBoxManCode->takeItem(row);
+    Q_EMIT codesChanged();
 }
 
 void FilterPage::itemChanged(QListWidgetItem* item) {

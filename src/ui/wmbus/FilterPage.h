@@ -29,6 +29,10 @@ public:
     const wmbus::ManufacturerFilterList& filter() const { return filter_; }
     QListWidget* list() const { return ComboBoxManCode; }
 
+Q_SIGNALS:
+    // A code was added or deleted.
+    void codesChanged();
+
 private:
     void itemChanged(QListWidgetItem* item);
 

@@ -7,7 +7,9 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
+#include "ui/wmbus/RouteReception.h"
 #include "ui/wmbus/TelegramReception.h"
+#include "ui/wmbus/route/RoutePage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,9 +76,8 @@ void TFormWMBUSRadioCraft::buildPages() {
     analyse_ = new AnalysePage(PageControlMain);
     PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
-    reception_->setTelegramHandler([this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) {
-        noteManufacturer(r.link.mField());
-    });
+    reception_->setTelegramHandler(
+        [this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) { telegramTaken(r); });
     connect(analyse_->sBitBtnStop, &QPushButton::toggled, this, &TFormWMBUSRadioCraft::sBitBtnStopClick);
     connect(analyse_->StartTrigger, &QCheckBox::toggled, this, &TFormWMBUSRadioCraft::StartTriggerClick);
     connect(analyse_->ListBoxHersteller, &QListWidget::itemClicked, this,
@@ -88,15 +89,19 @@ void TFormWMBUSRadioCraft::buildPages() {
     route->setObjectName(QStringLiteral("sTabRoute"));
     PageControlRoute = new QTabWidget(route);
     PageControlRoute->setObjectName(QStringLiteral("PageControlRoute"));
-    auto* routeTree = new QWidget(PageControlRoute);
-    routeTree->setObjectName(QStringLiteral("sTabRouteTree"));
-    PageControlRoute->addTab(routeTree, QStringLiteral("Route"));
-    PageControlRoute->setTabVisible(0, false); // the route tree comes with the route model
+    routePage_ = new RoutePage(host().userInteraction(), host().clock(), PageControlRoute);
+    routePage_->setRadioModeSource([this] { return modeLetter_; });
+    routePage_->setManufacturerCodes(host().settings().manufacturerCodes);
+    connect(routePage_, &RoutePage::routeLoaded, this, &TFormWMBUSRadioCraft::startRouteModes);
+    PageControlRoute->addTab(routePage_, QStringLiteral("Route"));
     filter_ = new FilterPage(host().userInteraction(), host().settings().manufacturerCodes, PageControlRoute);
     filter_->setObjectName(QStringLiteral("sTabFilter"));
     PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
-    PageControlRoute->setCurrentWidget(filter_);
+    connect(filter_, &FilterPage::codesChanged, this,
+            [this] { routePage_->setManufacturerCodes(host().settings().manufacturerCodes); });
     reception_->decoder().setManufacturerFilter(&filter_->filter());
+    reception_->decoder().setDeviceDirectory(&routePage_->route());
+    reception_->decoder().setDecryptor(&decryptor_);
     ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
@@ -132,6 +137,9 @@ void TFormWMBUSRadioCraft::buildPages() {
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {
+    const Settings& settings = host().settings();
+    if (settings.AutoLoad && !settings.Geraeteliste.isEmpty())
+        routePage_->loadRouteFile(settings.Geraeteliste);
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
     // From here on the receiver port's worker hands its bytes to this window.
     if ((link_ = host().link()))
@@ -141,6 +149,10 @@ void TFormWMBUSRadioCraft::afterOpen() {
 }
 
 void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
+    if (!routePage_->queryClose()) {
+        event->ignore();
+        return;
+    }
     TimerWaitOfResponse->stop();
     TimerStartMode->stop();
     runner_.reset();
@@ -148,6 +160,26 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
         detachFromLink();
+}
+
+// A route file names the modes to start, in order; each start replaces the one before.
+void TFormWMBUSRadioCraft::startRouteModes(const QStringList& letters) {
+    for (const QString& letter : letters)
+        if (const auto mode = wmbus::receiver::modeOfLetter(letter.toStdString()))
+            startMode(*mode);
+}
+
+void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
+    noteManufacturer(r.link.mField());
+    if (!r.registered)
+        return;
+    wmbus::Route& route = routePage_->route();
+    const auto device =
+        route.findRouteDeviceByIdText(r.link.idText.view(), r.deviceType, r.link.manufacturer.view());
+    if (!device)
+        return;
+    route.updateReceived(device->node, lastTelegramOf(r, host().clock().localNow()),
+                         QString::fromLatin1(r.rssiText.view()), receiveStateOf(r));
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------
@@ -174,6 +206,8 @@ void TFormWMBUSRadioCraft::ListBoxHerstellerClick() {
 void TFormWMBUSRadioCraft::sendByte(std::uint8_t byte) {
     if (port_)
         port_->SendToReceiver(&byte, 1);
+    else if (LinkController* link = host().link())
+        link->SendToReceiver(&byte, 1);
 }
 
 void TFormWMBUSRadioCraft::runSequence() {

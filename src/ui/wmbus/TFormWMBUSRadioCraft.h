@@ -4,6 +4,8 @@
 
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/ManufacturerLists.h"
+#include "core/wmbus/TelegramDecryptor.h"
+#include "core/wmbus/TelegramResult.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
 #include "link/LinkWindows.h"
@@ -26,6 +28,7 @@ class AnalysePage;
 class ArcSpinner;
 class FilterPage;
 class ReceiverPort;
+class RoutePage;
 class TelegramReception;
 
 class LinkController;
@@ -42,8 +45,8 @@ public:
     ToolKind kind() const override { return ToolKind::WMBus; }
     void afterOpen() override;
 
-    // Where configuration bytes go; without one they go to the main window's receiver link, and
-    // without that they are lost (the sequence still runs to its end).
+    // Where configuration bytes go instead of the main window's receiver link. Without either they
+    // are lost, as with a closed port; the sequence still runs to its end.
     void setReceiverPort(ReceiverPort* port) { port_ = port; }
 
     // Mode starts: configure the receiver, show the mode in the status bar, show the busy indicator.
@@ -81,6 +84,7 @@ public:
 
     AnalysePage* analysePage() const { return analyse_; }
     FilterPage* filterPage() const { return filter_; }
+    RoutePage* routePage() const { return routePage_; }
 
 public Q_SLOTS:
     void TimerWaitOfResponseTimer();
@@ -100,6 +104,8 @@ private:
     void StartTriggerClick(bool on);
 
     void detachFromLink();
+    void telegramTaken(const wmbus::TelegramResult& telegram);
+    void startRouteModes(const QStringList& letters);
 
     ReceiverPort* port_ = nullptr;
     LinkController* link_ = nullptr; // the link this window is registered with
@@ -109,12 +115,14 @@ private:
     wmbus::ReceivedManufacturers received_;
     QString manufacturerFile_;
     std::unique_ptr<TelegramReception> reception_;
+    wmbus::TelegramDecryptor decryptor_;
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;
     QTabWidget* PageControlMain;
     AnalysePage* analyse_;
     FilterPage* filter_;
+    RoutePage* routePage_;
     QTabWidget* PageControlRoute;
     QPushButton* ButtonRadiocraftReset;
     QLabel* LabelRInit;

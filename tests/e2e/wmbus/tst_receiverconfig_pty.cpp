@@ -19,26 +19,12 @@ namespace {
 constexpr int kPauseMs = 150; // stands in for the 2 s response period
 constexpr int kGapMs = 75;
 
-// Each configuration byte as its own write to the open receiver port.
-class PortWriter final : public ReceiverPort {
-public:
-    explicit PortWriter(LinkController& link) : link_(link) {}
-    void SendToReceiver(const std::uint8_t* bytes, int count) override {
-        if (SerialPort* port = link_.SIO2Handle())
-            port->write(QByteArray(reinterpret_cast<const char*>(bytes), count));
-    }
-
-private:
-    LinkController& link_;
-};
-
 struct Rig {
     test::FakeToolHost host;
     test::ScriptedUserInteraction linkUi;
     LinkController link{linkUi};
     std::unique_ptr<devsim::SimulatedReceiver> sim;
     std::unique_ptr<TFormWMBUSRadioCraft> w;
-    PortWriter writer{link};
 
     Rig() {
         sim = devsim::startSimulatedReceiver();
@@ -53,7 +39,6 @@ struct Rig {
         host.settingsValue.Tmode = host.settingsValue.Smode = host.settingsValue.Cmode = false;
         w = std::make_unique<TFormWMBUSRadioCraft>(host);
         w->afterOpen();
-        w->setReceiverPort(&writer);
         w->show();
     }
     ~Rig() {
