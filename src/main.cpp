@@ -1,3 +1,13 @@
+#include "Demo.h"
 #include "ui/app/Application.h"
 
-int main(int argc, char** argv) { return kvq::runApplication(argc, argv); }
+#include <memory>
+
+int main(int argc, char** argv) {
+    // Simulated devices and receiver for "--demo"; they live as long as the program.
+    std::unique_ptr<kvq::devsim::DemoRig> demo;
+    return kvq::runApplication(argc, argv, [&demo](QString* error) {
+        demo = kvq::devsim::startDemoRig(error);
+        return demo ? kvq::DemoPorts{demo->opticalHeadPath(), demo->receiverPath()} : kvq::DemoPorts{};
+    });
+}

@@ -19,6 +19,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -111,8 +112,14 @@ public:
 
     // --- the command transaction of the optical head ---
     // The record answers are decoded into; owned by the main window and replaced with each device window.
-    void setCurrentParams(PARAmeter* params) { currentParams_ = params; }
-    PARAmeter* CurrentParams() const { return currentParams_; }
+    void setCurrentParams(PARAmeter* params) {
+        currentParams_ = [params] { return params; };
+    }
+    // For an owner that replaces the record: asked at every decode, so it never points to an old one.
+    void setCurrentParamsProvider(std::function<PARAmeter*()> provider) {
+        currentParams_ = std::move(provider);
+    }
+    PARAmeter* CurrentParams() const { return currentParams_ ? currentParams_() : nullptr; }
     // Accepted firmware versions, copied into the record before each decode.
     int EHKVMin = 52, EHKVMax = 72, WMTHERMOMin = 1, WMTHERMOMax = 13, WZMin = 10, WZMax = 37;
 
@@ -211,7 +218,7 @@ private:
     BootLoaderSink* bootLoaderWindow_ = nullptr;
     ProgressIndicator* progress_ = nullptr;
 
-    PARAmeter* currentParams_ = nullptr;
+    std::function<PARAmeter*()> currentParams_;
     QTimer* Timer1 = nullptr;
     bool preambleSent_ = false; // with the last request
 

@@ -138,12 +138,13 @@ void LinkController::endProgress() {
 }
 
 bool LinkController::ParseAnswer(std::uint16_t start) {
-    if (start == ring_.RxWritePos || !currentParams_)
+    PARAmeter* params = CurrentParams();
+    if (start == ring_.RxWritePos || !params)
         return false;
     const std::vector<std::uint8_t> buffer = ring_.copyFrom(start);
     const std::size_t length = buffer.size() - 1; // the stop byte is not counted
 
-    PARAmeter& p = *currentParams_;
+    PARAmeter& p = *params;
     p.EHKVMin = EHKVMin;
     p.EHKVMax = EHKVMax;
     p.WMTHERMOMin = WMTHERMOMin;

@@ -3,12 +3,13 @@
 #include "core/app/Clock.h"
 #include "ui/app/QtUserInteraction.h"
 #include "ui/app/TMainForm.h"
+#include "ui/link/MainFormLink.h"
 
 #include <QApplication>
 
 namespace kvq {
 
-int runApplication(int argc, char** argv) {
+int runApplication(int argc, char** argv, const std::function<DemoPorts(QString* error)>& startDemo) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVQ"));
     QApplication::setApplicationDisplayName(QStringLiteral("KVQ"));
@@ -17,6 +18,14 @@ int runApplication(int argc, char** argv) {
     QtUserInteraction ui;
     TMainForm mainForm(ui, SystemClock::instance(), TMainForm::Options{});
     ui.setParent(&mainForm);
+    if (startDemo && QApplication::arguments().contains(QStringLiteral("--demo"))) {
+        QString error;
+        const DemoPorts demo = startDemo(&error);
+        if (demo.opticalHead.isEmpty())
+            ui.message(QStringLiteral("Demo: %1").arg(error), QString(), UserInteraction::Icon::Warning);
+        else
+            mainForm.linkWiring()->useDemoPorts(demo.opticalHead, demo.receiver);
+    }
     mainForm.show();
     return app.exec();
 }

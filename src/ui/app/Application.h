@@ -1,6 +1,18 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 namespace kvq {
-// Start-up of the desktop program: application object, main window, message loop.
-int runApplication(int argc, char** argv);
+
+// Terminals of simulated hardware for the demo mode.
+struct DemoPorts {
+    QString opticalHead;
+    QString receiver;
+};
+
+// Start-up of the desktop program: application object, main window, message loop. With "--demo" on the
+// command line `startDemo` starts simulated hardware and the program runs on it instead of real ports.
+int runApplication(int argc, char** argv, const std::function<DemoPorts(QString* error)>& startDemo = {});
+
 } // namespace kvq

@@ -4,6 +4,7 @@
 #include "ui/app/StatusPanel.h"
 #include "ui/app/TAboutBox.h"
 #include "ui/app/ToolWindows.h"
+#include "ui/link/MainFormLink.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,6 +95,7 @@ TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, Q
     setWindowTitle(QStringLiteral("KVQ Commander  ") + appVersionText_);
 
     FormCreate();
+    linkWiring_ = std::make_unique<MainFormLink>(*this, ui_);
 
     TimerSIOstart = new QTimer(this);
     TimerSIOstart->setObjectName(QStringLiteral("TimerSIOstart"));
@@ -341,6 +343,7 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
         }
     });
     if (bool* flag = flagFor(kind)) *flag = true;
+    if (linkWiring_) linkWiring_->toolWindowOpened(kind, w);
 
     if (entry && entry->serviceCaption) setWindowTitle(QStringLiteral("KVQ Service Console  ") + appVersionText_);
     if (kind == ToolKind::WMBus) sub->move(0, 0);
@@ -352,6 +355,7 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
 
 void TMainForm::onToolWindowClosed(ToolWindow* w) {
     if (bool* flag = flagFor(w->kind())) *flag = false;
+    if (linkWiring_) linkWiring_->toolWindowClosed(w->kind());
     if (current_ == w) {
         current_ = nullptr;
         currentSub_ = nullptr;
@@ -423,6 +427,7 @@ void TMainForm::FormClose() {
     settings_.windowHeight = g.height();
     settings_.PreambleDefault = interfaceDialog_.preamble;
     settings_.write(ini_);
+    if (linkWiring_) linkWiring_->saveSettings(ini_);
     // A settings file that cannot be written is reported instead of being lost silently.
     if (Status saved = ini_.save(settingsPath_); !saved.ok())
         ui_.message(text("LabelSettingsNotSaved") + u'\n' + saved.message(), text("LabelFileError"),

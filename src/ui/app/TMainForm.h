@@ -25,6 +25,7 @@ namespace kvq {
 
 class TAboutBox;
 class StatusPanel;
+class MainFormLink;
 
 // The interface dialog's three switches that the main window reads and sets.
 struct InterfaceDialogState {
@@ -88,6 +89,8 @@ public:
     QString text(const char* labelName) const;
 
     void attachLink(LinkController* link) { link_ = link; }
+    // The serial link and the progress window, owned by this window.
+    MainFormLink* linkWiring() const { return linkWiring_.get(); }
     // Hooks for the serial link: the main window only keeps the interface switches; the link opens ports.
     std::function<void()> onReopenInterface;
     std::function<void()> onCloseInterface;
@@ -131,6 +134,7 @@ private:
     QAction* actionSaveAs_ = nullptr;
     QTimer* TimerSIOstart = nullptr;
     TAboutBox* AboutBox = nullptr;
+    std::unique_ptr<MainFormLink> linkWiring_;
 };
 
 } // namespace kvq
