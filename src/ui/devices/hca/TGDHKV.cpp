@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -220,9 +221,11 @@ QSize TGDHKV::sizeHint() const {
 }
 
 void TGDHKV::afterOpen() {
-    // The window needs the whole client area of the main window; it scrolls where that is smaller.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->setWindowState(Qt::WindowMaximized);
+    // The window takes the whole client area of the main window (it scrolls where that is smaller).
+    // It is not maximised, which would put its caption into the main window's.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (sub && sub->mdiArea())
+        sub->setGeometry(QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()));
 }
 
 QLineEdit* TGDHKV::edit(const QString& n) const {
