@@ -137,16 +137,6 @@ private Q_SLOTS:
         QVERIFY(!progress->isVisible());
     }
 
-    void aThermometerAnsweringTheAllocatorReadIsRefused() {
-        bench->configure(
-            [](DeviceBench& b) { b.device(DeviceKind::HeatCostAllocator)->faults.wrongMedium = true; });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
-        exchange(kReadHca, 188);
-        QCOMPARE(link->LinkState, std::uint8_t(3));
-        QVERIFY(
-            ui->messages.back().text.startsWith(QStringLiteral("Falsches Gerät oder Softwareversion! V")));
-    }
-
     void aGarbledChecksumIsFalscheDaten() {
         bench->configure(
             [](DeviceBench& b) { b.device(DeviceKind::RadioThermometer)->faults.wrongChecksum = true; });

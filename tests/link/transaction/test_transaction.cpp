@@ -105,19 +105,6 @@ TEST_F(Transaction, VersionLimitsComeFromTheLink) {
     EXPECT_EQ(link.LinkState, 3);
 }
 
-TEST_F(Transaction, AWrongDeviceOrVersionIsToldWithItsVersion) {
-    receive(answer(0x73, 0x08, 2));
-    silence();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Falsches Gerät oder Softwareversion! V73"));
-    EXPECT_EQ(status.panels[3], QStringLiteral("73"));
-    EXPECT_EQ(status.panels[4], QString());
-    EXPECT_EQ(link.LinkState, 3);
-    EXPECT_EQ(link.linkStatePanelColour(), PanelColour::Red);
-    EXPECT_EQ(progress.ends, 1);
-    EXPECT_EQ(shows, 0);
-}
-
 TEST_F(Transaction, AGarbledAnswerIsFalscheDaten) {
     auto f = answer(0x52, 0x08, 2);
     f[20] ^= 0xFF;
@@ -181,19 +168,6 @@ TEST_F(Transaction, TheAcknowledgementReachesTheOpenWindows) {
     receive({0xE5});
     silence();
     EXPECT_EQ(order, (std::vector<int>{1, 2}));
-}
-
-TEST_F(Transaction, AnEchoingHeadIsDecodedOnTheSecondAttempt) {
-    link.PreambleChecked = true;
-    sent(kReadHca);
-    auto bytes = kReadHca;
-    const auto a = answer(0x52, 0x08, 2, 0xCD);
-    bytes.insert(bytes.end(), a.begin(), a.end());
-    receive(bytes);
-    silence();
-    EXPECT_EQ(params.DataEHKV.bytes[0], 0xCD);
-    EXPECT_EQ(status.panels[0], QStringLiteral("Optokopf Online com1 ECHO  with Preamble"));
-    EXPECT_EQ(link.LinkState, 2);
 }
 
 TEST_F(Transaction, TheEchoOfAWriteIsNotTakenForGarbledData) {
