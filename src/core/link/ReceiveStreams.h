@@ -10,8 +10,9 @@
 namespace kvq {
 
 // A receive log of exactly 21 characters starting with "E5" holds the acknowledgement and six timer
-// bytes: reference, sensor 1 and sensor 2, most significant byte first. Each byte counts as a signed
-// 8-bit value, as the device's service software always showed them.
+// bytes: reference, sensor 1 and sensor 2, each an unsigned 16-bit count, most significant byte first.
+// (Reading the bytes as signed values would turn counts of 0x80 and more into nonsense.) A log with
+// anything but six hex pairs after the "E5" is no sensor-test answer.
 std::optional<std::array<int, 3>> parseSensorTestLog(const QString& logText);
 
 // The water-meter module streams groups of a marker byte (top bit set) and up to three data bytes.

@@ -34,11 +34,14 @@ TEST(SensorTest, TimersAreReadFromAnAcknowledgedLogOfTwentyOneCharacters) {
     EXPECT_EQ((*t)[1], 772);
     EXPECT_EQ((*t)[2], 1286);
 
+    // Counts of 0x80 and more stay unsigned.
     const auto s = parseSensorTestLog(QStringLiteral("E5 80 00 FF FF 7F 80 "));
     ASSERT_TRUE(s);
-    EXPECT_EQ((*s)[0], -128 * 256);
-    EXPECT_EQ((*s)[1], -257);
-    EXPECT_EQ((*s)[2], 127 * 256 - 128);
+    EXPECT_EQ((*s)[0], 0x8000);
+    EXPECT_EQ((*s)[1], 0xFFFF);
+    EXPECT_EQ((*s)[2], 0x7F80);
+    EXPECT_FALSE(parseSensorTestLog(QStringLiteral("68 01 02 03 04 05 06 ")));
+    EXPECT_FALSE(parseSensorTestLog(QStringLiteral("E5 01 02 03 04 05 0G ")));
 
     EXPECT_FALSE(parseSensorTestLog(QStringLiteral("E6 01 02 03 04 05 06 ")));
     EXPECT_FALSE(parseSensorTestLog(QStringLiteral("E5 01 02 03 04 05 06")));

@@ -53,31 +53,4 @@ Frame buildServiceFrame(ServiceCommand command, std::uint8_t sub) {
     return frame::buildRequest(data);
 }
 
-std::optional<SensorTimers> parseSensorTimers(const QString& receiveLog) {
-    if (receiveLog.size() != 21 || !receiveLog.startsWith(QLatin1String("E5")))
-        return std::nullopt;
-    std::uint8_t b[6];
-    int n = 0;
-    int pending = -1;
-    for (qsizetype i = 3; i < receiveLog.size(); ++i) {
-        const QChar c = receiveLog[i];
-        if (c == u' ')
-            continue;
-        if (c.unicode() > 0x7F || !isHexDigit(char(c.unicode())))
-            return std::nullopt;
-        const int v = hexDigitValue(char(c.unicode()));
-        if (pending < 0) {
-            pending = v;
-        } else {
-            if (n == 6)
-                return std::nullopt;
-            b[n++] = static_cast<std::uint8_t>((pending << 4) | v);
-            pending = -1;
-        }
-    }
-    if (n != 6 || pending >= 0)
-        return std::nullopt;
-    return SensorTimers{b[0] * 256 + b[1], b[2] * 256 + b[3], b[4] * 256 + b[5]};
-}
-
 } // namespace kvq::hca

@@ -45,14 +45,5 @@ const ServiceCommandInfo& serviceCommandInfo(ServiceCommand command);
 // 68 08 08 68 53 FE 51 0F g g 02 <sub> c1 c2 CS 16; the allocator's sub-address byte is 0x0F.
 Frame buildServiceFrame(ServiceCommand command, std::uint8_t sub = 0x0F);
 
-struct SensorTimers {
-    int reference = 0;
-    int sensor1 = 0;
-    int sensor2 = 0;
-};
-
-// The sensor-test answer as it stands in the receive log: "E5 " and six hex pairs with blanks
-// (21 characters). Each timer is two bytes, most significant first, read as an unsigned value.
-std::optional<SensorTimers> parseSensorTimers(const QString& receiveLog);
 
 } // namespace kvq::hca

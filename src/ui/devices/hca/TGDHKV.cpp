@@ -659,12 +659,6 @@ void TGDHKV::clearRxLog() {
 }
 
 void TGDHKV::showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) {
-    // The timers are unsigned 16-bit counts; read from the log they never come out negative.
-    if (const auto t = parseSensorTimers(rxLogText())) {
-        referenceTimer = t->reference;
-        sensor1Timer = t->sensor1;
-        sensor2Timer = t->sensor2;
-    }
     label(QStringLiteral("LabelRefTimer"))->setText(QString::number(referenceTimer));
     label(QStringLiteral("LabelSensor1Timer"))->setText(QString::number(sensor1Timer));
     label(QStringLiteral("LabelSensor2Timer"))->setText(QString::number(sensor2Timer));

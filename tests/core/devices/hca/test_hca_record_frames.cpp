@@ -128,26 +128,6 @@ TEST(HcaFrames, ServiceFrames) {
               "68 08 08 68 53 FE 51 0F 18 18 02 0F FD 02 F1 16 ");
 }
 
-TEST(HcaFrames, SensorTimersFromReceiveLog) {
-    const auto t = parseSensorTimers(QStringLiteral("E5 01 02 03 04 05 06 "));
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->reference, 258);
-    EXPECT_EQ(t->sensor1, 772);
-    EXPECT_EQ(t->sensor2, 1286);
-
-    // Timer values are unsigned: 0x80 0xFF is 33023, not a negative sum.
-    const auto high = parseSensorTimers(QStringLiteral("E5 80 FF FF FF 00 80 "));
-    ASSERT_TRUE(high);
-    EXPECT_EQ(high->reference, 0x80FF);
-    EXPECT_EQ(high->sensor1, 0xFFFF);
-    EXPECT_EQ(high->sensor2, 0x0080);
-
-    EXPECT_FALSE(parseSensorTimers(QStringLiteral("E5 01 02 03 04 05 ")));
-    EXPECT_FALSE(parseSensorTimers(QStringLiteral("E5 01 02 03 04 05 06 07 ")));
-    EXPECT_FALSE(parseSensorTimers(QStringLiteral("68 01 02 03 04 05 06 ")));
-    EXPECT_FALSE(parseSensorTimers(QStringLiteral("E5 01 02 03 04 05 0G ")));
-}
-
 TEST(HcaSendWindow, MonthDayWeekBits) {
     Record r{};
     // Wednesday 15 May 2024: week 3 of the month.

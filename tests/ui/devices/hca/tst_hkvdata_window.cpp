@@ -494,14 +494,6 @@ void TestHkvDataWindow::sensorTimers() {
     QCOMPARE(t.text("LabelSensor1Timer"), QStringLiteral("772"));
     QCOMPARE(t.text("LabelSensor2Timer"), QStringLiteral("1286"));
 
-    // Timer bytes of 0x80 and more do not turn the counts negative.
-    t.w->clearRxLog();
-    for (const char* b : {"E5 ", "01 ", "80 ", "FF ", "FF ", "00 ", "90 "})
-        t.w->appendRxLog(QString::fromLatin1(b));
-    t.w->showSensorTimers(128, -1, -112);
-    QCOMPARE(t.text("LabelRefTimer"), QStringLiteral("384"));
-    QCOMPARE(t.text("LabelSensor1Timer"), QStringLiteral("65535"));
-    QCOMPARE(t.text("LabelSensor2Timer"), QStringLiteral("144"));
     // The flag stays while the window lives.
     QTest::mouseClick(t.box("ButtonLCDTEST"), Qt::LeftButton);
     QVERIFY(t.w->sensorTestActive());
