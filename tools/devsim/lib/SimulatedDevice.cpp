@@ -157,6 +157,10 @@ void manufacturer(std::vector<std::uint8_t>& im, int at, const char* m) {
 }
 } // namespace
 
+// Month and two-digit year of the monthly value i months before March 2025.
+static std::uint8_t monthBack(int i) { return std::uint8_t((2025 * 12 + 2 - i) % 12 + 1); }
+static std::uint8_t yearBack(int i) { return std::uint8_t((2025 * 12 + 2 - i) / 12 % 100); }
+
 void fillDemoImage(SimulatedDevice& d) {
     std::vector<std::uint8_t>& im = d.image();
     std::fill(im.begin(), im.end(), 0);
@@ -181,8 +185,8 @@ void fillDemoImage(SimulatedDevice& d) {
         le32(im, 48, 100000);
         for (int i = 0; i < 18; ++i) {
             le32(im, 52 + 8 * i, std::uint32_t(120000 - 1500 * i));
-            im[52 + 8 * i + 4] = std::uint8_t((14 - i) % 12 + 1);
-            im[52 + 8 * i + 5] = std::uint8_t(25 - (i + 10) / 12);
+            im[52 + 8 * i + 4] = monthBack(i);
+            im[52 + 8 * i + 5] = yearBack(i);
         }
         le16(im, 196, 7);
         le16(im, 198, 120);
@@ -217,8 +221,8 @@ void fillDemoImage(SimulatedDevice& d) {
         beFloat(im, 44, 987.0f);
         for (int i = 0; i < 18; ++i) {
             be16(im, 48 + 4 * i, 100 + 10 * i);
-            im[48 + 4 * i + 2] = std::uint8_t((14 - i) % 12 + 1);
-            im[48 + 4 * i + 3] = std::uint8_t(25 - (i + 10) / 12);
+            im[48 + 4 * i + 2] = monthBack(i);
+            im[48 + 4 * i + 3] = yearBack(i);
         }
         be16(im, 148, 2150);
         be16(im, 150, 4500);
