@@ -126,7 +126,7 @@ private Q_SLOTS:
         answer(188); // the read before the write, then the write goes out
         QVERIFY(!window->sendPending());
         answer(1); // the acknowledgement
-        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+        QCOMPARE(host->status[4], QStringLiteral("OK"));
         QCOMPARE(link->LinkState, std::uint8_t(2));
         QVERIFY(!progress->isVisible());
 
@@ -151,13 +151,13 @@ private Q_SLOTS:
         QCOMPARE(label("LabelRefTimer"), QStringLiteral("258"));
         QCOMPARE(label("LabelSensor1Timer"), QStringLiteral("772"));
         QCOMPARE(label("LabelSensor2Timer"), QStringLiteral("1286"));
-        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+        QCOMPARE(host->status[4], QStringLiteral("OK"));
     }
 
     void serviceCommandIsAcknowledged() {
         QTest::mouseClick(button("ButtonLCDTEST"), Qt::LeftButton);
         answer(1);
-        QCOMPARE(host->panels[4], QStringLiteral("OK"));
+        QCOMPARE(host->status[4], QStringLiteral("OK"));
         QCOMPARE(link->LinkState, std::uint8_t(2));
     }
 };

@@ -4,7 +4,7 @@
 #include "link/LinkController.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
-#include "../../ui/wmbus/FakeToolHost.h"
+#include "../../ui/wmbus/RecordingPort.h"
 #include "ReceiverSim.h"
 
 #include <QPlainTextEdit>

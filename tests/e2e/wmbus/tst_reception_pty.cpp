@@ -6,7 +6,7 @@
 #include "ui/wmbus/HexMonitor.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
-#include "../../ui/wmbus/FakeToolHost.h"
+#include "../../ui/wmbus/RecordingPort.h"
 #include "ReceiverSim.h"
 #include "TestData.h"
 

@@ -2,7 +2,7 @@
 #include "ui/wmbus/HexMonitor.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
-#include "FakeToolHost.h"
+#include "RecordingPort.h"
 #include "Telegrams.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
-#include "FakeToolHost.h"
+#include "RecordingPort.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
-#include "FakeToolHost.h"
+#include "RecordingPort.h"
 #include "TempDataRoot.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 #include "ui/wmbus/route/RoutePage.h"
 
-#include "FakeToolHost.h"
+#include "RecordingPort.h"
 #include "Telegrams.h"
 #include "TempDataRoot.h"
 

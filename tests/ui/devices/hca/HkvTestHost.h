@@ -1,13 +1,10 @@
 #pragma once
-// A main window stand-in for the heat cost allocator window: record, settings, scripted user, settable
-// clock, status panels and, when given, the link; and a device channel that records every request
-// instead of sending it.
+// Heat cost allocator test helpers: the shared main window stand-in and a device channel that records
+// every request instead of sending it.
 
-#include "ui/app/ToolHost.h"
 #include "ui/devices/hca/HcaDeviceChannel.h"
 
-#include "FakeClock.h"
-#include "ScriptedUserInteraction.h"
+#include "FakeToolHost.h"
 
 #include <QStringList>
 #include <array>
@@ -15,23 +12,7 @@
 
 namespace kvq::test {
 
-class HkvTestHost final : public ToolHost {
-public:
-    PARAmeter& currentParams() override { return params; }
-    Settings& settings() override { return settingsValue; }
-    UserInteraction& userInteraction() override { return ui; }
-    const Clock& clock() const override { return clockValue; }
-    LinkController* link() override { return linkValue; }
-    void setStatusText(int panel, const QString& text) override { panels.at(panel) = text; }
-    QString statusText(int panel) const override { return panels.at(panel); }
-
-    PARAmeter params{DeviceFamily::HeatCostAllocator};
-    Settings settingsValue;
-    ScriptedUserInteraction ui;
-    FakeClock clockValue;
-    std::array<QString, 6> panels;
-    LinkController* linkValue = nullptr;
-};
+using HkvTestHost = FakeToolHost;
 
 class RecordingChannel final : public HcaDeviceChannel {
 public:
