@@ -258,6 +258,7 @@ void TMainForm::TimerSIOstartTimer() {
     interfaceDialog_.sio1Active = settings_.SIO1Active;
     interfaceDialog_.sio2Active = settings_.SIO2Active;
     interfaceDialog_.preamble = settings_.PreambleDefault;
+    if (onInitPortSettings) onInitPortSettings();
     updateStatusColours();
 }
 

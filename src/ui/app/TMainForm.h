@@ -94,6 +94,7 @@ public:
     // Hooks for the serial link: the main window only keeps the interface switches; the link opens ports.
     std::function<void()> onReopenInterface;
     std::function<void()> onCloseInterface;
+    std::function<void()> onInitPortSettings;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

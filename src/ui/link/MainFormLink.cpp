@@ -60,11 +60,17 @@ MainFormLink::MainFormLink(TMainForm& form, UserInteraction& ui)
     form.attachLink(&l);
     form.onReopenInterface = [this] { reopenInterface(); };
     form.onCloseInterface = [this] { closeInterface(); };
+    // Port lists are filled when the start timer fires: every serial device present gets its number.
+    form.onInitPortSettings = [this] {
+        syncSettings();
+        link_->InitPortSettings(sio1Page_, sio2Page_);
+    };
 }
 
 MainFormLink::~MainFormLink() {
     form_.onReopenInterface = nullptr;
     form_.onCloseInterface = nullptr;
+    form_.onInitPortSettings = nullptr;
     form_.attachLink(nullptr);
     link_->setProgress(nullptr);
     progress_.reset();

@@ -2,6 +2,7 @@
 // The serial link as the main window holds it: the link controller and the progress window, kept in
 // step with the main window's settings, status bar, current record and open tool window.
 
+#include "core/link/PortSettings.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolWindow.h"
 
@@ -42,6 +43,8 @@ private:
     std::unique_ptr<LinkController> link_;
     std::unique_ptr<Form1ProgressBar> progress_;
     int demoSio1_ = 0, demoSio2_ = 0;
+    // The interface dialog's port pages (port lists and line-setting choices).
+    PortPage sio1Page_, sio2Page_;
 };
 
 LinkWindowKind linkWindowKind(ToolKind kind);

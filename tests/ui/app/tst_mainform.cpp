@@ -77,9 +77,12 @@ void TestMainForm::startsFromSettingsFile() {
     QCOMPARE(form.text("LabelDatenFalsch"), QStringLiteral("Falsche Daten!"));
     QCOMPARE(form.text("LabelSIOclose"), QStringLiteral("Schnittstelle wurde geschlossen."));
 
-    // The interface switches come from the file one second after start.
+    // The interface switches come from the file one second after start, and the port lists are filled.
     QVERIFY(!form.interfaceDialog().sio1Active);
+    int portListsFilled = 0;
+    form.onInitPortSettings = [&] { ++portListsFilled; };
     form.TimerSIOstartTimer();
+    QCOMPARE(portListsFilled, 1);
     QVERIFY(form.interfaceDialog().sio1Active);
     QVERIFY(!form.interfaceDialog().sio2Active);
     // Panel 0: ticked but closed is red, open is green.
