@@ -16,8 +16,10 @@ using namespace kvq;
 
 namespace {
 
-constexpr int kPauseMs = 150; // stands in for the 2 s response period
-constexpr int kGapMs = 75;
+// A short stand-in for the 2 s response period, and the silence that separates two groups at the
+// module. Both leave room for a loaded machine (sanitizer builds, parallel tests).
+constexpr int kPauseMs = 450;
+constexpr int kGapMs = 200;
 
 struct Rig {
     test::FakeToolHost host;
@@ -50,10 +52,22 @@ struct Rig {
     void runPauses() {
         auto* wait = w->findChild<QTimer*>("TimerWaitOfResponse");
         while (wait->isActive()) {
+            settle();
             QTest::qWait(kPauseMs);
             w->TimerWaitOfResponseTimer();
         }
+        settle();
         QTest::qWait(kPauseMs);
+    }
+    // Until the module has taken what was sent: its byte count stays the same for a while.
+    void settle() {
+        std::size_t last = sim->configBytes().size();
+        for (int quiet = 0, i = 0; quiet < 3 && i < 200; ++i) {
+            QTest::qWait(20);
+            const std::size_t now = sim->configBytes().size();
+            quiet = now == last ? quiet + 1 : 0;
+            last = now;
+        }
     }
 };
 
@@ -108,6 +122,7 @@ void TestReceiverConfigPty::factorySetupWritesTheWholeMemory() {
 void TestReceiverConfigPty::modeCCutsIntoModeS() {
     Rig rig;
     rig.w->StartModeS();
+    rig.settle();
     QTest::qWait(kPauseMs);
     rig.w->StartModeC();
     rig.runPauses();

@@ -110,7 +110,7 @@ TEST(ClosingTheInterface, AFarEndThatHangsUpInTheMiddleOfAChunk) {
     QElapsedTimer t;
     t.start();
     EXPECT_TRUE(link.CloseInterface());
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_LT(t.elapsed(), 3000); // well before the 5 s stop time-out: the hand-over was cancelled
 }
 
 TEST(ClosingTheInterface, WhileTheWindowThreadIsSlowAndBytesKeepComing) {
@@ -131,7 +131,7 @@ TEST(ClosingTheInterface, WhileTheWindowThreadIsSlowAndBytesKeepComing) {
         QElapsedTimer t;
         t.start();
         ASSERT_TRUE(link.CloseInterface());
-        EXPECT_LT(t.elapsed(), 1000);
+        EXPECT_LT(t.elapsed(), 3000); // well before the 5 s stop time-out: the hand-over was cancelled
         window.rxLog.clear();
     }
 }
