@@ -266,10 +266,17 @@ void PtyDevice::run() {
         if (quit_)
             break;
 
-        // Hang-up markers and empty chunks take effect when they are due.
+        // Hang-up markers and empty chunks take effect when they are due. A hang-up waits (up to two
+        // seconds) until the program has read what was sent before it: closing the terminal would
+        // discard those bytes, and then a loaded machine would see a different conversation.
         while (!output_.empty() && output_.front().notBefore <= now &&
                (output_.front().hangUp || output_.front().bytes.isEmpty())) {
             const bool hang = output_.front().hangUp;
+            if (hang && unreadByProgram() > 0 && now < output_.front().notBefore + std::chrono::seconds(2)) {
+                const auto retry = now + std::chrono::milliseconds(5);
+                deadline = deadline ? std::min(*deadline, retry) : retry;
+                break;
+            }
             output_.pop_front();
             if (hang)
                 hangUpNow();
@@ -277,7 +284,8 @@ void PtyDevice::run() {
         if (output_.empty() && master_ >= 0)
             onOutputDrained();
 
-        const bool wantWrite = master_ >= 0 && !output_.empty() && output_.front().notBefore <= now;
+        const bool wantWrite = master_ >= 0 && !output_.empty() && output_.front().notBefore <= now &&
+                               !output_.front().hangUp && !output_.front().bytes.isEmpty();
         if (!output_.empty() && output_.front().notBefore > now)
             deadline = deadline ? std::min(*deadline, output_.front().notBefore) : output_.front().notBefore;
 
@@ -314,7 +322,7 @@ void PtyDevice::run() {
             // Nobody holds the terminal open any more: nothing to do until it is opened again.
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        if (master_ >= 0 && (fds[1].revents & POLLOUT) && !output_.empty()) {
+        if (wantWrite && (fds[1].revents & POLLOUT)) {
             Chunk& c = output_.front();
             const ssize_t n =
                 ::write(master_, c.bytes.constData() + c.offset, size_t(c.bytes.size() - c.offset));
