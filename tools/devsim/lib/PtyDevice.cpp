@@ -236,10 +236,13 @@ void PtyDevice::queueHangUp(SimClock::duration delay) {
 }
 
 void PtyDevice::hangUpNow() {
+    // Marked first: whoever sees the terminal go away must also see the device as hung up.
+    {
+        std::lock_guard lock(m_);
+        hungUp_ = true;
+    }
     closeFds();
     output_.clear();
-    std::lock_guard lock(m_);
-    hungUp_ = true;
 }
 
 void PtyDevice::runCommands() {
