@@ -33,13 +33,16 @@ QByteArray encryptedLine() {
 
 QString makeFile(QTemporaryDir& dir, int lines, bool encrypted) {
     const QString path = dir.filePath(QStringLiteral("replay_%1_%2.dat").arg(lines).arg(encrypted));
-    if (QFile::exists(path)) return path;
+    if (QFile::exists(path))
+        return path;
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     QByteArray block;
     const QByteArray line = encrypted ? encryptedLine() : kLine;
-    for (int i = 0; i < 1000; ++i) block += line;
-    for (int i = 0; i < lines / 1000; ++i) f.write(block);
+    for (int i = 0; i < 1000; ++i)
+        block += line;
+    for (int i = 0; i < lines / 1000; ++i)
+        f.write(block);
     return path;
 }
 
@@ -49,16 +52,20 @@ void replay(benchmark::State& state, bool encrypted) {
     const QString path = makeFile(dir, lines, encrypted);
     for (auto _ : state) {
         std::ostringstream out, err;
-        const int rc = kvq::cli::runWmbusCli({QStringLiteral("replay"), path, QStringLiteral("--out"),
-                                              QStringLiteral("/dev/null")},
-                                             out, err);
-        if (rc != 0 || !err.str().empty()) state.SkipWithError("replay failed");
+        const int rc = kvq::cli::runWmbusCli(
+            {QStringLiteral("replay"), path, QStringLiteral("--out"), QStringLiteral("/dev/null")}, out, err);
+        if (rc != 0 || !err.str().empty())
+            state.SkipWithError("replay failed");
     }
     state.SetItemsProcessed(state.iterations() * lines);
 }
 
-void BM_ReplayUnencrypted(benchmark::State& state) { replay(state, false); }
-void BM_ReplayMode5DerivedKey(benchmark::State& state) { replay(state, true); }
+void BM_ReplayUnencrypted(benchmark::State& state) {
+    replay(state, false);
+}
+void BM_ReplayMode5DerivedKey(benchmark::State& state) {
+    replay(state, true);
+}
 BENCHMARK(BM_ReplayUnencrypted)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplayMode5DerivedKey)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -11,8 +11,12 @@ void TelegramPrinter::print(int index, const wmbus::TelegramResult& result) {
     // Only telegrams without their own receive time need the clock.
     const QDateTime now = result.receiveTime > 0 ? QDateTime() : QDateTime::currentDateTime();
     switch (format_) {
-    case OutputFormat::Text: out_ << wmbus::telegramTextBlock(index, result, now); break;
-    case OutputFormat::Json: out_ << wmbus::telegramJson(index, result, now) << '\n'; break;
+    case OutputFormat::Text:
+        out_ << wmbus::telegramTextBlock(index, result, now);
+        break;
+    case OutputFormat::Json:
+        out_ << wmbus::telegramJson(index, result, now) << '\n';
+        break;
     case OutputFormat::Csv:
         if (!headerWritten_) {
             out_ << wmbus::csvLine(wmbus::dataTableHeader()) << "\r\n";

@@ -57,21 +57,27 @@ struct Options {
 };
 
 bool parseFraming(const QString& v, wmbus::Framing& f) {
-    if (v == QLatin1String("radiocraft")) f = wmbus::Framing::RadioCraft;
-    else if (v == QLatin1String("amber")) f = wmbus::Framing::Amber;
-    else return false;
+    if (v == QLatin1String("radiocraft"))
+        f = wmbus::Framing::RadioCraft;
+    else if (v == QLatin1String("amber"))
+        f = wmbus::Framing::Amber;
+    else
+        return false;
     return true;
 }
 
 // Returns an error text, empty when the command line is sound.
 QString parseOptions(const QStringList& args, Options& o) {
-    if (args.isEmpty()) return QStringLiteral("no command given");
+    if (args.isEmpty())
+        return QStringLiteral("no command given");
     o.command = args.front();
-    if (o.command == QLatin1String("--help") || o.command == QLatin1String("help")) return QStringLiteral("help");
+    if (o.command == QLatin1String("--help") || o.command == QLatin1String("help"))
+        return QStringLiteral("help");
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         auto value = [&](QString& v) -> bool {
-            if (i + 1 >= args.size()) return false;
+            if (i + 1 >= args.size())
+                return false;
             v = args[++i];
             return true;
         };
@@ -81,16 +87,21 @@ QString parseOptions(const QStringList& args, Options& o) {
         } else if (a == QLatin1String("--no-rssi")) {
             o.noRssi = true;
         } else if (a == QLatin1String("--framing") || a == QLatin1String("--receiver")) {
-            if (!value(v) || !parseFraming(v, o.framing)) return a + QStringLiteral(" needs radiocraft or amber");
+            if (!value(v) || !parseFraming(v, o.framing))
+                return a + QStringLiteral(" needs radiocraft or amber");
             o.framingGiven = true;
         } else if (a == QLatin1String("--out")) {
-            if (!value(o.outPath)) return QStringLiteral("--out needs a file name");
+            if (!value(o.outPath))
+                return QStringLiteral("--out needs a file name");
         } else if (a == QLatin1String("--route")) {
-            if (!value(o.routePath)) return QStringLiteral("--route needs a route file");
+            if (!value(o.routePath))
+                return QStringLiteral("--route needs a route file");
         } else if (a == QLatin1String("--port")) {
-            if (!value(o.port)) return QStringLiteral("--port needs a device");
+            if (!value(o.port))
+                return QStringLiteral("--port needs a device");
         } else if (a == QLatin1String("--mode")) {
-            if (!value(v)) return QStringLiteral("--mode needs T, C or S");
+            if (!value(v))
+                return QStringLiteral("--mode needs T, C or S");
             v = v.toUpper();
             if (v != QLatin1String("T") && v != QLatin1String("C") && v != QLatin1String("S"))
                 return QStringLiteral("--mode needs T, C or S");
@@ -100,7 +111,8 @@ QString parseOptions(const QStringList& args, Options& o) {
             if (!value(v) || (o.seconds = v.toInt(&ok), !ok) || o.seconds < 0)
                 return QStringLiteral("--seconds needs a number");
         } else if (a == QLatin1String("--key")) {
-            if (!value(v)) return QStringLiteral("--key needs ID=KEYTEXT");
+            if (!value(v))
+                return QStringLiteral("--key needs ID=KEYTEXT");
             const qsizetype eq = v.indexOf(u'=');
             bool ok = false;
             const std::uint32_t id = eq > 0 ? v.left(eq).trimmed().toUInt(&ok) : 0;
@@ -109,17 +121,26 @@ QString parseOptions(const QStringList& args, Options& o) {
                 return QStringLiteral("--key needs ID=KEYTEXT with a decimal ID and 32 hex digits: ") + v;
             o.keys.emplace_back(id, key);
         } else if (a == QLatin1String("--format")) {
-            if (!value(v)) return QStringLiteral("--format needs text, csv or json");
-            if (v == QLatin1String("text")) o.format = OutputFormat::Text;
-            else if (v == QLatin1String("csv")) o.format = OutputFormat::Csv;
-            else if (v == QLatin1String("json")) o.format = OutputFormat::Json;
-            else return QStringLiteral("--format needs text, csv or json");
+            if (!value(v))
+                return QStringLiteral("--format needs text, csv or json");
+            if (v == QLatin1String("text"))
+                o.format = OutputFormat::Text;
+            else if (v == QLatin1String("csv"))
+                o.format = OutputFormat::Csv;
+            else if (v == QLatin1String("json"))
+                o.format = OutputFormat::Json;
+            else
+                return QStringLiteral("--format needs text, csv or json");
             o.formatGiven = true;
         } else if (a == QLatin1String("--locale")) {
-            if (!value(v)) return QStringLiteral("--locale needs de or c");
-            if (v == QLatin1String("de")) o.decimalSeparator = ',';
-            else if (v == QLatin1String("c")) o.decimalSeparator = '.';
-            else return QStringLiteral("--locale needs de or c");
+            if (!value(v))
+                return QStringLiteral("--locale needs de or c");
+            if (v == QLatin1String("de"))
+                o.decimalSeparator = ',';
+            else if (v == QLatin1String("c"))
+                o.decimalSeparator = '.';
+            else
+                return QStringLiteral("--locale needs de or c");
         } else if (a == QLatin1String("--help")) {
             return QStringLiteral("help");
         } else {
@@ -138,20 +159,23 @@ struct DecodeSetup {
 
     explicit DecodeSetup(const Options& o) : decoder(o.framing) {
         decoder.setDecimalSeparator(o.decimalSeparator);
-        for (const auto& [id, key] : o.keys) keys.add(id, key);
+        for (const auto& [id, key] : o.keys)
+            keys.add(id, key);
         decoder.setDeviceDirectory(&keys);
         decoder.setDecryptor(&decryptor);
     }
 
     // Loads the route file of the options, if any; false when it cannot be read.
     bool loadRoute(const Options& o, std::ostream& err) {
-        if (o.routePath.isEmpty()) return true;
+        if (o.routePath.isEmpty())
+            return true;
         auto read = wmbus::readRouteFile(o.routePath);
         if (!read.ok()) {
             err << "kvq-wmbus: " << read.message().toStdString() << '\n';
             return false;
         }
-        for (const QString& m : read->messages) err << o.routePath.toStdString() << ": " << m.toStdString() << '\n';
+        for (const QString& m : read->messages)
+            err << o.routePath.toStdString() << ": " << m.toStdString() << '\n';
         route = std::make_unique<wmbus::Route>(std::move(read->route));
         keys.setFallback(route.get());
         return true;
@@ -164,7 +188,8 @@ int runDecode(const Options& o, TelegramPrinter& printer, std::ostream& err) {
         return kExitUsage;
     }
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err)) return kExitInput;
+    if (!setup.loadRoute(o, err))
+        return kExitInput;
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
     int index = 0;
@@ -198,7 +223,8 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
     }
     const QString path = o.positional.front();
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err)) return kExitInput;
+    if (!setup.loadRoute(o, err))
+        return kExitInput;
     wmbus::TelegramFramer framer(o.framing);
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
@@ -232,7 +258,8 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
             done += qint64(line.bytes.size()) * 2 + 1;
             if (errIsTerminal) {
                 const auto now = std::chrono::steady_clock::now();
-                if (now - start > std::chrono::seconds(2) && now - lastReport > std::chrono::milliseconds(500)) {
+                if (now - start > std::chrono::seconds(2) &&
+                    now - lastReport > std::chrono::milliseconds(500)) {
                     lastReport = now;
                     reported = true;
                     const int pct = total > 0 ? int(std::min<qint64>(100, done * 100 / total)) : 0;
@@ -241,12 +268,14 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
             }
         },
         [&](const wmbus::ReplayLineError& e) { err << e.message.toStdString() << '\n'; }, &failure);
-    if (reported) err << "\rreplay: 100%, " << index << " telegrams\n";
+    if (reported)
+        err << "\rreplay: 100%, " << index << " telegrams\n";
     if (!ok) {
         err << failure.toStdString() << '\n';
         return kExitInput;
     }
-    if (framer.pending() > 0) err << "end of file: " << framer.pending() << " bytes of an incomplete frame\n";
+    if (framer.pending() > 0)
+        err << "end of file: " << framer.pending() << " bytes of an incomplete frame\n";
     return kExitOk;
 }
 
@@ -271,13 +300,15 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
         err << "kvq-wmbus: " << problem.toStdString() << '\n' << kUsage;
         return kExitUsage;
     }
-    if (o.command == QLatin1String("derive-key")) return runDeriveKey(o, out, err);
+    if (o.command == QLatin1String("derive-key"))
+        return runDeriveKey(o, out, err);
     if (o.command != QLatin1String("decode") && o.command != QLatin1String("replay") &&
         o.command != QLatin1String("listen")) {
         err << "kvq-wmbus: unknown command " << o.command.toStdString() << '\n' << kUsage;
         return kExitUsage;
     }
-    if (!o.formatGiven && o.command == QLatin1String("replay")) o.format = OutputFormat::Csv;
+    if (!o.formatGiven && o.command == QLatin1String("replay"))
+        o.format = OutputFormat::Csv;
 
     std::ofstream file;
     std::ostream* sink = &out;
@@ -301,7 +332,8 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
             return kExitUsage;
         }
         DecodeSetup setup(o);
-        if (!setup.loadRoute(o, err)) return kExitInput;
+        if (!setup.loadRoute(o, err))
+            return kExitInput;
         rc = listen(ListenOptions{o.port, o.framing, o.mode, o.seconds}, setup.decoder, printer, err);
     }
     sink->flush();

@@ -50,7 +50,8 @@ std::vector<QString> peerTelegrams() {
     f.readLine();
     while (!f.atEnd()) {
         const QString line = QString::fromUtf8(f.readLine());
-        if (!line.trimmed().isEmpty()) out.push_back(line.section(u'\t', 0, 0));
+        if (!line.trimmed().isEmpty())
+            out.push_back(line.section(u'\t', 0, 0));
     }
     return out;
 }
@@ -87,7 +88,8 @@ TEST(WmbusCli, DecodeShowsValuesInBothLocalesAndForms) {
     // With its RSSI byte (L one larger): RadioCraft shows raw/2, Amber signed/2 - 75.
     const std::string withRssi = "19" + std::string(kWater + 2) + "8A";
     EXPECT_NE(run({"decode", withRssi.c_str()}).out.find("RSSI -69"), std::string::npos);
-    EXPECT_NE(run({"decode", "--framing", "amber", withRssi.c_str()}).out.find("RSSI -134"), std::string::npos);
+    EXPECT_NE(run({"decode", "--framing", "amber", withRssi.c_str()}).out.find("RSSI -134"),
+              std::string::npos);
 }
 
 TEST(WmbusCli, BadTelegramsAreReportedAndSkipped) {
@@ -103,7 +105,8 @@ TEST(WmbusCli, EverySharedTelegramDecodes) {
     QStringList args{"decode", "--no-rssi", "--format", "json"};
     const auto telegrams = peerTelegrams();
     ASSERT_GE(telegrams.size(), 60u);
-    for (const QString& t : telegrams) args << t;
+    for (const QString& t : telegrams)
+        args << t;
     const CliRun r = run(args);
     EXPECT_EQ(r.rc, kExitOk);
     EXPECT_EQ(std::size_t(std::count(r.out.begin(), r.out.end(), '\n')), telegrams.size()) << r.err;
@@ -113,7 +116,8 @@ TEST(WmbusCli, ReplayWritesTheDataTable) {
     QTemporaryDir dir;
     // 0x68 frame: start byte, L counting to the RSSI byte, telegram, RSSI, 0x16.
     const QByteArray frame = "6819" + QByteArray(kWater + 2) + "8A16";
-    const QString path = writeTemp(dir, "mobile.dat", frame + "\n01.02.2020 10:20:30;" + frame + "\nnot hex\n");
+    const QString path =
+        writeTemp(dir, "mobile.dat", frame + "\n01.02.2020 10:20:30;" + frame + "\nnot hex\n");
     const QString out = dir.filePath("out.csv");
     const CliRun r = run({"replay", path, "--out", out});
     ASSERT_EQ(r.rc, kExitOk) << r.err;
@@ -122,10 +126,12 @@ TEST(WmbusCli, ReplayWritesTheDataTable) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
     ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith("Index;Length;RadioID;TCount;MeterID;RTime;Medium;MC;AES;RSSI;Value;Unit;"));
+    EXPECT_TRUE(
+        lines[0].startsWith("Index;Length;RadioID;TCount;MeterID;RTime;Medium;MC;AES;RSSI;Value;Unit;"));
     EXPECT_EQ(lines[0].count(';'), 49);
     EXPECT_TRUE(lines[1].startsWith("1;25;33225544;85;33225544;"));
-    EXPECT_TRUE(lines[2].startsWith("2;25;33225544;85;33225544;01.02.2020 10:20:30;7;SEN;no;-69;123,529;m³;0;m³/h"))
+    EXPECT_TRUE(
+        lines[2].startsWith("2;25;33225544;85;33225544;01.02.2020 10:20:30;7;SEN;no;-69;123,529;m³;0;m³/h"))
         << lines[2].toStdString();
     EXPECT_EQ(lines[2].count(';'), 49);
 
@@ -138,11 +144,13 @@ TEST(WmbusCli, ReplayInAmberFraming) {
     std::vector<std::uint8_t> bytes{0xFF, 0x03};
     std::vector<std::uint8_t> tel;
     std::string hex = std::string(kWater + 2) + "8A";
-    for (std::size_t i = 0; i < hex.size(); i += 2) tel.push_back(std::uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    for (std::size_t i = 0; i < hex.size(); i += 2)
+        tel.push_back(std::uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
     bytes.push_back(std::uint8_t(tel.size()));
     bytes.insert(bytes.end(), tel.begin(), tel.end());
     std::uint8_t x = 0;
-    for (auto b : bytes) x ^= b;
+    for (auto b : bytes)
+        x ^= b;
     bytes.push_back(x);
     QByteArray line = QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()).toHex();
     const QString path = writeTemp(dir, "amber.dat", "FFFF00" + line + "\n" + line + "\n");
@@ -169,8 +177,11 @@ TEST(WmbusCliListen, ConfiguresTheReceiverAndPrintsTelegrams) {
     tcsetattr(slave, TCSANOW, &raw);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    const std::string frame = "\x68\x19" + std::string("\x44\xAE\x4C\x44\x55\x22\x33\x68\x07\x7A\x55\x00\x00\x00\x04\x13\x89\xE2\x01\x00\x02\x3B\x00\x00\x8A\x16", 26);
-    QTimer::singleShot(150, [&] { ASSERT_EQ(write(master, frame.data(), frame.size()), ssize_t(frame.size())); });
+    const std::string frame = "\x68\x19" + std::string("\x44\xAE\x4C\x44\x55\x22\x33\x68\x07\x7A\x55\x00\x00"
+                                                       "\x00\x04\x13\x89\xE2\x01\x00\x02\x3B\x00\x00\x8A\x16",
+                                                       26);
+    QTimer::singleShot(150,
+                       [&] { ASSERT_EQ(write(master, frame.data(), frame.size()), ssize_t(frame.size())); });
 
     std::ostringstream out, err;
     TelegramPrinter printer(out, OutputFormat::Text);
@@ -182,8 +193,10 @@ TEST(WmbusCliListen, ConfiguresTheReceiverAndPrintsTelegrams) {
     std::string sent;
     char buf[512];
     ssize_t n;
-    while ((n = read(master, buf, sizeof buf)) > 0) sent.append(buf, n);
-    const std::string expected("\x58\xFF\x00\x00\x4D\x36\x04\x3F\x00\x05\x01\x3A\x01\x03\x09\x00\x01\x04\x00\xFF\x58", 21);
+    while ((n = read(master, buf, sizeof buf)) > 0)
+        sent.append(buf, n);
+    const std::string expected(
+        "\x58\xFF\x00\x00\x4D\x36\x04\x3F\x00\x05\x01\x3A\x01\x03\x09\x00\x01\x04\x00\xFF\x58", 21);
     EXPECT_EQ(sent, expected);
     close(slave);
     close(master);
@@ -193,8 +206,8 @@ TEST(WmbusCliListen, MissingDeviceIsAnInputError) {
     std::ostringstream out, err;
     TelegramPrinter printer(out, OutputFormat::Text);
     kvq::wmbus::TelegramDecoder decoder;
-    EXPECT_EQ(listen(ListenOptions{"/dev/kvq-no-such-port", kvq::wmbus::Framing::Amber, "T", 1, 5}, decoder, printer,
-                     err),
+    EXPECT_EQ(listen(ListenOptions{"/dev/kvq-no-such-port", kvq::wmbus::Framing::Amber, "T", 1, 5}, decoder,
+                     printer, err),
               kExitInput);
     EXPECT_NE(err.str().find("no such device"), std::string::npos) << err.str();
 }
@@ -221,10 +234,11 @@ TEST(WmbusCli, RouteFileRegistersItsDevices) {
 
 TEST(WmbusCli, KeysGivenByHandDecrypt) {
     // A published mode 5 telegram (long header) with its key; the key belongs to the link ID.
-    const char* hex =
-        "76442104710007612507727100076121042507B5006005E2E95A3C2A1279A5415E6732679B43369FD5FDDDD783EEEBB48236D34E7C9"
-        "4AF0A18A5FDA5F7D64111EB42D4D891622139F2952F9D12A20088DFA4CF8123871123EE1F6C1DCEA414879DDB4E05E508F1826D7EFBA"
-        "6964DF804C9261EA23BBF03";
+    const char* hex = "76442104710007612507727100076121042507B5006005E2E95A3C2A1279A5415E6732679B43369FD5FDDD"
+                      "D783EEEBB48236D34E7C9"
+                      "4AF0A18A5FDA5F7D64111EB42D4D891622139F2952F9D12A20088DFA4CF8123871123EE1F6C1DCEA414879"
+                      "DDB4E05E508F1826D7EFBA"
+                      "6964DF804C9261EA23BBF03";
     const CliRun with = run({"decode", "--no-rssi", "--format", "json", "--key",
                              "61070071=A004EB23329A477F1DD2D7820B56EB3D", hex});
     ASSERT_EQ(with.rc, kExitOk) << with.err;

@@ -8,18 +8,21 @@ void ScriptedUserInteraction::message(const QString& text, const QString& title,
 
 bool ScriptedUserInteraction::question(const QString& text, const QString& title) {
     shown.push_back({QStringLiteral("question"), title, text});
-    if (answers.empty()) return false;
+    if (answers.empty())
+        return false;
     const bool a = answers.front();
     answers.pop_front();
     return a;
 }
 
 std::optional<QString> ScriptedUserInteraction::nextText() {
-    if (texts.empty()) return std::nullopt;
+    if (texts.empty())
+        return std::nullopt;
     const bool cancelled = !texts.front().has_value();
     const QString value = cancelled ? QString() : *texts.front();
     texts.pop_front();
-    if (cancelled) return std::nullopt;
+    if (cancelled)
+        return std::nullopt;
     return value;
 }
 
@@ -49,7 +52,8 @@ std::optional<QString> ScriptedUserInteraction::folderName(const QString& title,
 QStringList ScriptedUserInteraction::messages() const {
     QStringList out;
     for (const Shown& s : shown)
-        if (s.kind == QLatin1String("message")) out << s.text;
+        if (s.kind == QLatin1String("message"))
+            out << s.text;
     return out;
 }
 

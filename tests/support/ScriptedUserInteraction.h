@@ -21,20 +21,29 @@ public:
 
     void message(const QString& text, const QString& title, Icon icon) override;
     bool question(const QString& text, const QString& title) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& initial) override;
-    std::optional<QString> openFileName(const QString& title, const QString& folder, const QString& filter) override;
-    std::optional<QString> saveFileName(const QString& title, const QString& folder, const QString& filter) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& initial) override;
+    std::optional<QString> openFileName(const QString& title, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& folder,
+                                        const QString& filter) override;
     std::optional<QString> folderName(const QString& title, const QString& folder) override;
     void beep() override { ++beeps; }
 
-    std::deque<bool> answers;                    // for question()
-    std::deque<std::optional<QString>> texts;    // for inputText() and the choosers
+    std::deque<bool> answers;                 // for question()
+    std::deque<std::optional<QString>> texts; // for inputText() and the choosers
     std::vector<Shown> shown;
     int beeps = 0;
 
     QStringList messages() const; // texts of message() calls in order
-    QString lastMessage() const { const auto m = messages(); return m.isEmpty() ? QString() : m.last(); }
-    void clear() { shown.clear(); beeps = 0; }
+    QString lastMessage() const {
+        const auto m = messages();
+        return m.isEmpty() ? QString() : m.last();
+    }
+    void clear() {
+        shown.clear();
+        beeps = 0;
+    }
 
 private:
     std::optional<QString> nextText();

@@ -12,8 +12,10 @@ public:
         qputenv("KVQ_DOCUMENTS", dir_.path().toUtf8());
     }
     ~TempDataRoot() {
-        if (hadOld_) qputenv("KVQ_DOCUMENTS", old_);
-        else qunsetenv("KVQ_DOCUMENTS");
+        if (hadOld_)
+            qputenv("KVQ_DOCUMENTS", old_);
+        else
+            qunsetenv("KVQ_DOCUMENTS");
     }
     TempDataRoot(const TempDataRoot&) = delete;
     TempDataRoot& operator=(const TempDataRoot&) = delete;

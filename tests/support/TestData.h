@@ -4,6 +4,10 @@
 #include <QString>
 
 namespace kvq::test {
-inline QString testDataDir() { return QStringLiteral(KVQ_TESTDATA_DIR); }
-inline QString sourceDir() { return QStringLiteral(KVQ_SOURCE_DIR); }
+inline QString testDataDir() {
+    return QStringLiteral(KVQ_TESTDATA_DIR);
+}
+inline QString sourceDir() {
+    return QStringLiteral(KVQ_SOURCE_DIR);
+}
 } // namespace kvq::test

@@ -13,7 +13,8 @@ Status writeFileAtomically(const QString& path, const QByteArray& bytes) {
         file.cancelWriting();
         return Status::failure(QStringLiteral("%1: %2").arg(path, why));
     }
-    if (!file.commit()) return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (!file.commit())
+        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
     return {};
 }
 

@@ -35,8 +35,10 @@ bool parseHexText(const std::string& text, std::vector<std::uint8_t>& out) {
     out.clear();
     int pending = -1;
     for (char c : text) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-        if (!isHexDigit(c)) return false;
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        if (!isHexDigit(c))
+            return false;
         if (pending < 0) {
             pending = hexDigitValue(c);
         } else {

@@ -23,6 +23,8 @@ public:
 };
 
 // Last valid day of a month (28..31).
-inline int lastDayOfMonth(int year, int month) { return QDate(year, month, 1).daysInMonth(); }
+inline int lastDayOfMonth(int year, int month) {
+    return QDate(year, month, 1).daysInMonth();
+}
 
 } // namespace kvq

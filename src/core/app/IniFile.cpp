@@ -9,7 +9,8 @@ namespace kvq {
 
 Result<IniFile> IniFile::load(const QString& path) {
     QFile file(path);
-    if (!file.exists()) return IniFile();
+    if (!file.exists())
+        return IniFile();
     if (!file.open(QIODevice::ReadOnly))
         return Result<IniFile>::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
     IniFile ini = fromBytes(file.readAll());
@@ -21,13 +22,15 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
     const QString text = decodeText(bytes, &ini.encoding_);
     ini.newline_ = text.contains(QStringLiteral("\r\n")) || !text.contains(u'\n') ? QStringLiteral("\r\n")
-                                                                                   : QStringLiteral("\n");
+                                                                                  : QStringLiteral("\n");
     ini.trailingNewline_ = text.isEmpty() || text.endsWith(u'\n');
 
     QStringList lines = text.split(u'\n');
-    if (ini.trailingNewline_ && !lines.isEmpty()) lines.removeLast();
+    if (ini.trailingNewline_ && !lines.isEmpty())
+        lines.removeLast();
     for (QString& line : lines) {
-        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(u'[')) {
             const qsizetype close = trimmed.indexOf(u']');
@@ -51,7 +54,8 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
         }
         ini.sections_.back().entries.push_back(std::move(e));
     }
-    for (Section& s : ini.sections_) rebuildEntryIndex(s);
+    for (Section& s : ini.sections_)
+        rebuildEntryIndex(s);
     ini.rebuildSectionIndex();
     return ini;
 }
@@ -59,18 +63,22 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
 void IniFile::rebuildSectionIndex() {
     sectionIndex_.clear();
     for (int i = 0; i < int(sections_.size()); ++i) {
-        if (sections_[i].headerless) continue;
+        if (sections_[i].headerless)
+            continue;
         const QString k = sections_[i].name.toLower();
-        if (!sectionIndex_.contains(k)) sectionIndex_.insert(k, i); // the first of duplicates wins
+        if (!sectionIndex_.contains(k))
+            sectionIndex_.insert(k, i); // the first of duplicates wins
     }
 }
 
 void IniFile::rebuildEntryIndex(Section& s) {
     s.index.clear();
     for (int i = 0; i < int(s.entries.size()); ++i) {
-        if (s.entries[i].key.isEmpty()) continue;
+        if (s.entries[i].key.isEmpty())
+            continue;
         const QString k = s.entries[i].key.toLower();
-        if (!s.index.contains(k)) s.index.insert(k, i);
+        if (!s.index.contains(k))
+            s.index.insert(k, i);
     }
 }
 
@@ -80,7 +88,8 @@ const IniFile::Section* IniFile::findSection(const QString& name) const {
 }
 
 IniFile::Section& IniFile::sectionForWrite(const QString& name) {
-    if (const Section* s = findSection(name)) return const_cast<Section&>(*s);
+    if (const Section* s = findSection(name))
+        return const_cast<Section&>(*s);
     Section s;
     s.name = name.trimmed();
     sections_.push_back(std::move(s));
@@ -90,7 +99,8 @@ IniFile::Section& IniFile::sectionForWrite(const QString& name) {
 
 const IniFile::Entry* IniFile::findEntry(const QString& section, const QString& key) const {
     const Section* s = findSection(section);
-    if (!s) return nullptr;
+    if (!s)
+        return nullptr;
     const auto it = s->index.constFind(key.trimmed().toLower());
     return it == s->index.cend() ? nullptr : &s->entries[it.value()];
 }
@@ -102,7 +112,8 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 int IniFile::readInteger(const QString& section, const QString& key, int def) const {
     const Entry* e = findEntry(section, key);
-    if (!e) return def;
+    if (!e)
+        return def;
     bool ok = false;
     const int v = e->value.trimmed().toInt(&ok, 10);
     return ok ? v : def;
@@ -114,7 +125,8 @@ bool IniFile::readBool(const QString& section, const QString& key, bool def) con
 
 double IniFile::readFloat(const QString& section, const QString& key, double def) const {
     const Entry* e = findEntry(section, key);
-    if (!e) return def;
+    if (!e)
+        return def;
     QString t = e->value.trimmed();
     t.replace(u',', u'.');
     bool ok = false;
@@ -128,14 +140,16 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     const auto it = s.index.constFind(k.toLower());
     if (it != s.index.cend()) {
         Entry& e = s.entries[it.value()];
-        if (e.value == value) return; // unchanged: keep the original line
+        if (e.value == value)
+            return; // unchanged: keep the original line
         e.value = value;
         e.raw.clear();
         return;
     }
     // New keys go after the last key of the section, before trailing blank lines.
     int pos = int(s.entries.size());
-    while (pos > 0 && s.entries[pos - 1].key.isEmpty() && s.entries[pos - 1].raw.trimmed().isEmpty()) --pos;
+    while (pos > 0 && s.entries[pos - 1].key.isEmpty() && s.entries[pos - 1].raw.trimmed().isEmpty())
+        --pos;
     s.entries.insert(s.entries.begin() + pos, Entry{k, value, {}});
     rebuildEntryIndex(s);
 }
@@ -148,7 +162,9 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value) 
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::sectionExists(const QString& section) const { return findSection(section) != nullptr; }
+bool IniFile::sectionExists(const QString& section) const {
+    return findSection(section) != nullptr;
+}
 
 bool IniFile::valueExists(const QString& section, const QString& key) const {
     return findEntry(section, key) != nullptr;
@@ -157,7 +173,8 @@ bool IniFile::valueExists(const QString& section, const QString& key) const {
 QStringList IniFile::sections() const {
     QStringList out;
     for (const Section& s : sections_)
-        if (!s.headerless) out << s.name;
+        if (!s.headerless)
+            out << s.name;
     return out;
 }
 
@@ -165,7 +182,8 @@ QStringList IniFile::keys(const QString& section) const {
     QStringList out;
     if (const Section* s = findSection(section))
         for (const Entry& e : s->entries)
-            if (!e.key.isEmpty()) out << e.key;
+            if (!e.key.isEmpty())
+                out << e.key;
     return out;
 }
 
@@ -173,7 +191,8 @@ std::vector<std::pair<QString, QString>> IniFile::entries(const QString& section
     std::vector<std::pair<QString, QString>> out;
     if (const Section* s = findSection(section))
         for (const Entry& e : s->entries)
-            if (!e.key.isEmpty()) out.emplace_back(e.key, e.value);
+            if (!e.key.isEmpty())
+                out.emplace_back(e.key, e.value);
     return out;
 }
 
@@ -188,12 +207,14 @@ void IniFile::eraseSection(const QString& section) {
             ++it;
         }
     }
-    if (erased) rebuildSectionIndex();
+    if (erased)
+        rebuildSectionIndex();
 }
 
 void IniFile::deleteKey(const QString& section, const QString& key) {
     const Section* found = findSection(section);
-    if (!found) return;
+    if (!found)
+        return;
     Section& s = const_cast<Section&>(*found);
     const QString k = key.trimmed().toLower();
     std::erase_if(s.entries, [&](const Entry& e) { return !e.key.isEmpty() && e.key.toLower() == k; });
@@ -204,18 +225,24 @@ QByteArray IniFile::toBytes() const {
     QString text;
     bool first = true;
     auto line = [&](const QString& l) {
-        if (!first) text += newline_;
+        if (!first)
+            text += newline_;
         text += l;
         first = false;
     };
     for (const Section& s : sections_) {
-        if (!s.headerless) line(s.rawHeader.isEmpty() ? u'[' + s.name + u']' : s.rawHeader);
-        for (const Entry& e : s.entries) line(e.raw.isEmpty() && !e.key.isEmpty() ? e.key + u'=' + e.value : e.raw);
+        if (!s.headerless)
+            line(s.rawHeader.isEmpty() ? u'[' + s.name + u']' : s.rawHeader);
+        for (const Entry& e : s.entries)
+            line(e.raw.isEmpty() && !e.key.isEmpty() ? e.key + u'=' + e.value : e.raw);
     }
-    if (!first && trailingNewline_) text += newline_;
+    if (!first && trailingNewline_)
+        text += newline_;
     return encodeText(text, encoding_);
 }
 
-Status IniFile::save(const QString& path) const { return writeFileAtomically(path, toBytes()); }
+Status IniFile::save(const QString& path) const {
+    return writeFileAtomically(path, toBytes());
+}
 
 } // namespace kvq

@@ -53,13 +53,13 @@ public:
 
 private:
     struct Entry {
-        QString key;   // empty for comment and blank lines
+        QString key; // empty for comment and blank lines
         QString value;
-        QString raw;   // the original line; empty when the entry was created or changed
+        QString raw; // the original line; empty when the entry was created or changed
     };
     struct Section {
         QString name;
-        QString rawHeader; // original "[name]" line, empty when created
+        QString rawHeader;       // original "[name]" line, empty when created
         bool headerless = false; // lines before the first section
         std::vector<Entry> entries;
         QHash<QString, int> index; // lower-case key -> entry position

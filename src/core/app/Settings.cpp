@@ -15,7 +15,9 @@ const QString kStateList = QStringLiteral("STATELIST");
 const QString kManCodes = QStringLiteral("WMBUSMANCODE");
 } // namespace
 
-QString Settings::defaultCsvPath() { return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("consumption")}); }
+QString Settings::defaultCsvPath() {
+    return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("consumption")});
+}
 
 void Settings::read(const IniFile& ini) {
     windowTop = ini.readInteger(kWindow, QStringLiteral("TOP"), 0);
@@ -72,13 +74,15 @@ void Settings::read(const IniFile& ini) {
         e.medium = ini.readString(kStateList, QStringLiteral("STMEDIUM%1").arg(n), {});
         e.maskName = ini.readString(kStateList, QStringLiteral("STATUSMASKE%1").arg(n), {});
         for (int b = 0; b < 16; ++b)
-            e.bitTexts[b] = e.maskName.isEmpty() ? QString()
-                                                 : ini.readString(e.maskName, QStringLiteral("B%1").arg(b), {});
+            e.bitTexts[b] = e.maskName.isEmpty()
+                                ? QString()
+                                : ini.readString(e.maskName, QStringLiteral("B%1").arg(b), {});
         statusMasks.push_back(std::move(e));
     }
 
     manufacturerCodes.clear();
-    for (const auto& [key, value] : ini.entries(kManCodes)) manufacturerCodes << value;
+    for (const auto& [key, value] : ini.entries(kManCodes))
+        manufacturerCodes << value;
 }
 
 void Settings::write(IniFile& ini) const {

@@ -20,7 +20,8 @@ QString decodeWindows1252(const QByteArray& bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         char16_t c = b;
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) c = kHigh[b - 0x80];
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+            c = kHigh[b - 0x80];
         out[i] = QChar(c);
     }
     return text;
@@ -42,7 +43,8 @@ bool encodeWindows1252(const QString& text, QByteArray& out) {
                 break;
             }
         }
-        if (code < 0) return false;
+        if (code < 0)
+            return false;
         out.append(static_cast<char>(code));
     }
     return true;
@@ -50,7 +52,8 @@ bool encodeWindows1252(const QString& text, QByteArray& out) {
 
 QString decodeText(const QByteArray& bytes, TextEncoding* detected) {
     auto set = [&](TextEncoding e) {
-        if (detected) *detected = e;
+        if (detected)
+            *detected = e;
     };
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         set(TextEncoding::Utf8Bom);
@@ -81,12 +84,14 @@ QByteArray encodeText(const QString& text, TextEncoding wanted, TextEncoding* us
     if (wanted == TextEncoding::Windows1252) {
         QByteArray out;
         if (encodeWindows1252(text, out)) {
-            if (used) *used = TextEncoding::Windows1252;
+            if (used)
+                *used = TextEncoding::Windows1252;
             return out;
         }
         wanted = TextEncoding::Utf8;
     }
-    if (used) *used = wanted;
+    if (used)
+        *used = wanted;
     QByteArray out = wanted == TextEncoding::Utf8Bom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     out.append(text.toUtf8());
     return out;

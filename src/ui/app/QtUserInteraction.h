@@ -14,9 +14,12 @@ public:
 
     void message(const QString& text, const QString& title, Icon icon) override;
     bool question(const QString& text, const QString& title) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& initial) override;
-    std::optional<QString> openFileName(const QString& title, const QString& folder, const QString& filter) override;
-    std::optional<QString> saveFileName(const QString& title, const QString& folder, const QString& filter) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& initial) override;
+    std::optional<QString> openFileName(const QString& title, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& folder,
+                                        const QString& filter) override;
     std::optional<QString> folderName(const QString& title, const QString& folder) override;
     void beep() override;
 

@@ -27,7 +27,9 @@ void StatusPanel::setText(const QString& text) {
     setAccessibleName(text);
 }
 
-QString StatusPanel::text() const { return text_->text(); }
+QString StatusPanel::text() const {
+    return text_->text();
+}
 
 void StatusPanel::setImage(const QPixmap& image) {
     image_->setPixmap(image);
@@ -37,8 +39,9 @@ void StatusPanel::setImage(const QPixmap& image) {
 void StatusPanel::setBackground(const QColor& colour) {
     background_ = colour;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour.isValid() ? colour : parentWidget() ? parentWidget()->palette().color(QPalette::Window)
-                                                                               : QPalette().color(QPalette::Window));
+    pal.setColor(QPalette::Window, colour.isValid() ? colour
+                                   : parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                                                    : QPalette().color(QPalette::Window));
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     text_->setPalette(pal);

@@ -35,18 +35,26 @@ struct ToolMenuEntry {
 
 // The device menu in its order, with what each entry opens.
 constexpr ToolMenuEntry kDeviceMenu[] = {
-    {ToolKind::HKVData, "Gerätedaten EHKV", "GeraetedatenEHKVItem", DeviceFamily::HeatCostAllocator, true, true, true},
-    {ToolKind::HKVBilling, "Abrechendaten EHKV", "AbrechendatenEHKVItem", DeviceFamily::HeatCostAllocator, false, true, true},
-    {ToolKind::HKVParam, "Parameterdaten EHKV", "ParameterdatenEHKVItem", DeviceFamily::HeatCostAllocator, false, true, true},
-    {ToolKind::ThermoData, "Gerätedaten WMTHERMO", "GeraetedatenWMTHERMOItem", DeviceFamily::RadioThermometer, true, true, true},
-    {ToolKind::WZData, "Gerätedaten WZ", "GeraetedatenWZItem", DeviceFamily::WaterMeterModule, true, true, false},
-    {ToolKind::WZReadout, "Abrechendaten WZ", "AbrechendatenWZItem", DeviceFamily::WaterMeterModule, false, true, false},
-    {ToolKind::WZParam, "Parameterdaten WZ", "ParameterdatenWZItem", DeviceFamily::WaterMeterModule, false, true, false},
+    {ToolKind::HKVData, "Gerätedaten EHKV", "GeraetedatenEHKVItem", DeviceFamily::HeatCostAllocator, true,
+     true, true},
+    {ToolKind::HKVBilling, "Abrechendaten EHKV", "AbrechendatenEHKVItem", DeviceFamily::HeatCostAllocator,
+     false, true, true},
+    {ToolKind::HKVParam, "Parameterdaten EHKV", "ParameterdatenEHKVItem", DeviceFamily::HeatCostAllocator,
+     false, true, true},
+    {ToolKind::ThermoData, "Gerätedaten WMTHERMO", "GeraetedatenWMTHERMOItem", DeviceFamily::RadioThermometer,
+     true, true, true},
+    {ToolKind::WZData, "Gerätedaten WZ", "GeraetedatenWZItem", DeviceFamily::WaterMeterModule, true, true,
+     false},
+    {ToolKind::WZReadout, "Abrechendaten WZ", "AbrechendatenWZItem", DeviceFamily::WaterMeterModule, false,
+     true, false},
+    {ToolKind::WZParam, "Parameterdaten WZ", "ParameterdatenWZItem", DeviceFamily::WaterMeterModule, false,
+     true, false},
 };
 
 const ToolMenuEntry* menuEntry(ToolKind kind) {
     for (const auto& e : kDeviceMenu)
-        if (e.kind == kind) return &e;
+        if (e.kind == kind)
+            return &e;
     return nullptr;
 }
 
@@ -104,7 +112,8 @@ TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, Q
     connect(TimerSIOstart, &QTimer::timeout, this, &TMainForm::TimerSIOstartTimer);
     TimerSIOstart->start();
 
-    if (options_.registerBuiltinWindows) registerBuiltinToolWindows(*this);
+    if (options_.registerBuiltinWindows)
+        registerBuiltinToolWindows(*this);
 }
 
 TMainForm::~TMainForm() {
@@ -132,12 +141,14 @@ void TMainForm::buildMenus() {
     actionLoad_ = file->addAction(QStringLiteral("Laden"));
     actionLoad_->setObjectName(QStringLiteral("FileOpenItem"));
     connect(actionLoad_, &QAction::triggered, this, [this] {
-        if (current_ && current_->canLoadFile()) current_->loadFile();
+        if (current_ && current_->canLoadFile())
+            current_->loadFile();
     });
     actionSaveAs_ = file->addAction(QStringLiteral("Speichern &unter..."));
     actionSaveAs_->setObjectName(QStringLiteral("FileSaveAsItem"));
     connect(actionSaveAs_, &QAction::triggered, this, [this] {
-        if (current_ && current_->canSaveFile()) current_->saveFileAs();
+        if (current_ && current_->canSaveFile())
+            current_->saveFileAs();
     });
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Beenden"));
@@ -210,12 +221,14 @@ void TMainForm::buildStatusBar() {
 }
 
 void TMainForm::setStatusText(int panel, const QString& t) {
-    if (panel < 0 || panel >= 6) return;
+    if (panel < 0 || panel >= 6)
+        return;
     panels_[panel]->setText(t);
 }
 
 QString TMainForm::statusText(int panel) const {
-    if (panel < 0 || panel >= 6) return {};
+    if (panel < 0 || panel >= 6)
+        return {};
     return panels_[panel]->text();
 }
 
@@ -242,7 +255,8 @@ void TMainForm::FormCreate() {
     int desktop = options_.desktopWidth;
     if (desktop <= 0 && QGuiApplication::primaryScreen())
         desktop = QGuiApplication::primaryScreen()->availableGeometry().width();
-    if (desktop <= 0) desktop = 1280;
+    if (desktop <= 0)
+        desktop = 1280;
     setGeometry(settings_.windowRect(desktop));
 
     setStatusText(1, timeZoneText(text("LabelTimezone"), settings_.TimeZoneDiff));
@@ -258,25 +272,35 @@ void TMainForm::TimerSIOstartTimer() {
     interfaceDialog_.sio1Active = settings_.SIO1Active;
     interfaceDialog_.sio2Active = settings_.SIO2Active;
     interfaceDialog_.preamble = settings_.PreambleDefault;
-    if (onInitPortSettings) onInitPortSettings();
+    if (onInitPortSettings)
+        onInitPortSettings();
     updateStatusColours();
 }
 
 void TMainForm::registerToolWindow(ToolKind kind, ToolFactory factory) {
     factories_[kind] = std::move(factory);
-    if (auto it = toolActions_.find(kind); it != toolActions_.end()) it->second->setEnabled(true);
+    if (auto it = toolActions_.find(kind); it != toolActions_.end())
+        it->second->setEnabled(true);
 }
 
 bool* TMainForm::flagFor(ToolKind kind) {
     switch (kind) {
-    case ToolKind::HKVData: return &HKVDataOpen;
-    case ToolKind::HKVBilling: return &HKVBillingOpen;
-    case ToolKind::HKVParam: return &HKVParamOpen;
-    case ToolKind::ThermoData: return &ThermoDataOpen;
-    case ToolKind::WZData: return &WZDataOpen;
-    case ToolKind::WZReadout: return &WZReadoutOpen;
-    case ToolKind::WZParam: return &WZParamOpen;
-    case ToolKind::WMBus: return &WMBusOpen;
+    case ToolKind::HKVData:
+        return &HKVDataOpen;
+    case ToolKind::HKVBilling:
+        return &HKVBillingOpen;
+    case ToolKind::HKVParam:
+        return &HKVParamOpen;
+    case ToolKind::ThermoData:
+        return &ThermoDataOpen;
+    case ToolKind::WZData:
+        return &WZDataOpen;
+    case ToolKind::WZReadout:
+        return &WZReadoutOpen;
+    case ToolKind::WZParam:
+        return &WZParamOpen;
+    case ToolKind::WMBus:
+        return &WMBusOpen;
     }
     return nullptr;
 }
@@ -286,32 +310,39 @@ bool TMainForm::isToolWindowOpen(ToolKind kind) const {
 }
 
 void TMainForm::reopenInterface() {
-    if (onReopenInterface) onReopenInterface();
+    if (onReopenInterface)
+        onReopenInterface();
     updateStatusColours();
 }
 
 void TMainForm::closeInterface() {
-    if (onCloseInterface) onCloseInterface();
+    if (onCloseInterface)
+        onCloseInterface();
     updateStatusColours();
 }
 
 void TMainForm::OpenToolWindow(ToolKind kind) {
     auto factory = factories_.find(kind);
-    if (factory == factories_.end()) return;
+    if (factory == factories_.end())
+        return;
 
     if (kind == ToolKind::WMBus) {
         closeInterface();
         CloseAllToolWindows();
-        if (current_) return; // the open window refused to close
+        if (current_)
+            return; // the open window refused to close
         interfaceDialog_.sio2Active = true;
         settings_.SIO1Active = false;
         settings_.SIO2Active = true;
         reopenInterface();
     } else {
         CloseAllToolWindows();
-        if (current_) return;
-        if (isWaterModule(kind)) interfaceDialog_.preamble = true;
-        else interfaceDialog_.sio1Active = true;
+        if (current_)
+            return;
+        if (isWaterModule(kind))
+            interfaceDialog_.preamble = true;
+        else
+            interfaceDialog_.sio1Active = true;
         settings_.SIO1Active = true;
         settings_.SIO2Active = false;
         reopenInterface();
@@ -329,7 +360,8 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
     }
 
     ToolWindow* w = factory->second(*this, nullptr);
-    if (!w) return;
+    if (!w)
+        return;
     w->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -343,20 +375,27 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
             currentSub_ = nullptr;
         }
     });
-    if (bool* flag = flagFor(kind)) *flag = true;
-    if (linkWiring_) linkWiring_->toolWindowOpened(kind, w);
+    if (bool* flag = flagFor(kind))
+        *flag = true;
+    if (linkWiring_)
+        linkWiring_->toolWindowOpened(kind, w);
 
-    if (entry && entry->serviceCaption) setWindowTitle(QStringLiteral("KVQ Service Console  ") + appVersionText_);
-    if (kind == ToolKind::WMBus) sub->move(0, 0);
+    if (entry && entry->serviceCaption)
+        setWindowTitle(QStringLiteral("KVQ Service Console  ") + appVersionText_);
+    if (kind == ToolKind::WMBus)
+        sub->move(0, 0);
     w->afterOpen();
     sub->show();
-    if (entry) enableFileEntries(entry->fileLoad && w->canLoadFile(), entry->fileSave && w->canSaveFile());
+    if (entry)
+        enableFileEntries(entry->fileLoad && w->canLoadFile(), entry->fileSave && w->canSaveFile());
     updateStatusColours();
 }
 
 void TMainForm::onToolWindowClosed(ToolWindow* w) {
-    if (bool* flag = flagFor(w->kind())) *flag = false;
-    if (linkWiring_) linkWiring_->toolWindowClosed(w->kind());
+    if (bool* flag = flagFor(w->kind()))
+        *flag = false;
+    if (linkWiring_)
+        linkWiring_->toolWindowClosed(w->kind());
     if (current_ == w) {
         current_ = nullptr;
         currentSub_ = nullptr;
@@ -368,14 +407,17 @@ void TMainForm::CloseAllToolWindows() {
     if (currentSub_) {
         ToolWindow* w = current_;
         // Closing the sub-window asks the tool window; a window that refuses stays open.
-        if (currentSub_->close() && current_ == w) onToolWindowClosed(w);
+        if (currentSub_->close() && current_ == w)
+            onToolWindowClosed(w);
     }
-    if (!current_) enableFileEntries(false, false);
+    if (!current_)
+        enableFileEntries(false, false);
 }
 
 void TMainForm::ShowRecordInWindow() {
     setWindowTitle(QString::fromStdString(CurrentParams->DeviceName));
-    if (current_ && isToolWindowOpen(current_->kind())) current_->ShowRecord();
+    if (current_ && isToolWindowOpen(current_->kind()))
+        current_->ShowRecord();
 }
 
 void TMainForm::enableFileEntries(bool load, bool save) {
@@ -397,14 +439,23 @@ void TMainForm::setInterfacesOpen(bool sio1Open, bool sio2Open) {
 void TMainForm::updateStatusColours() {
     auto* p0 = panels_[0];
     const bool ticked = interfaceDialog_.sio1Active || interfaceDialog_.sio2Active;
-    const bool open = (interfaceDialog_.sio1Active && sio1Open_) || (interfaceDialog_.sio2Active && sio2Open_);
+    const bool open =
+        (interfaceDialog_.sio1Active && sio1Open_) || (interfaceDialog_.sio2Active && sio2Open_);
     p0->setBackground(!ticked ? QColor() : open ? QColor(Qt::green) : QColor(Qt::red));
     auto* p4 = panels_[4];
     switch (LinkState) {
-    case 1: p4->setBackground(QColor(Qt::yellow)); break;
-    case 2: p4->setBackground(QColor(Qt::green)); break;
-    case 3: p4->setBackground(QColor(Qt::red)); break;
-    default: p4->setBackground(QColor()); break;
+    case 1:
+        p4->setBackground(QColor(Qt::yellow));
+        break;
+    case 2:
+        p4->setBackground(QColor(Qt::green));
+        break;
+    case 3:
+        p4->setBackground(QColor(Qt::red));
+        break;
+    default:
+        p4->setBackground(QColor());
+        break;
     }
 }
 
@@ -428,7 +479,8 @@ void TMainForm::FormClose() {
     settings_.windowHeight = g.height();
     settings_.PreambleDefault = interfaceDialog_.preamble;
     settings_.write(ini_);
-    if (linkWiring_) linkWiring_->saveSettings(ini_);
+    if (linkWiring_)
+        linkWiring_->saveSettings(ini_);
     // A settings file that cannot be written is reported instead of being lost silently.
     if (Status saved = ini_.save(settingsPath_); !saved.ok())
         ui_.message(text("LabelSettingsNotSaved") + u'\n' + saved.message(), text("LabelFileError"),

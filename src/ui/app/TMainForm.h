@@ -40,8 +40,8 @@ public:
     using ToolFactory = std::function<ToolWindow*(ToolHost&, QWidget* parent)>;
 
     struct Options {
-        QString settingsPath;  // empty: the standard KVQ.INI below the data root
-        int desktopWidth = 0;  // 0: width of the primary screen
+        QString settingsPath; // empty: the standard KVQ.INI below the data root
+        int desktopWidth = 0; // 0: width of the primary screen
         bool registerBuiltinWindows = true;
     };
 

@@ -6,7 +6,8 @@ namespace kvq {
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted()) Q_EMIT closed();
+    if (event->isAccepted())
+        Q_EMIT closed();
 }
 
 } // namespace kvq

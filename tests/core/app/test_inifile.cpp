@@ -58,7 +58,8 @@ TEST(IniFile, WritesKeepOrderAndUnknownSections) {
     ini.writeString("New", "k", "v");
     EXPECT_EQ(ini.keys("Unknown"), (QStringList{"z", "a", "m"}));
     EXPECT_EQ(ini.sections(), (QStringList{"Unknown", "WMBUS", "New"}));
-    EXPECT_EQ(ini.toBytes(), QByteArray("[Unknown]\r\nz=5\r\na=2\r\nm=3\r\n\r\n[WMBUS]\r\nX=1\r\n[New]\r\nk=v\r\n"));
+    EXPECT_EQ(ini.toBytes(),
+              QByteArray("[Unknown]\r\nz=5\r\na=2\r\nm=3\r\n\r\n[WMBUS]\r\nX=1\r\n[New]\r\nk=v\r\n"));
 }
 
 TEST(IniFile, EraseSectionAndDeleteKey) {
@@ -127,9 +128,11 @@ TEST(IniFile, SaveReplacesAtomicallyAndMissingFileIsEmpty) {
 
 TEST(IniFile, LargeFilesStayIndexed) {
     QByteArray big;
-    for (int i = 0; i < 20000; ++i) big += "[HAUS1_S" + QByteArray::number(i) + "]\nID=" + QByteArray::number(i) + "\n";
+    for (int i = 0; i < 20000; ++i)
+        big += "[HAUS1_S" + QByteArray::number(i) + "]\nID=" + QByteArray::number(i) + "\n";
     const IniFile ini = IniFile::fromBytes(big);
     long long sum = 0;
-    for (int i = 0; i < 20000; ++i) sum += ini.readInteger(QStringLiteral("haus1_s%1").arg(i), "id", 0);
+    for (int i = 0; i < 20000; ++i)
+        sum += ini.readInteger(QStringLiteral("haus1_s%1").arg(i), "id", 0);
     EXPECT_EQ(sum, 19999LL * 20000 / 2);
 }

@@ -79,13 +79,14 @@ TEST(Settings, WriteHoldsEveryExitKeyAndRoundTrips) {
     s.ScannAn = true;
     IniFile ini;
     s.write(ini);
-    for (const char* k : {"TOP", "WIDTH", "HEIGHT", "LEFT"}) EXPECT_TRUE(ini.valueExists("WINDOW", k)) << k;
+    for (const char* k : {"TOP", "WIDTH", "HEIGHT", "LEFT"})
+        EXPECT_TRUE(ini.valueExists("WINDOW", k)) << k;
     for (const char* k : {"com1", "com2", "com1Preamble", "com1ative", "com2ative"})
         EXPECT_TRUE(ini.valueExists("COM", k)) << k;
     EXPECT_TRUE(ini.valueExists("Zeitzone", "Diff"));
     EXPECT_TRUE(ini.valueExists("LANG", "HELPFILE"));
-    for (const char* k : {"Geraeteliste", "AutoLoad", "NurUpdate", "RECEIVERTYPE", "WMBUSmode", "Smode", "Tmode",
-                          "Cmode", "ScannAn", "MANCODEINDEX", "CSVPath"})
+    for (const char* k : {"Geraeteliste", "AutoLoad", "NurUpdate", "RECEIVERTYPE", "WMBUSmode", "Smode",
+                          "Tmode", "Cmode", "ScannAn", "MANCODEINDEX", "CSVPath"})
         EXPECT_TRUE(ini.valueExists("WMBUS", k)) << k;
     EXPECT_FALSE(ini.sectionExists("Version"));
     EXPECT_FALSE(ini.sectionExists("LANG1"));

@@ -43,7 +43,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-QAction* action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+QAction* action(QWidget& w, const char* name) {
+    return w.findChild<QAction*>(QString::fromLatin1(name));
+}
 
 } // namespace
 
@@ -103,16 +105,21 @@ void TestMainForm::menusCarryTheirCaptions() {
     test::FakeClock clock;
     TMainForm form(ui, clock, {QString(), 1280, false});
     QStringList menus;
-    for (QAction* a : form.menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"&Datei", QString::fromUtf8("Geräte"), "Wireless M-Bus", "Setup", "Sprache", "&Hilfe"}));
+    for (QAction* a : form.menuBar()->actions())
+        menus << a->text();
+    QCOMPARE(menus, (QStringList{"&Datei", QString::fromUtf8("Geräte"), "Wireless M-Bus", "Setup", "Sprache",
+                                 "&Hilfe"}));
     auto* devices = form.findChild<QMenu*>("GeraeteMenu");
     QStringList entries;
-    for (QAction* a : devices->actions()) entries << a->text();
-    QCOMPARE(entries, (QStringList{QString::fromUtf8("Gerätedaten EHKV"), "Abrechendaten EHKV", "Parameterdaten EHKV",
-                                   QString::fromUtf8("Gerätedaten WMTHERMO"), QString::fromUtf8("Gerätedaten WZ"),
-                                   "Abrechendaten WZ", "Parameterdaten WZ"}));
+    for (QAction* a : devices->actions())
+        entries << a->text();
+    QCOMPARE(entries,
+             (QStringList{QString::fromUtf8("Gerätedaten EHKV"), "Abrechendaten EHKV", "Parameterdaten EHKV",
+                          QString::fromUtf8("Gerätedaten WMTHERMO"), QString::fromUtf8("Gerätedaten WZ"),
+                          "Abrechendaten WZ", "Parameterdaten WZ"}));
     // Without windows behind them the entries stay disabled, as do the file entries.
-    for (QAction* a : devices->actions()) QVERIFY(!a->isEnabled());
+    for (QAction* a : devices->actions())
+        QVERIFY(!a->isEnabled());
     QVERIFY(!action(form, "FileOpenItem")->isEnabled());
     QCOMPARE(action(form, "FileExitItem")->text(), QStringLiteral("&Beenden"));
     QCOMPARE(action(form, "FileExitItem")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -189,8 +196,9 @@ void TestMainForm::waterModuleTicksPreambleAndExitWritesSettings() {
     test::FakeClock clock;
     {
         TMainForm form(ui, clock, {QString(), 1280, false});
-        form.registerToolWindow(ToolKind::WZData,
-                                [&](ToolHost& host, QWidget*) { return new ProbeWindow(host, ToolKind::WZData, false); });
+        form.registerToolWindow(ToolKind::WZData, [&](ToolHost& host, QWidget*) {
+            return new ProbeWindow(host, ToolKind::WZData, false);
+        });
         form.TimerSIOstartTimer();
         QVERIFY(!form.interfaceDialog().preamble);
         action(form, "GeraetedatenWZItem")->trigger();
@@ -222,7 +230,8 @@ void TestMainForm::unwritableSettingsAreReported() {
     QCOMPARE(form.settings().windowWidth, 933);
     form.close();
     QCOMPARE(ui.messages().size(), 2);
-    QVERIFY(ui.lastMessage().startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")));
+    QVERIFY(
+        ui.lastMessage().startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")));
 }
 
 QTEST_MAIN(TestMainForm)

@@ -158,8 +158,12 @@ void manufacturer(std::vector<std::uint8_t>& im, int at, const char* m) {
 } // namespace
 
 // Month and two-digit year of the monthly value i months before March 2025.
-static std::uint8_t monthBack(int i) { return std::uint8_t((2025 * 12 + 2 - i) % 12 + 1); }
-static std::uint8_t yearBack(int i) { return std::uint8_t((2025 * 12 + 2 - i) / 12 % 100); }
+static std::uint8_t monthBack(int i) {
+    return std::uint8_t((2025 * 12 + 2 - i) % 12 + 1);
+}
+static std::uint8_t yearBack(int i) {
+    return std::uint8_t((2025 * 12 + 2 - i) / 12 % 100);
+}
 
 void fillDemoImage(SimulatedDevice& d) {
     std::vector<std::uint8_t>& im = d.image();

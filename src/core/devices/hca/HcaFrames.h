@@ -45,5 +45,4 @@ const ServiceCommandInfo& serviceCommandInfo(ServiceCommand command);
 // 68 08 08 68 53 FE 51 0F g g 02 <sub> c1 c2 CS 16; the allocator's sub-address byte is 0x0F.
 Frame buildServiceFrame(ServiceCommand command, std::uint8_t sub = 0x0F);
 
-
 } // namespace kvq::hca

@@ -16,11 +16,21 @@ void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
     for (unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -36,12 +46,14 @@ void appendJsonString(std::string& out, std::string_view s) {
 
 std::size_t usedPairs(const TelegramResult& r) {
     std::size_t n = kMaxValuePairs;
-    while (n > 0 && r.values[n - 1].value.empty() && r.values[n - 1].unit.empty()) --n;
+    while (n > 0 && r.values[n - 1].value.empty() && r.values[n - 1].unit.empty())
+        --n;
     return n;
 }
 
 std::string securityText(const TelegramResult& r) {
-    if (!r.encrypted) return "none";
+    if (!r.encrypted)
+        return "none";
     std::string s = r.mode7 ? "mode 7" : "mode 5";
     s += r.decrypted ? ", decrypted" : ", encrypted (no key fitted)";
     return s;
@@ -52,7 +64,7 @@ std::string securityText(const TelegramResult& r) {
 const std::vector<std::string>& dataTableHeader() {
     static const std::vector<std::string> header = [] {
         std::vector<std::string> h{"Index", "Length", "RadioID", "TCount", "MeterID",
-                                   "RTime", "Medium", "MC",     "AES",    "RSSI"};
+                                   "RTime", "Medium", "MC",      "AES",    "RSSI"};
         for (std::size_t i = 0; i < kMaxValuePairs; ++i) {
             h.emplace_back("Value");
             h.emplace_back("Unit");
@@ -63,7 +75,8 @@ const std::vector<std::string>& dataTableHeader() {
 }
 
 std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
-    if (time <= 0) return now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+    if (time <= 0)
+        return now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
     // Recordings carry many telegrams of the same second; the time zone conversion is the costly part.
     thread_local ReceiveTime lastSecond = -1;
     thread_local std::string lastText;
@@ -101,7 +114,8 @@ std::vector<std::string> dataTableRow(int index, const TelegramResult& r, const 
 std::string csvLine(const std::vector<std::string>& cells) {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i) line.push_back(';');
+        if (i)
+            line.push_back(';');
         const std::string& c = cells[i];
         if (c.find_first_of(";\r\n\"") == std::string::npos) {
             line += c;
@@ -109,7 +123,8 @@ std::string csvLine(const std::vector<std::string>& cells) {
         }
         line.push_back('"');
         for (char ch : c) {
-            if (ch == '"') line.push_back('"');
+            if (ch == '"')
+                line.push_back('"');
             line.push_back(ch);
         }
         line.push_back('"');
@@ -119,13 +134,15 @@ std::string csvLine(const std::vector<std::string>& cells) {
 
 std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now) {
     std::string s = "Telegram " + std::to_string(index) + "  " + receiveTimeText(r.receiveTime, now) + "\n";
-    s += "  L " + hex2(r.link.l) + "  C " + hex2(r.link.c) + "  M " + std::string(r.link.manufacturer.view()) +
-         "  ID " + r.link.idText.str() + "  Version " + hex2(r.link.version) + "  Device type " +
-         hex2(r.deviceType) + " " + std::string(r.mediumText) + "  CI " + hex2(r.ci) + "\n";
+    s += "  L " + hex2(r.link.l) + "  C " + hex2(r.link.c) + "  M " +
+         std::string(r.link.manufacturer.view()) + "  ID " + r.link.idText.str() + "  Version " +
+         hex2(r.link.version) + "  Device type " + hex2(r.deviceType) + " " + std::string(r.mediumText) +
+         "  CI " + hex2(r.ci) + "\n";
     s += "  Header ID " + r.headerIdText.str() + "  Access number " + std::to_string(r.accessNumber) +
          "  RSSI " + r.rssiText.str() + (r.registered ? "  in route" : "") + "\n";
     s += "  Security " + securityText(r);
-    if (r.decrypted) s += "  Key " + r.keyText;
+    if (r.decrypted)
+        s += "  Key " + r.keyText;
     s += "\n";
     const std::size_t n = usedPairs(r);
     for (std::size_t i = 0; i < n; ++i)
@@ -165,13 +182,16 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     boolean("registered", r.registered);
     boolean("encrypted", r.encrypted);
     boolean("decrypted", r.decrypted);
-    if (r.encrypted) number("securityMode", r.mode7 ? 7 : 5);
-    if (r.decrypted) field("key", r.keyText);
+    if (r.encrypted)
+        number("securityMode", r.mode7 ? 7 : 5);
+    if (r.decrypted)
+        field("key", r.keyText);
     field("rssi", r.rssiText.view());
     s += ",\"values\":[";
     const std::size_t n = usedPairs(r);
     for (std::size_t i = 0; i < n; ++i) {
-        if (i) s.push_back(',');
+        if (i)
+            s.push_back(',');
         s += "{\"value\":";
         appendJsonString(s, r.values[i].value);
         s += ",\"unit\":";

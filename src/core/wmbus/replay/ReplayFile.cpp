@@ -22,7 +22,8 @@ bool parseReceiveTime(QStringView text, QDateTime& out) {
     const qsizetype sp = p2 < 0 ? -1 : text.indexOf(u' ', p2 + 1);
     const qsizetype c1 = sp < 0 ? -1 : text.indexOf(u':', sp + 1);
     const qsizetype c2 = c1 < 0 ? -1 : text.indexOf(u':', c1 + 1);
-    if (c2 < 0) return false;
+    if (c2 < 0)
+        return false;
     int d, mo, y, h, mi, s;
     if (!parseNumber(text.mid(0, p1), d) || !parseNumber(text.mid(p1 + 1, p2 - p1 - 1), mo) ||
         !parseNumber(text.mid(p2 + 1, sp - p2 - 1), y) || !parseNumber(text.mid(sp + 1, c1 - sp - 1), h) ||
@@ -30,7 +31,8 @@ bool parseReceiveTime(QStringView text, QDateTime& out) {
         return false;
     const QDate date(y, mo, d);
     const QTime time(h, mi, s);
-    if (!date.isValid() || !time.isValid()) return false;
+    if (!date.isValid() || !time.isValid())
+        return false;
     out = QDateTime(date, time);
     return true;
 }
@@ -42,11 +44,13 @@ bool parseReplayLine(const QString& line, int lineNumber, ReplayLine& out, Repla
     out.receiveTime = QDateTime();
     out.bytes.clear();
     QStringView text = QStringView(line).trimmed();
-    if (text.isEmpty()) return true;
+    if (text.isEmpty())
+        return true;
     const qsizetype semi = text.indexOf(u';');
     if (semi >= 0) {
         if (!parseReceiveTime(text.left(semi), out.receiveTime)) {
-            error = {lineNumber, QStringLiteral("line %1: no valid date and time before ';'").arg(lineNumber)};
+            error = {lineNumber,
+                     QStringLiteral("line %1: no valid date and time before ';'").arg(lineNumber)};
             return false;
         }
         text = text.mid(semi + 1).trimmed();
@@ -63,7 +67,8 @@ bool readReplayFile(const QString& path, const std::function<void(const ReplayLi
                     const std::function<void(const ReplayLineError&)>& onError, QString* failure) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (failure) *failure = QStringLiteral("%1: %2").arg(path, file.errorString());
+        if (failure)
+            *failure = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
     ReplayLine line;
@@ -73,7 +78,8 @@ bool readReplayFile(const QString& path, const std::function<void(const ReplayLi
         const QByteArray raw = file.readLine();
         ++number;
         if (parseReplayLine(QString::fromLatin1(raw), number, line, error)) {
-            if (!line.bytes.empty()) onLine(line);
+            if (!line.bytes.empty())
+                onLine(line);
         } else if (onError) {
             onError(error);
         }

@@ -11,8 +11,8 @@
 namespace kvq::wmbus {
 
 struct ReplayLine {
-    int lineNumber = 0;             // 1-based line in the file
-    QDateTime receiveTime;          // invalid: "now" (no time in the line)
+    int lineNumber = 0;              // 1-based line in the file
+    QDateTime receiveTime;           // invalid: "now" (no time in the line)
     std::vector<std::uint8_t> bytes; // the receiver frame
 };
 
