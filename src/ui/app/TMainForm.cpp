@@ -233,7 +233,6 @@ QString TMainForm::statusText(int panel) const {
 }
 
 void TMainForm::FormCreate() {
-    CurrentParams = std::make_unique<PARAmeter>(DeviceFamily::HeatCostAllocator);
     LinkState = 0;
 
     settingsPath_ = options_.settingsPath.isEmpty() ? settingsFilePath() : options_.settingsPath;
@@ -245,12 +244,7 @@ void TMainForm::FormCreate() {
         ui_.message(loaded.message(), text("LabelFileError"), UserInteraction::Icon::Warning);
     }
     settings_.read(ini_);
-    CurrentParams->EHKVMin = settings_.EHKVMin;
-    CurrentParams->EHKVMax = settings_.EHKVMax;
-    CurrentParams->WMTHERMOMin = settings_.WMTHERMOMin;
-    CurrentParams->WMTHERMOMax = settings_.WMTHERMOMax;
-    CurrentParams->WZMin = settings_.WZMin;
-    CurrentParams->WZMax = settings_.WZMax;
+    CurrentParams = newRecord(DeviceFamily::HeatCostAllocator);
 
     int desktop = options_.desktopWidth;
     if (desktop <= 0 && QGuiApplication::primaryScreen())
@@ -265,6 +259,18 @@ void TMainForm::FormCreate() {
         if (auto* a = findChild<QAction*>(QStringLiteral("LangReserve%1Item").arg(i + 1)))
             a->setText(settings_.languages[i].NAME);
     updateStatusColours();
+}
+
+std::unique_ptr<PARAmeter> TMainForm::newRecord(DeviceFamily family) const {
+    // A fresh record carries the accepted firmware versions of the settings file.
+    auto p = std::make_unique<PARAmeter>(family);
+    p->EHKVMin = settings_.EHKVMin;
+    p->EHKVMax = settings_.EHKVMax;
+    p->WMTHERMOMin = settings_.WMTHERMOMin;
+    p->WMTHERMOMax = settings_.WMTHERMOMax;
+    p->WZMin = settings_.WZMin;
+    p->WZMax = settings_.WZMax;
+    return p;
 }
 
 void TMainForm::TimerSIOstartTimer() {
@@ -349,15 +355,8 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
     }
 
     const ToolMenuEntry* entry = menuEntry(kind);
-    if (entry) {
-        CurrentParams = std::make_unique<PARAmeter>(entry->family);
-        CurrentParams->EHKVMin = settings_.EHKVMin;
-        CurrentParams->EHKVMax = settings_.EHKVMax;
-        CurrentParams->WMTHERMOMin = settings_.WMTHERMOMin;
-        CurrentParams->WMTHERMOMax = settings_.WMTHERMOMax;
-        CurrentParams->WZMin = settings_.WZMin;
-        CurrentParams->WZMax = settings_.WZMax;
-    }
+    if (entry)
+        CurrentParams = newRecord(entry->family);
 
     ToolWindow* w = factory->second(*this, nullptr);
     if (!w)

@@ -110,6 +110,7 @@ private:
     bool* flagFor(ToolKind kind);
     void onToolWindowClosed(ToolWindow* w);
     void reopenInterface();
+    std::unique_ptr<PARAmeter> newRecord(DeviceFamily family) const;
     void closeInterface();
 
     UserInteraction& ui_;
