@@ -1,11 +1,11 @@
 #include "cli/Listen.h"
 
 #include "cli/WmbusCli.h"
+#include "core/link/PortSettings.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "link/SerialPort.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QSerialPort>
 #include <QTimer>
 #include <atomic>
 #include <csignal>
@@ -29,31 +29,17 @@ wmbus::receiver::ReceiverSequence sequenceFor(const QString& mode) {
     return wmbus::receiver::ReceiverSequence::ModeTC;
 }
 
-std::string openFailure(const QSerialPort& port, const QString& path) {
-    if (port.error() == QSerialPort::PermissionError) {
-        const QFileInfo info(path);
-        if (info.exists() && !info.isWritable())
-            return "no permission for " + path.toStdString() + " (join the group dialout and log in again)";
-        return path.toStdString() + " is in use by another program";
-    }
-    if (port.error() == QSerialPort::DeviceNotFoundError)
-        return path.toStdString() + ": no such device";
-    return path.toStdString() + ": " + port.errorString().toStdString();
-}
-
 } // namespace
 
 int listen(const ListenOptions& o, wmbus::TelegramDecoder& decoder, TelegramPrinter& printer,
            std::ostream& err) {
-    QSerialPort port;
-    port.setPortName(o.port);
-    port.setBaudRate(19200);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port.open(QIODevice::ReadWrite)) {
-        err << "listen: " << openFailure(port, o.port) << '\n';
+    // The receiver's line: 19200 baud, 8 data bits, no parity, one stop bit, no handshake.
+    LineSettings line;
+    line.baudRate = 19200;
+    PortOpenError openError;
+    std::unique_ptr<SerialPort> port = SerialPort::open(o.port, line, 8192, 4096, &openError);
+    if (!port) {
+        err << "listen: " << openError.detail.toStdString() << '\n';
         return kExitInput;
     }
 
@@ -68,25 +54,21 @@ int listen(const ListenOptions& o, wmbus::TelegramDecoder& decoder, TelegramPrin
     wmbus::TelegramBuffer buffer;
     int index = 0;
 
-    QObject::connect(&port, &QSerialPort::readyRead, &loop, [&] {
-        const QByteArray chunk = port.readAll();
-        framer.receive(
-            std::span(reinterpret_cast<const std::uint8_t*>(chunk.constData()), std::size_t(chunk.size())),
-            [&](const wmbus::ReceivedFrame& f) {
-                if (buffer.assign(f.telegram) && decoder.decode(buffer, result))
-                    printer.print(++index, result);
-            });
+    QObject::connect(port.get(), &SerialPort::readyRead, &loop, [&] {
+        std::uint8_t chunk[4096];
+        for (qint64 n; (n = port->read(chunk, sizeof chunk)) > 0;)
+            framer.receive(std::span<const std::uint8_t>(chunk, std::size_t(n)),
+                           [&](const wmbus::ReceivedFrame& f) {
+                               if (buffer.assign(f.telegram) && decoder.decode(buffer, result))
+                                   printer.print(++index, result);
+                           });
         std::fflush(nullptr);
     });
-    // A vanished device reports its error over and over: end at the first one.
-    QObject::connect(&port, &QSerialPort::errorOccurred, &loop, [&](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError || e == QSerialPort::WriteError) {
-            if (rc == kExitOk)
-                err << "listen: device disconnected\n";
-            rc = kExitInput;
-            port.close();
-            loop.quit();
-        }
+    // The port layer closes a vanished device at once and says so once.
+    QObject::connect(port.get(), &SerialPort::failed, &loop, [&](const QString& reason) {
+        err << "listen: device disconnected: " << reason.toStdString() << '\n';
+        rc = kExitInput;
+        loop.quit();
     });
 
     wmbus::receiver::SequenceRunner runner;
@@ -95,12 +77,9 @@ int listen(const ListenOptions& o, wmbus::TelegramDecoder& decoder, TelegramPrin
     pause.setSingleShot(true);
     pause.setInterval(o.pauseMs);
     auto step = [&] {
-        if (!port.isOpen())
+        if (!port->isOpen())
             return;
-        const auto s = runner.run([&](std::uint8_t b) {
-            const char c = static_cast<char>(b);
-            port.write(&c, 1);
-        });
+        const auto s = runner.run([&](std::uint8_t b) { port->write(QByteArray(1, static_cast<char>(b))); });
         if (s == wmbus::receiver::SequenceRunner::Step::Paused)
             pause.start();
         else
@@ -121,8 +100,7 @@ int listen(const ListenOptions& o, wmbus::TelegramDecoder& decoder, TelegramPrin
     loop.exec();
     std::signal(SIGINT, oldInt);
     std::signal(SIGTERM, oldTerm);
-    if (port.isOpen())
-        port.close();
+    port->close();
     return rc;
 }
 
