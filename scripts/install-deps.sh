@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev
   clang-14 libclang-rt-14-dev
