@@ -1,6 +1,7 @@
 #include "core/log/DayLog.h"
 
 #include "core/app/DataRoot.h"
+#include "core/log/WriteLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,30 +89,6 @@ QStringList fileLines(const QString& text) {
     return lines;
 }
 
-QString platformLineEnd() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("\r\n");
-#else
-    return QStringLiteral("\n");
-#endif
-}
-
-// Characters without a Windows-1252 code become '?', so one odd character never turns a
-// classic file into a mixed one.
-QByteArray encodeLike(const QString& text, TextEncoding encoding) {
-    if (encoding != TextEncoding::Windows1252)
-        return text.toUtf8();
-    QByteArray out;
-    if (encodeWindows1252(text, out))
-        return out;
-    out.clear();
-    for (const QChar c : text) {
-        QByteArray one;
-        out += encodeWindows1252(QString(c), one) ? one : QByteArray("?");
-    }
-    return out;
-}
-
 } // namespace
 
 DayLog::OpenResult DayLog::open(const QString& folder, const QString& logName, const QDate& day) {
@@ -120,7 +97,7 @@ DayLog::OpenResult DayLog::open(const QString& folder, const QString& logName, c
     heading_.clear();
     failing_ = false;
     path_ = QDir::toNativeSeparators(QDir(folder).filePath(dayLogFileName(day, logName)));
-    lineEnd_ = platformLineEnd();
+    lineEnd_ = logLineEnd();
     encoding_ = TextEncoding::Windows1252;
     columns_ = 0;
 
@@ -167,19 +144,7 @@ DayLog::OpenResult DayLog::open(const QString& folder, const QString& logName, c
 }
 
 Status DayLog::writeLines(const QString& text) {
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return Status::failure(
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path_, file.errorString()));
-    const QByteArray bytes = encodeLike(text, encoding_);
-    const qint64 before = file.size();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // A half-written line would be followed by the whole line at the next attempt.
-        file.resize(before);
-        return Status::failure(
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path_, file.errorString()));
-    }
-    return {};
+    return appendToFile(path_, text, encoding_);
 }
 
 Status DayLog::append(const QStringList& fields) {

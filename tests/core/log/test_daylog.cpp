@@ -1,4 +1,5 @@
 #include "core/log/DayLog.h"
+#include "core/log/WriteLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,4 +128,18 @@ TEST(DayLog, FolderThatCannotBeCreatedIsReported) {
     const auto opened = log.open(tmp.filePath("blocker/Logs"), "x", kDay);
     EXPECT_FALSE(opened.status.ok());
     EXPECT_TRUE(opened.status.message().contains("blocker"));
+}
+
+TEST(WriteLog, HeadingOnceThenOneLinePerWrite) {
+    QTemporaryDir tmp;
+    qputenv("KVQ_DOCUMENTS", tmp.path().toUtf8());
+    const QString path = parameterWriteLogPath(QDate(2026, 3, 5));
+    EXPECT_TRUE(path.endsWith(QDir::toNativeSeparators("QUELMAR/Logs/2026/3/HKVparmLog.csv")));
+    ASSERT_TRUE(ensureLogFile(path, parameterWriteLogHeader()).ok());
+    ASSERT_TRUE(ensureLogFile(path, parameterWriteLogHeader()).ok());
+    ParameterWriteEntry e{"00012345", false, "1538", "2500", "1000", true, false};
+    ASSERT_TRUE(appendLogLine(path, parameterWriteLogFields(e, "05.03.2026")).ok());
+    EXPECT_EQ(readAll(path), "SNR;WRITETIME;SCALA;K1;K2;KQ;SENSOR;REMOTE\n"
+                             "00012345;05.03.2026;E;1538;2500;1000;2F;no\n");
+    qunsetenv("KVQ_DOCUMENTS");
 }
