@@ -7,7 +7,7 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
-#include "ui/wmbus/RouteReception.h"
+#include "core/wmbus/table/RouteRows.h"
 #include "ui/wmbus/TelegramReception.h"
 #include "ui/wmbus/route/RoutePage.h"
 
@@ -178,8 +178,8 @@ void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
         route.findRouteDeviceByIdText(r.link.idText.view(), r.deviceType, r.link.manufacturer.view());
     if (!device)
         return;
-    route.updateReceived(device->node, lastTelegramOf(r, host().clock().localNow()),
-                         QString::fromLatin1(r.rssiText.view()), receiveStateOf(r));
+    route.updateReceived(device->node, wmbus::lastTelegramOf(r, host().clock().localNow()),
+                         QString::fromLatin1(r.rssiText.view()), wmbus::receiveStateOf(r));
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------
