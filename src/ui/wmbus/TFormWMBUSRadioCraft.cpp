@@ -35,7 +35,7 @@ using wmbus::receiver::SequenceRunner;
 
 TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : ToolWindow(host, parent) {
     setObjectName(QStringLiteral("FormWMBUSRadioCraft"));
-    setWindowTitle(QStringLiteral("Wireless M-BUS Datenrecorder"));
+    setWindowTitle(tr("Wireless M-BUS Datenrecorder"));
 
     TimerWaitOfResponse = new QTimer(this);
     TimerWaitOfResponse->setObjectName(QStringLiteral("TimerWaitOfResponse"));
@@ -65,7 +65,7 @@ void TFormWMBUSRadioCraft::detachFromLink() {
 }
 
 void TFormWMBUSRadioCraft::buildPages() {
-    LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
+    LabelRInit = new QLabel(tr("Receiver Initialisierung"), this);
     LabelRInit->setObjectName(QStringLiteral("LabelRInit"));
     sArcPreloader1RInit = new ArcSpinner(this);
     sArcPreloader1RInit->setObjectName(QStringLiteral("sArcPreloader1RInit"));
@@ -80,7 +80,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     PageControlMain->setObjectName(QStringLiteral("PageControlMain"));
 
     analyse_ = new AnalysePage(PageControlMain);
-    PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
+    PageControlMain->addTab(analyse_, tr("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
     reception_->setTelegramHandler(
         [this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) { telegramTaken(r); });
@@ -99,16 +99,16 @@ void TFormWMBUSRadioCraft::buildPages() {
     routePage_->setRadioModeSource([this] { return modeLetter_; });
     routePage_->setManufacturerCodes(host().settings().manufacturerCodes);
     connect(routePage_, &RoutePage::routeLoaded, this, &TFormWMBUSRadioCraft::startRouteModes);
-    PageControlRoute->addTab(routePage_, QStringLiteral("Route"));
+    PageControlRoute->addTab(routePage_, tr("Route"));
     filter_ = new FilterPage(host().userInteraction(), host().settings().manufacturerCodes, PageControlRoute);
     filter_->setObjectName(QStringLiteral("sTabFilter"));
-    PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
+    PageControlRoute->addTab(filter_, tr("Filter"));
     connect(filter_, &FilterPage::codesChanged, this,
             [this] { routePage_->setManufacturerCodes(host().settings().manufacturerCodes); });
     reception_->decoder().setManufacturerFilter(&filter_->filter());
     reception_->decoder().setDeviceDirectory(&routePage_->route());
     reception_->decoder().setDecryptor(&decryptor_);
-    ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
+    ButtonRadiocraftReset = new QPushButton(tr("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
             &TFormWMBUSRadioCraft::ButtonRadiocraftResetClick);
@@ -133,7 +133,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     auto* routeLayout = new QHBoxLayout(route);
     routeLayout->addWidget(PageControlRoute, 1);
     routeLayout->addLayout(routeSide);
-    PageControlMain->addTab(route, QStringLiteral("Route"));
+    PageControlMain->addTab(route, tr("Route"));
 
     daten_ = new DatenPage(table_, host().userInteraction(), PageControlMain);
     PageControlMain->addTab(daten_, tr("Daten"));
@@ -143,8 +143,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     // The page of the export formats; hidden until they exist.
     auto* export_ = new QWidget(PageControlMain);
     export_->setObjectName(QStringLiteral("sTabExport"));
-    PageControlMain->setTabVisible(PageControlMain->addTab(export_, QStringLiteral("Export-Formatierung")),
-                                   false);
+    PageControlMain->setTabVisible(PageControlMain->addTab(export_, tr("Export-Formatierung")), false);
 
     buildMenus();
     auto* layout = new QVBoxLayout(this);
