@@ -123,6 +123,24 @@ void TFormWMBUSRadioCraft::buildPages() {
     routePage_->TreeViewHauser->setDropIndicatorShown(true);
     routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
     connect(filter_, &FilterPage::filterActivated, this, &TFormWMBUSRadioCraft::filterActivated);
+    // A device that joins the route is no longer unregistered.
+    connect(routePage_->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                const wmbus::Route& r = routePage_->route();
+                const wmbus::RouteNodeId under = routePage_->model()->nodeAt(parent);
+                for (int row = first; row <= last; ++row)
+                    if (const wmbus::RouteDevice* d = r.device(r.child(under, row)))
+                        forgetUnregistered(*d);
+            });
+    connect(routePage_->model(), &QAbstractItemModel::modelReset, this, [this] {
+        const wmbus::Route& r = routePage_->route();
+        for (int row = unregistered_.size() - 1; row >= 0; --row) {
+            const wmbus::UnregisteredDevice& d = unregistered_.at(row);
+            if (r.findRouteDeviceByIdText(d.idText.toStdString(), static_cast<std::uint8_t>(d.deviceType),
+                                          d.manufacturer.toStdString()))
+                unregistered_.remove(row);
+        }
+    });
     connect(filter_, &FilterPage::showRequested, this, [this, route] {
         PageControlMain->setCurrentWidget(route);
         PageControlRoute->setCurrentWidget(filter_);
@@ -181,6 +199,16 @@ void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
 // The filter switch went on with codes ticked: the list starts again with the wanted manufacturers.
 void TFormWMBUSRadioCraft::filterActivated() {
     unregistered_.clear();
+}
+
+void TFormWMBUSRadioCraft::forgetUnregistered(const wmbus::RouteDevice& device) {
+    bool ok = false;
+    const int type = device.medium.toInt(&ok);
+    if (!ok)
+        return;
+    const std::string id = wmbus::radioIdText(device.radioId).toStdString();
+    if (const auto row = unregistered_.rowOf(id, type, device.manufacturer.trimmed().toStdString()))
+        unregistered_.remove(*row);
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {

@@ -158,9 +158,17 @@ void TestRecorderData::strangersGoToTheUnregisteredListAndCanBeDraggedOntoAFloor
     r.feed(stranger());
     QCOMPARE(r.rows(), 1);
 
-    r.feed(stranger()); // still a route device
+    // A device heard, then added by hand, leaves the list.
     LinkFields other = stranger();
     other.id[3] = 0x66;
+    r.feed(other);
+    QCOMPARE(p->LabelAnzahlSenderScann->text(), QStringLiteral("1"));
+    r.w->routePage()->selectNode(floor);
+    r.w->routePage()->setNewDeviceRequest([] {
+        return TNewIDDlg::Values{QStringLiteral("66345678"), QStringLiteral("CEN"), QStringLiteral("7"), {}};
+    });
+    r.w->routePage()->ZaehlerEinfuegenClick();
+    QCOMPARE(p->LabelAnzahlSenderScann->text(), QStringLiteral("0"));
     r.feed(other);
     p->SortiereFunkIDsScann->trigger();
     p->LeereEmpfangsliste->trigger();
