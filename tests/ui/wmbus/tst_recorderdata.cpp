@@ -145,7 +145,9 @@ void TestRecorderData::strangersGoToTheUnregisteredListAndCanBeDraggedOntoAFloor
     RouteTreeModel* routeModel = r.w->routePage()->model();
     const wmbus::RouteNodeId floor = r.route().child(r.route().child(r.route().root(), 0), 0);
     const wmbus::RouteNodeId device = r.route().devicesInTreeOrder().front();
-    QVERIFY(!routeModel->canDropMimeData(data.get(), Qt::MoveAction, -1, 0, routeModel->indexOf(device)));
+    QVERIFY(!routeModel->canDropMimeData(data.get(), Qt::MoveAction, -1, 0,
+                                         routeModel->indexOf(r.route().root())));
+    QVERIFY(routeModel->canDropMimeData(data.get(), Qt::MoveAction, -1, 0, routeModel->indexOf(device)));
     QVERIFY(routeModel->dropMimeData(data.get(), Qt::MoveAction, -1, 0, routeModel->indexOf(floor)));
     const auto found = r.route().findRouteDevice(55345678, 7, "CEN");
     QVERIFY(found);
