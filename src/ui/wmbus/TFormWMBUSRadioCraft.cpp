@@ -56,6 +56,10 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
     detachFromLink();
+    // These pages watch the table, the lists and the route held here: they go while those still exist.
+    delete daten_;
+    delete scann_;
+    delete routePage_;
 }
 
 void TFormWMBUSRadioCraft::detachFromLink() {
