@@ -119,32 +119,8 @@ void TFormWMBUSRadioCraft::buildPages() {
     routePage_->setImportList(&imported_);
     store_ = std::make_unique<wmbus::TelegramStore>(routePage_->route(), table_, unregistered_);
     scann_ = new UnregisteredPanel(unregistered_, imported_, route);
-    routePage_->model()->setDropHandler({UnregisteredTreeModel::mimeType()},
-                                        [this](wmbus::RouteNodeId floor, const QMimeData& data) {
-                                            return scann_->placeOnFloor(data, *routePage_, floor);
-                                        });
-    routePage_->TreeViewHauser->setAcceptDrops(true);
-    routePage_->TreeViewHauser->setDropIndicatorShown(true);
-    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    wireUnregisteredList();
     connect(filter_, &FilterPage::filterActivated, this, &TFormWMBUSRadioCraft::filterActivated);
-    // A device that joins the route is no longer unregistered.
-    connect(routePage_->model(), &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex& parent, int first, int last) {
-                const wmbus::Route& r = routePage_->route();
-                const wmbus::RouteNodeId under = routePage_->model()->nodeAt(parent);
-                for (int row = first; row <= last; ++row)
-                    if (const wmbus::RouteDevice* d = r.device(r.child(under, row)))
-                        forgetUnregistered(*d);
-            });
-    connect(routePage_->model(), &QAbstractItemModel::modelReset, this, [this] {
-        const wmbus::Route& r = routePage_->route();
-        for (int row = unregistered_.size() - 1; row >= 0; --row) {
-            const wmbus::UnregisteredDevice& d = unregistered_.at(row);
-            if (r.findRouteDeviceByIdText(d.idText.toStdString(), static_cast<std::uint8_t>(d.deviceType),
-                                          d.manufacturer.toStdString()))
-                unregistered_.remove(row);
-        }
-    });
     connect(filter_, &FilterPage::showRequested, this, [this, route] {
         PageControlMain->setCurrentWidget(route);
         PageControlRoute->setCurrentWidget(filter_);
@@ -203,6 +179,32 @@ void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
 // The filter switch went on with codes ticked: the list starts again with the wanted manufacturers.
 void TFormWMBUSRadioCraft::filterActivated() {
     unregistered_.clear();
+}
+
+// Entries of the unregistered list are dragged onto floors of the route tree; a device that joins
+// the route, by any way, leaves the list.
+void TFormWMBUSRadioCraft::wireUnregisteredList() {
+    RouteTreeModel* model = routePage_->model();
+    model->setDropHandler({UnregisteredTreeModel::mimeType()},
+                          [this](wmbus::RouteNodeId floor, const QMimeData& data) {
+                              return scann_->placeOnFloor(data, *routePage_, floor);
+                          });
+    routePage_->TreeViewHauser->setAcceptDrops(true);
+    routePage_->TreeViewHauser->setDropIndicatorShown(true);
+    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this, model](const QModelIndex& parent, int first, int last) {
+                const wmbus::Route& r = routePage_->route();
+                const wmbus::RouteNodeId under = model->nodeAt(parent);
+                for (int row = first; row <= last; ++row)
+                    if (const wmbus::RouteDevice* d = r.device(r.child(under, row)))
+                        forgetUnregistered(*d);
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        const wmbus::Route& r = routePage_->route();
+        for (wmbus::RouteNodeId id : r.devicesInTreeOrder())
+            forgetUnregistered(*r.device(id));
+    });
 }
 
 void TFormWMBUSRadioCraft::forgetUnregistered(const wmbus::RouteDevice& device) {

@@ -119,6 +119,7 @@ private:
     void buildMenus();
     void displayOptionChanged(wmbus::DisplayOption option);
     void filterActivated();
+    void wireUnregisteredList();
     void forgetUnregistered(const wmbus::RouteDevice& device);
     // The close questions; false keeps the window open.
     bool queryClose();
