@@ -93,6 +93,7 @@ private Q_SLOTS:
     void strangersGoToTheUnregisteredListAndCanBeDraggedOntoAFloor();
     void tableIsSavedFromTheDatenMenu();
     void keyListImportTellsWhatHappened();
+    void deviceListFillsRouteAndImportList();
     void filterSwitchNeedsATickedCode();
     void closeAsksAboutMissingDevicesAndUnsavedRows();
 };
@@ -229,6 +230,36 @@ void TestRecorderData::keyListImportTellsWhatHappened() {
     QCOMPARE(r.host.ui.lastMessage(), QStringLiteral("1 AES KEY's importiert."));
     QCOMPARE(r.route().findRouteDevice(12345678, 7, "CEN")->keyText, "000102030405060708090A0B0C0D0E0F");
     QVERIFY(page->isRouteChanged());
+}
+
+void TestRecorderData::deviceListFillsRouteAndImportList() {
+    Rig r;
+    const QString path = RoutePage::deviceListFolder() + QStringLiteral("/liste.csv");
+    QDir().mkpath(RoutePage::deviceListFolder());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Haus;Etage;FunkID;Hersteller;Medium;AESKey;Bemerkung\r\n"
+            "Haus1;Etage1;33333333;QLM;8;;Flur\r\n"
+            ";;44444444;CEN;7;000102030405060708090A0B0C0D0E0F\r\n"
+            "Haus1;Etage1;12345678;CEN;7;\r\n");
+    f.close();
+    r.host.ui.texts = {path};
+    r.menuAction(r.w->routeMenu(), "ImportiereMessgeraete")->trigger();
+    QCOMPARE(r.host.ui.shown.front().text, RoutePage::deviceListFolder());
+    QCOMPARE(r.host.ui.lastMessage(),
+             QStringLiteral("1 Geräte in die Route übernommen, 1 in die Importliste.\nNicht übernommen:\n"
+                            "Zeile 4: Gerät ist schon in der Route oder der Importliste"));
+    QVERIFY(r.route().findRouteDevice(33333333, 8, "QLM"));
+    QCOMPARE(r.route().deviceCount(), 3);
+    // The device without a place waits in the import list, key included, until it is dragged.
+    QCOMPARE(r.w->importList().size(), 1);
+    UnregisteredTreeModel* m = r.w->unregisteredPanel()->model();
+    std::unique_ptr<QMimeData> data(m->mimeData({m->entryIndex(UnregisteredTreeModel::Imported, 0)}));
+    const wmbus::RouteNodeId floor = r.route().child(r.route().child(r.route().root(), 0), 0);
+    QVERIFY(r.w->routePage()->model()->dropMimeData(data.get(), Qt::MoveAction, -1, 0,
+                                                    r.w->routePage()->model()->indexOf(floor)));
+    QCOMPARE(r.route().findRouteDevice(44444444, 7, "CEN")->keyText, "000102030405060708090A0B0C0D0E0F");
+    QCOMPARE(r.w->importList().size(), 0);
 }
 
 void TestRecorderData::filterSwitchNeedsATickedCode() {
