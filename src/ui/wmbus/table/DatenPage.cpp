@@ -34,6 +34,9 @@ DatenPage::DatenPage(wmbus::ResultTable& table, UserInteraction& ui, QWidget* pa
     Verbrauchstabelle->verticalHeader()->hide();
     Verbrauchstabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     Verbrauchstabelle->horizontalHeader()->setDefaultSectionSize(72);
+    Verbrauchstabelle->horizontalHeader()->resizeSection(
+        wmbus::AllColumns::RTime,
+        fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000 00:00:00")) + 12);
 
     auto* options = new QButtonGroup(this);
     options->addButton(sRBLiveData, static_cast<int>(DisplayOption::LiveAll));
