@@ -8,6 +8,9 @@
 #include "core/wmbus/TelegramResult.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "core/wmbus/table/ResultTable.h"
+#include "core/wmbus/table/TelegramStore.h"
+#include "core/wmbus/table/UnregisteredList.h"
 #include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 
@@ -18,6 +21,8 @@
 #include <optional>
 
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -26,6 +31,8 @@ namespace kvq {
 
 class AnalysePage;
 class ArcSpinner;
+class DatenPage;
+class UnregisteredPanel;
 class FilterPage;
 class ReceiverPort;
 class RoutePage;
@@ -85,6 +92,18 @@ public:
     AnalysePage* analysePage() const { return analyse_; }
     FilterPage* filterPage() const { return filter_; }
     RoutePage* routePage() const { return routePage_; }
+    DatenPage* datenPage() const { return daten_; }
+    UnregisteredPanel* unregisteredPanel() const { return scann_; }
+    wmbus::ResultTable& table() { return table_; }
+    wmbus::UnregisteredList& unregisteredList() { return unregistered_; }
+    wmbus::UnregisteredList& importList() { return imported_; }
+    // Where every decoded telegram is stored; its route-telegram handler is free for the export
+    // formats.
+    wmbus::TelegramStore& telegramStore() { return *store_; }
+    QTabWidget* mainPages() const { return PageControlMain; }
+    QMenuBar* menuBar() const { return MainMenu; }
+    QMenu* datenMenu() const { return MenuDaten; }
+    QMenu* routeMenu() const { return MenuRoute; }
 
 public Q_SLOTS:
     void TimerWaitOfResponseTimer();
@@ -97,6 +116,13 @@ protected:
 
 private:
     void buildPages();
+    void buildMenus();
+    void displayOptionChanged(wmbus::DisplayOption option);
+    void filterActivated();
+    void wireUnregisteredList();
+    void forgetUnregistered(const wmbus::RouteDevice& device);
+    // The close questions; false keeps the window open.
+    bool queryClose();
     void runSequence();
     void sendByte(std::uint8_t byte);
     void setBusy(bool busy);
@@ -116,6 +142,10 @@ private:
     QString manufacturerFile_;
     std::unique_ptr<TelegramReception> reception_;
     wmbus::TelegramDecryptor decryptor_;
+    wmbus::ResultTable table_;
+    wmbus::UnregisteredList unregistered_;
+    wmbus::UnregisteredList imported_;
+    std::unique_ptr<wmbus::TelegramStore> store_; // made with the route page, whose route it fills
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;
@@ -123,6 +153,11 @@ private:
     AnalysePage* analyse_;
     FilterPage* filter_;
     RoutePage* routePage_;
+    DatenPage* daten_;
+    UnregisteredPanel* scann_;
+    QMenuBar* MainMenu;
+    QMenu* MenuDaten;
+    QMenu* MenuRoute;
     QTabWidget* PageControlRoute;
     QPushButton* ButtonRadiocraftReset;
     QLabel* LabelRInit;
