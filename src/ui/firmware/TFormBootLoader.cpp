@@ -18,6 +18,8 @@ Q_LOGGING_CATEGORY(lcFirmware, "kvq.firmware")
 
 // Bytes kept for the transfer; the sender reads one answer per wait, so a babbling line cannot grow it.
 constexpr std::size_t kRxLimit = 4096;
+// A bootloader that keeps talking outside a transfer fills the memo only so far.
+constexpr int kMemoLines = 1000;
 
 class LinkLine final : public BootLoaderLine {
 public:
@@ -82,6 +84,7 @@ void TFormBootLoader::init() {
     ui_->GaugeProgress->hide();
     ui_->LabelStatus->hide();
     ui_->MemoRxBL->clear();
+    ui_->MemoRxBL->setMaximumBlockCount(kMemoLines);
     Busy = false;
 }
 
