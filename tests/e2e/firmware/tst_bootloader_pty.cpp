@@ -97,15 +97,19 @@ private Q_SLOTS:
     void imageArrivesByteForByte_data() {
         QTest::addColumn<bool>("crc");
         QTest::addColumn<int>("corruptEvery");
-        QTest::newRow("crc") << true << 0;
-        QTest::newRow("sum, every 7th packet damaged") << false << 7;
+        QTest::addColumn<int>("dropAckEvery");
+        QTest::newRow("crc") << true << 0 << 0;
+        QTest::newRow("sum, every 7th packet damaged") << false << 7 << 0;
+        QTest::newRow("crc, every 5th ACK lost") << true << 0 << 5;
     }
     void imageArrivesByteForByte() {
         QFETCH(bool, crc);
         QFETCH(int, corruptEvery);
+        QFETCH(int, dropAckEvery);
         start([&](SimulatedBootLoader& l) {
             l.crcMode = crc;
             l.faults.corruptEvery = corruptEvery;
+            l.faults.dropAckEvery = dropAckEvery;
         });
         QElapsedTimer t;
         t.start();
@@ -119,6 +123,8 @@ private Q_SLOTS:
         QVERIFY(received == expectedApplication());
         if (corruptEvery)
             QVERIFY(loader->stats().packetsBad >= 1);
+        if (dropAckEvery)
+            QVERIFY(loader->stats().duplicates >= 1);
 
         // Outside the transfer the bootloader's text reaches the window.
         QTest::mouseClick(child<QPushButton>("ButtonCRC"), Qt::LeftButton);
