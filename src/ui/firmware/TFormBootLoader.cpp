@@ -61,8 +61,6 @@ TFormBootLoader::TFormBootLoader(ToolHost& host, BootLoaderLine& line, QWidget* 
 
 TFormBootLoader::~TFormBootLoader() {
     stopThread();
-    if (link_)
-        link_->setBootLoaderWindow(nullptr);
 }
 
 void TFormBootLoader::init() {
@@ -91,8 +89,6 @@ void TFormBootLoader::init() {
 void TFormBootLoader::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ui_->MemoRxBL->clear();
-    if (link_)
-        link_->setBootLoaderWindow(this);
 }
 
 void TFormBootLoader::done(int r) {
@@ -107,8 +103,11 @@ void TFormBootLoader::FormClose() {
     ui_->LabelStatus->hide();
     ui_->GaugeProgress->hide();
     setControlsBusy(false);
-    if (link_)
-        link_->setBootLoaderWindow(nullptr);
+}
+
+void TFormBootLoader::bootloaderByte(std::uint8_t b) {
+    if (isVisible())
+        OnByte(b);
 }
 
 void TFormBootLoader::OnByte(std::uint8_t b) {
@@ -354,9 +353,11 @@ bool TFormBootLoader::stopRequested() const {
     return stop_;
 }
 
-void showBootLoaderWindow(ToolHost& host, QWidget* parent) {
+void showBootLoaderWindow(ToolHost& host, QWidget* parent, BootloaderByteSink*& openWindow) {
     TFormBootLoader window(host, parent);
+    openWindow = &window;
     window.exec();
+    openWindow = nullptr;
 }
 
 } // namespace kvq

@@ -51,13 +51,13 @@ class TestBootLoaderPty : public QObject {
         host = std::make_unique<FakeToolHost>();
         link = std::make_unique<LinkController>(host->ui);
         link->portMap().setPath(3, loader->path(), true);
-        link->SIO1Port = 3;
+        link->settings.SIO1Port = 3;
         link->OpenInterface();
         QVERIFY(link->SIO1Open());
-        moduleWindow.noPreamble = true;
-        link->setToolWindow(LinkWindowKind::WZData, &moduleWindow);
         host->linkValue = link.get();
         window = std::make_unique<TFormBootLoader>(*host);
+        moduleWindow.bootloader = window.get();
+        makeCurrent(*link, &moduleWindow);
         window->show();
 
         image.resize(imageSize());
@@ -86,6 +86,7 @@ class TestBootLoaderPty : public QObject {
 
 private Q_SLOTS:
     void cleanup() {
+        moduleWindow.bootloader = nullptr;
         window.reset();
         if (link)
             link->CloseInterface();
