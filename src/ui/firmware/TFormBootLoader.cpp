@@ -34,19 +34,7 @@ private:
     LinkController* link_;
 };
 
-QString& lastFileStore() {
-    static QString path;
-    return path;
-}
 } // namespace
-
-QString TFormBootLoader::lastFile() {
-    return lastFileStore();
-}
-
-void TFormBootLoader::setLastFile(const QString& path) {
-    lastFileStore() = path;
-}
 
 TFormBootLoader::TFormBootLoader(ToolHost& host, QWidget* parent)
     : QDialog(parent), host_(host), ownLine_(std::make_unique<LinkLine>(host.link())), line_(*ownLine_),
@@ -163,7 +151,7 @@ void TFormBootLoader::Button1Click() {
     UserInteraction& user = host_.userInteraction();
     const QString caption = tr("Firmware  Datei:");
     setWindowTitle(caption);
-    QString path = lastFile();
+    QString path = lastFile_;
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         const std::optional<QString> chosen = user.openFileName(
             tr("Firmware"), QCoreApplication::applicationDirPath(), tr("Firmware (*.bin *.BIN)"));
@@ -191,7 +179,7 @@ void TFormBootLoader::Button1Click() {
         user.message(text, tr("Software Update"), UserInteraction::Icon::Error);
         return;
     }
-    setLastFile(path);
+    lastFile_ = path;
     ui_->LabelStatus->hide();
     sendCommand('u');
     setWindowTitle(caption + path);

@@ -49,9 +49,6 @@ public:
     void bootloaderByte(std::uint8_t b) override;
 
     bool busy() const { return Busy; }
-    // The file sent last; "Flash Firmware" sends it again while it exists.
-    static QString lastFile();
-    static void setLastFile(const QString& path);
 
 public Q_SLOTS:
     void Button1Click();
@@ -92,6 +89,9 @@ private:
     QTimer* Timer100ms = nullptr;
     std::unique_ptr<BLThread1> TransferThread;
     bool Busy = false;
+    // The file sent last: sent again while it exists and the window is open. A new window asks anew,
+    // so a wrongly chosen file never sticks for the rest of the run.
+    QString lastFile_;
     int progress_ = 0;
     bool closing_ = false;
 

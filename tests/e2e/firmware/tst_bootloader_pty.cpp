@@ -69,7 +69,7 @@ class TestBootLoaderPty : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(image);
         f.close();
-        TFormBootLoader::setLastFile(path);
+        host->ui.texts.push_back(path);
     }
     template <typename T> T* child(const char* name) { return window->findChild<T*>(QLatin1String(name)); }
     QString status() {

@@ -104,7 +104,6 @@ private Q_SLOTS:
         line = std::make_unique<AnsweringLine>();
         window = std::make_unique<TFormBootLoader>(*host, *line);
         line->window = window.get();
-        TFormBootLoader::setLastFile(QString());
         window->show();
     }
     void cleanup() {
