@@ -100,12 +100,12 @@ void TFormBootLoader::bootloaderByte(std::uint8_t b) {
 
 void TFormBootLoader::OnByte(std::uint8_t b) {
     if (Busy)
-        setLastReceivedByte(b);
+        queueReceivedByte(b);
     else
         appendRxChar(char(b));
 }
 
-void TFormBootLoader::setLastReceivedByte(std::uint8_t b) {
+void TFormBootLoader::queueReceivedByte(std::uint8_t b) {
     std::lock_guard lock(m_);
     if (rx_.size() >= kRxLimit)
         rx_.pop_front();
@@ -169,8 +169,7 @@ void TFormBootLoader::Button1Click() {
             break;
         case firmware::FirmwareFileError::TooLarge:
             text = tr("Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.")
-                       .arg(path)
-                       .arg(firmware::kMaxFirmwareSize);
+                       .arg(path, QString::number(firmware::kMaxFirmwareSize));
             break;
         default:
             text = tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, image.message());

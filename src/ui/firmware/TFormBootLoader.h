@@ -72,7 +72,7 @@ private:
     void stopThread();
     void sendUnsent();
     void setControlsBusy(bool busy);
-    void setLastReceivedByte(std::uint8_t b);
+    void queueReceivedByte(std::uint8_t b);
     void appendRxChar(char c);
 
     // BootLoaderTransferHost, called on the transfer thread.
