@@ -55,17 +55,10 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 }
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
-    detachFromLink();
     // These pages watch the table, the lists and the route held here: they go while those still exist.
     delete daten_;
     delete scann_;
     delete routePage_;
-}
-
-void TFormWMBUSRadioCraft::detachFromLink() {
-    if (link_)
-        link_->clearToolWindow(LinkWindowKind::WMBus);
-    link_ = nullptr;
 }
 
 void TFormWMBUSRadioCraft::buildPages() {
@@ -223,8 +216,7 @@ void TFormWMBUSRadioCraft::afterOpen() {
         routePage_->loadRouteFile(settings.Geraeteliste);
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
     // From here on the receiver port's worker hands its bytes to this window.
-    if ((link_ = host().link()))
-        link_->setToolWindow(LinkWindowKind::WMBus, this);
+    receiving_ = true;
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -258,7 +250,7 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
-        detachFromLink();
+        receiving_ = false;
 }
 
 // A route file names the modes to start, in order; each start replaces the one before.
