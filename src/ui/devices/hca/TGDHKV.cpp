@@ -7,6 +7,8 @@
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
+#include "ui/devices/common/InputFilter.h"
+#include "ui/devices/common/SendMaskPanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -37,22 +39,6 @@ void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) 
     p.setColor(QPalette::Window, background);
     p.setColor(QPalette::WindowText, text);
     g->setPalette(p);
-}
-
-// Replaces an edit's text by what the edit accepts, keeping the cursor where the typing was.
-void filterEdit(QLineEdit* e, QString (*filter)(const QString&)) {
-    const QString text = e->text();
-    const QString kept = filter(text);
-    if (kept == text)
-        return;
-    const int cursor = e->cursorPosition();
-    const int removedBefore = int(filter(text.left(cursor)).size());
-    e->setText(kept);
-    e->setCursorPosition(std::min<int>(removedBefore, int(kept.size())));
-}
-
-QString digitsAndComma(const QString& t) {
-    return filterNumberInput(t);
 }
 
 } // namespace
@@ -240,30 +226,17 @@ void TGDHKV::connectHandlers() {
     }
 
     // Identification numbers: digits only; the radio ID follows the device ID.
-    for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"}) {
-        QLineEdit* e = control<QLineEdit>(n);
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterIdInput); });
-    }
+    for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"})
+        keepFiltered(control<QLineEdit>(n), filterIdInput);
     for (const char* n : {"Edit1GeraeteID", "EditSerienNR"}) {
         QLineEdit* e = control<QLineEdit>(n);
         connect(e, &QLineEdit::textChanged, this, [this] { update(onIdTextChanged); });
         e->installEventFilter(this);
     }
     for (const char* n : {"EditK1", "EditK2", "EditKQ", "EditDeltaT", "Edit1Zaehlerst", "Edit1ZaehlerstVorj",
-                          "Edit1Verbrauch", "Edit1VorVerbrauch", "EditLadung"}) {
-        QLineEdit* e = control<QLineEdit>(n);
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, digitsAndComma); });
-    }
-    {
-        QLineEdit* e = ui_->EditLadungmax;
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterDigitInput); });
-    }
-    {
-        QLineEdit* e = ui_->EditAESKEY;
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterKeyInput); });
-    }
-    for (const char* n : {"EditLadung", "EditLadungmax"})
-        connect(control<QLineEdit>(n), &QLineEdit::textChanged, this, [this] { update(nullptr); });
+                          "Edit1Verbrauch", "Edit1VorVerbrauch"})
+        keepFiltered(control<QLineEdit>(n), filterNumberInput);
+    keepFiltered(ui_->EditAESKEY, filterKeyInput);
     connect(ui_->Edit1BattJahr, &QLineEdit::textChanged, this, [this] { update(onBattJahrChange); });
     for (const char* n : {"Edit1Zaehlerst", "Edit1ZaehlerstVorj"}) {
         connect(control<QLineEdit>(n), &QLineEdit::editingFinished, this, [this] {
@@ -307,25 +280,9 @@ void TGDHKV::connectHandlers() {
     for (int i = 0; i < 4; ++i)
         onClick(kFreeMonthBoxes[i], [i](HcaForm& f) { onFreeMonthClick(f, i); });
     onClick("CheckBoxMessfrei_Enabled", onMessfreiEnabledClick);
-    onSelect("RadioButton_Funk_T1", [](HcaForm& f) { onProtocolSelected(f, true); });
-    onSelect("RadioButton_Funk_S1", [](HcaForm& f) { onProtocolSelected(f, false); });
-    onClick("CheckBoxShortProt", onShortProtClick);
-    for (const char* n : kSendMonthBoxes)
-        onClick(n, nullptr);
-    for (const char* n : kSendWeekBoxes)
-        onClick(n, nullptr);
-    for (const char* n : kSendDayBoxes)
-        onClick(n, nullptr);
-
-    auto onSpin = [this](const char* n, void (*rule)(HcaForm&)) {
-        auto* s = control<QSpinBox>(n);
-        connect(s, &QSpinBox::valueChanged, this, [this, rule] { update(rule); });
-        s->installEventFilter(this);
-    };
-    onSpin("CSpinEditStart", onStartChange);
-    onSpin("CSpinEditStop", onStopChange);
-    onSpin("CSpinEditZZ", onCycleOrVarianceChange);
-    onSpin("CSpinEditV", onCycleOrVarianceChange);
+    new SendMaskPanel(*this, [this](const SendMaskPanel::Rule& rule) {
+        update(rule ? [rule](HcaForm& f) { rule(f); } : std::function<void(HcaForm&)>());
+    });
 }
 
 bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
@@ -335,10 +292,6 @@ bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
             collect();
             if (form_.CheckBoxAutoAES)
                 DeriveDeviceKey();
-        } else if (n == QLatin1String("CSpinEditZZ")) {
-            update(onCycleKeyUp);
-        } else if (n == QLatin1String("CSpinEditV")) {
-            update(onVarianceKeyUp);
         }
     }
     return ToolWindow::eventFilter(watched, event);
