@@ -44,7 +44,7 @@ void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) 
 } // namespace
 
 TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
-    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKV>()) {
+    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKVForm>()) {
     buildControls();
     bindControls();
     connectHandlers();
@@ -71,18 +71,15 @@ void TGDHKV::buildControls() {
         const int c0 = 5 * (i / kRowsPerColumn);
         auto* nr = new QLabel(QString::number(i + 1));
         ui_->GridMonatswerte->addWidget(nr, row, c0);
-        const struct {
-            QString name;
-            int width;
-            QString accessible;
-        } edits[] = {{monthValueEditName(i), 46, tr("Monatswert %1").arg(i + 1)},
-                     {monthMonthEditName(i), 26, tr("Monat %1").arg(i + 1)},
-                     {monthYearEditName(i), 26, tr("Jahr %1").arg(i + 1)}};
+        const QString names[3] = {monthValueEditName(i), monthMonthEditName(i), monthYearEditName(i)};
+        const int widths[3] = {46, 26, 26};
+        const QString spoken[3] = {tr("Monatswert %1").arg(i + 1), tr("Monat %1").arg(i + 1),
+                                   tr("Jahr %1").arg(i + 1)};
         for (int k = 0; k < 3; ++k) {
             auto* e = new QLineEdit;
-            e->setObjectName(edits[k].name);
-            e->setFixedWidth(edits[k].width);
-            e->setAccessibleName(edits[k].accessible);
+            e->setObjectName(names[k]);
+            e->setFixedWidth(widths[k]);
+            e->setAccessibleName(spoken[k]);
             ui_->GridMonatswerte->addWidget(e, row, c0 + 1 + k);
             if (k == 0)
                 nr->setBuddy(e);
