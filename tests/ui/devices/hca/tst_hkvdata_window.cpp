@@ -5,6 +5,7 @@
 #include "core/devices/hca/HcaRecord.h"
 #include "core/link/Frame.h"
 #include "core/wmbus/crypto/DeviceKey.h"
+#include "link/LinkController.h"
 #include "ui/devices/hca/TGDHKV.h"
 
 #include "HkvTestHost.h"
@@ -200,7 +201,7 @@ void TestHkvDataWindow::readRequest() {
     QCOMPARE(t.channel.frames.size(), 1u);
     QCOMPARE(toHexText(t.channel.frames[0]), std::string("68 08 08 68 53 FE 51 0F 00 00 A5 08 5E 16 "));
     QCOMPARE(t.channel.requests.back().progressMaximum, 184);
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Loading);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Loading);
     QCOMPARE(word(t.image(), off::ModeWord), 0);
     QVERIFY(!t.w->sendPending());
     // A plain read never writes.
@@ -242,7 +243,7 @@ void TestHkvDataWindow::writeMergesTheDevicesIdentityAndSendsBytes0To160() {
     QCOMPARE(frame[11], 0x09);
     QCOMPARE(frame[174], 0x16);
     QCOMPARE(frame[173], frame::checksum(frame, 4, 172));
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Sending);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Sending);
     QCOMPARE(t.channel.requests.back().progressMaximum, 1);
 
     const Record sent = t.sentRecord();
@@ -463,7 +464,7 @@ void TestHkvDataWindow::serviceCommands() {
     QTest::mouseClick(t.box("ButtonLCDTEST"), Qt::LeftButton);
     QCOMPARE(toHexText(t.channel.frames.back()),
              std::string("68 08 08 68 53 FE 51 0F 1A 1A 02 0F C1 10 C7 16 "));
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Hidden);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Hidden);
     QVERIFY(t.w->rxLogText().isEmpty());
     QTest::mouseClick(t.box("ButtonGoLagermode"), Qt::LeftButton);
     QCOMPARE(toHexText(t.channel.frames.back()),
@@ -487,9 +488,13 @@ void TestHkvDataWindow::sensorTimers() {
     QVERIFY(t.w->sensorTestActive());
     QCOMPARE(t.channel.frames.back()[12], 0xC1);
     QCOMPARE(t.channel.frames.back()[13], 0x30);
-    for (const char* b : {"E5 ", "01 ", "02 ", "03 ", "04 ", "05 ", "06 "})
-        t.w->appendRxLog(QString::fromLatin1(b));
-    t.w->showSensorTimers(258, 772, 1286);
+    // The device's answer arrives through the link, which finds this window as the current one.
+    LinkController link(t.host.ui);
+    link.setWindowSource([&t]() -> LinkWindow* { return t.w.get(); });
+    const QByteArray answer = QByteArray::fromHex("E5010203040506");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(answer.constData());
+    for (std::uint32_t i = 0; i < std::uint32_t(answer.size()); ++i)
+        link.handleByte(bytes, std::uint32_t(answer.size()), i);
     QCOMPARE(t.text("LabelRefTimer"), QStringLiteral("258"));
     QCOMPARE(t.text("LabelSensor1Timer"), QStringLiteral("772"));
     QCOMPARE(t.text("LabelSensor2Timer"), QStringLiteral("1286"));

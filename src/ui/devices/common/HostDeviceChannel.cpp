@@ -1,7 +1,9 @@
-#include "ui/devices/hca/HostDeviceChannel.h"
+#include "ui/devices/common/HostDeviceChannel.h"
 
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
+
+#include <QCoreApplication>
 
 namespace kvq {
 
@@ -27,7 +29,7 @@ void HostDeviceChannel::acknowledged() {
             p->endProgress();
         link->setLinkState(2);
     }
-    host_.setStatusText(4, QStringLiteral("OK"));
+    host_.setStatusText(4, QCoreApplication::translate("HostDeviceChannel", "OK"));
 }
 
 bool HostDeviceChannel::endConnection() {
@@ -35,7 +37,6 @@ bool HostDeviceChannel::endConnection() {
     if (!link)
         return true;
     link->setAnswerTimerEnabled(false);
-    link->clearToolWindow(LinkWindowKind::HKVData);
     return link->CloseInterface();
 }
 
