@@ -24,11 +24,10 @@ QString parameterFolder();
 // The chosen name with its extension replaced by the family's ("meter1.txt" -> "meter1.WAZ").
 QString withParameterExtension(const QString& path, DeviceFamily family);
 
-enum ParameterFileError {
-    kParameterFileUnreadable = 1,
-    kParameterFileWrongSize = 2,
-    kParameterFileUnwritable = 3
-};
+// How a parameter file fails, in the program's error codes.
+inline constexpr ErrorCode kParameterFileUnreadable = ErrorCode::FileAccess;
+inline constexpr ErrorCode kParameterFileWrongSize = ErrorCode::BadInput;
+inline constexpr ErrorCode kParameterFileUnwritable = ErrorCode::FileAccess;
 
 // Copies the file into the image of the record's family. Only the image bytes change: the family,
 // device name, version text and the allocator's extended-version flag stay as they are. A file of
