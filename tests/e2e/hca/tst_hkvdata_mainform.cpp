@@ -1,6 +1,7 @@
 // "Gerätedaten EHKV" from the main window's menu, against the simulated allocator: the window opens on
 // the optical head, a read fills it, a write is acknowledged in the main window's status bar.
 
+#include "AnswerWait.h"
 #include "DeviceBench.h"
 #include "FakeClock.h"
 #include "ScriptedUserInteraction.h"
@@ -12,38 +13,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QtTest>
 
 using namespace kvq;
 using namespace kvq::devsim;
-
-namespace {
-
-bool waitUntil(const std::function<bool()>& done, int ms = 8000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
-    return true;
-}
-
-// Waits for the answer bytes, then lets one second of silence pass.
-bool answered(LinkController& link, int bytes) {
-    RxRingBuffer& ring = link.rxRing();
-    if (!waitUntil([&] { return ring.waitingFrom(ring.RxReadPos) >= bytes; }))
-        return false;
-    for (int i = 0; i < 11; ++i)
-        link.Timer1Timer();
-    return true;
-}
-
-} // namespace
+using kvq::test::answered;
 
 class TestHkvDataMainForm : public QObject {
     Q_OBJECT
