@@ -25,9 +25,8 @@ import sys
 CHECKED = [
     "src/ui/app",
     "src/ui/link",
+    "src/ui/devices",
     "src/ui/log",
-    "src/ui/devices/hca/TFormAbrechendaten.cpp",
-    "src/ui/devices/hca/HcaMonthTable.cpp",
 ]
 
 # Literals that are shown as they are in every language.

@@ -45,7 +45,7 @@ void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) 
 } // namespace
 
 TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
-    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKV>()) {
+    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKVForm>()) {
     buildControls();
     bindControls();
     connectHandlers();

@@ -14,7 +14,7 @@
 #include <memory>
 
 namespace Ui {
-class TGDHKV;
+class TGDHKVForm;
 }
 
 namespace kvq {
@@ -78,7 +78,7 @@ private:
         return requireWidget<T>(*this, QString::fromLatin1(name));
     }
 
-    std::unique_ptr<Ui::TGDHKV> ui_;
+    std::unique_ptr<Ui::TGDHKVForm> ui_;
     hca::HcaForm form_;
     FormBinder<hca::HcaForm> binder_;
     hca::Record pending_{};
