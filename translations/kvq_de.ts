@@ -167,6 +167,117 @@
     </message>
 </context>
 <context>
+    <name>TFormAbrechendaten</name>
+    <message>
+        <source>Abrechendaten EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Zählerstand/Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit dem Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum Stichtag davor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prüfziffer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prüfziffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichmonat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letztes Stichdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es werden alle Verbrauchswerte und Zählerstände im EHKV gelöscht! Sind Sie sicher?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A C H T U N G !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TGDHKVForm</name>
     <message>
         <source>Gerätedaten FALKOII</source>
@@ -1042,9 +1153,31 @@
     </message>
 </context>
 <context>
+    <name>kvq</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei hat nicht die erwartete Größe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::Application</name>
     <message>
         <source>Demo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::DataLogModel</name>
+    <message>
+        <source>Nicht gespeichert</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1141,6 +1274,21 @@
     </message>
 </context>
 <context>
+    <name>kvq::MonthTable</name>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::SerialPort</name>
     <message>
         <source>%1 nicht gefunden: Gerät anschließen oder andere Schnittstelle wählen.</source>
@@ -1171,19 +1319,31 @@
     </message>
 </context>
 <context>
+    <name>kvq::TFormDataLog</name>
+    <message>
+        <source>Logfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erneut speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellenspalten stimmen nicht überein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann noch nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; gespeichert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::TGDHKV</name>
-    <message>
-        <source>Monatswert %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monat %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jahr %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Fehler</source>
         <translation type="unfinished"></translation>

@@ -19,6 +19,8 @@ TFormAbrechendaten::TFormAbrechendaten(ToolHost& host, QWidget* parent, DeviceCh
     : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TFormAbrechendaten>()) {
     ui_->setupUi(this);
     buildMonthTable(*ui_->GridMonatswerte, ui_->Edit1StichTag, true);
+    // The rows stay together at the top when the group is taller than they need.
+    ui_->GridMonatswerte->setRowStretch(ui_->GridMonatswerte->rowCount(), 1);
     // The rhythm is shown, never chosen here.
     for (QWidget* b : {ui_->RadioButtonMonat, ui_->RadioButtonJahr})
         b->setAttribute(Qt::WA_TransparentForMouseEvents);
