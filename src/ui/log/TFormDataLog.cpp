@@ -25,6 +25,9 @@ TFormDataLog::TFormDataLog(UserInteraction& ui, const Clock& clock, QWidget* par
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // Narrow columns: a reading's fields are short, and nine of them fit below the readout window.
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + 12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(StringGrid1);
