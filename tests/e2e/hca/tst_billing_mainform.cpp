@@ -1,18 +1,12 @@
 // "Abrechendaten EHKV" from the main window's menu, against the simulated allocator: every readout is
 // shown and lands once in the log table and in the day's file, also through an echoing head.
 
+#include "AllocatorOnBench.h"
 #include "AnswerWait.h"
-#include "DeviceBench.h"
-#include "FakeClock.h"
-#include "ScriptedUserInteraction.h"
-#include "TempDataRoot.h"
 #include "core/app/Bytes.h"
 #include "core/devices/hca/HcaBilling.h"
 #include "core/log/DayLog.h"
-#include "link/LinkController.h"
-#include "ui/app/TMainForm.h"
 #include "ui/devices/hca/TFormAbrechendaten.h"
-#include "ui/link/MainFormLink.h"
 #include "ui/log/TFormDataLog.h"
 
 #include <QAbstractButton>
@@ -49,19 +43,12 @@ class TestBillingMainForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void readoutsReachWindowTableAndFile() {
-        test::TempDataRoot root;
-        test::ScriptedUserInteraction ui;
-        test::FakeClock clock;
-        DeviceBench bench;
-        fillDemoImage(bench.add(DeviceKind::HeatCostAllocator));
-        bench.answerDelayMs = 5;
-        QVERIFY(bench.start());
-
-        TMainForm form(ui, clock, {QString(), 1280, true});
-        form.show();
-        LinkController& link = form.linkWiring()->link();
-        link.portMap().setPath(4, bench.path());
-        form.settings().link.SIO1Port = 4;
+        test::AllocatorOnBench on;
+        QVERIFY(on.start());
+        TMainForm& form = *on.form;
+        LinkController& link = on.link();
+        DeviceBench& bench = on.bench;
+        const test::FakeClock& clock = on.clock;
 
         form.findChild<QAction*>(QStringLiteral("AbrechendatenEHKVItem"))->trigger();
         auto* w = qobject_cast<TFormAbrechendaten*>(form.currentToolWindow());
@@ -118,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(!log);
         QVERIFY(!form.HKVBillingOpen());
         form.close();
-        QVERIFY2(ui.messages().isEmpty(), qPrintable(ui.messages().join(u'|')));
+        QVERIFY2(on.ui.messages().isEmpty(), qPrintable(on.ui.messages().join(u'|')));
     }
 };
 
