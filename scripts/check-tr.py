@@ -27,6 +27,7 @@ CHECKED = [
     "src/ui/link",
     "src/ui/firmware",
     "src/ui/devices",
+    "src/ui/log",
 ]
 
 # Literals that are shown as they are in every language.

@@ -1,6 +1,7 @@
 #include "ui/app/ToolWindows.h"
 
 #include "ui/app/TMainForm.h"
+#include "ui/devices/hca/TFormAbrechendaten.h"
 #include "ui/devices/hca/TGDHKV.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
@@ -9,6 +10,7 @@ namespace kvq {
 void registerBuiltinToolWindows(TMainForm& mainForm) {
     // One line per tool window: mainForm.registerToolWindow(ToolKind::..., factory).
     mainForm.registerToolWindow(ToolKind::HKVData, createHkvDataWindow);
+    mainForm.registerToolWindow(ToolKind::HKVBilling, createHkvBillingWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

@@ -1,67 +1,28 @@
 // "Gerätedaten EHKV" from the main window's menu, against the simulated allocator: the window opens on
 // the optical head, a read fills it, a write is acknowledged in the main window's status bar.
 
-#include "DeviceBench.h"
-#include "FakeClock.h"
-#include "ScriptedUserInteraction.h"
-#include "TempDataRoot.h"
-#include "link/LinkController.h"
-#include "ui/app/TMainForm.h"
+#include "AllocatorOnBench.h"
+#include "AnswerWait.h"
 #include "ui/devices/hca/TGDHKV.h"
-#include "ui/link/MainFormLink.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QtTest>
 
 using namespace kvq;
 using namespace kvq::devsim;
-
-namespace {
-
-bool waitUntil(const std::function<bool()>& done, int ms = 8000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
-    return true;
-}
-
-// Waits for the answer bytes, then lets one second of silence pass.
-bool answered(LinkController& link, int bytes) {
-    RxRingBuffer& ring = link.rxRing();
-    if (!waitUntil([&] { return ring.waitingFrom(ring.RxReadPos) >= bytes; }))
-        return false;
-    for (int i = 0; i < 11; ++i)
-        link.Timer1Timer();
-    return true;
-}
-
-} // namespace
+using kvq::test::answered;
 
 class TestHkvDataMainForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void menuEntryReadAndWrite() {
-        test::TempDataRoot root;
-        test::ScriptedUserInteraction ui;
-        test::FakeClock clock;
-        DeviceBench bench;
-        fillDemoImage(bench.add(DeviceKind::HeatCostAllocator));
-        bench.answerDelayMs = 5;
-        QVERIFY(bench.start());
-
-        TMainForm form(ui, clock, {QString(), 1280, true});
-        form.show();
-        LinkController& link = form.linkWiring()->link();
-        link.portMap().setPath(4, bench.path());
-        form.settings().link.SIO1Port = 4;
+        test::AllocatorOnBench on;
+        QVERIFY(on.start());
+        TMainForm& form = *on.form;
+        LinkController& link = on.link();
+        DeviceBench& bench = on.bench;
 
         form.findChild<QAction*>(QStringLiteral("GeraetedatenEHKVItem"))->trigger();
         auto* w = qobject_cast<TGDHKV*>(form.currentToolWindow());
@@ -97,7 +58,7 @@ private Q_SLOTS:
 
         form.close();
         QVERIFY(!link.SIO1Open());
-        QVERIFY2(ui.messages().isEmpty(), qPrintable(ui.messages().join(u'|')));
+        QVERIFY2(on.ui.messages().isEmpty(), qPrintable(on.ui.messages().join(u'|')));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "core/devices/hca/HcaBilling.h"
 
 #include "core/app/Bytes.h"
+#include "core/link/Frame.h"
 
 #include <cmath>
 
@@ -21,6 +22,11 @@ QString fixed8(double v) {
 }
 
 } // namespace
+
+Frame buildBillingReadFrame() {
+    const std::uint8_t data[] = {0x00, 0x00, 0xA1, 0x08};
+    return frame::buildRequest(data);
+}
 
 QString localeDateText(const QDate& date, const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);

@@ -1,6 +1,7 @@
 #pragma once
 // What the allocator's billing readout shows and logs, computed from the record alone.
 
+#include "core/devices/hca/HcaFrames.h"
 #include "core/devices/hca/HcaRecord.h"
 
 #include <QDate>
@@ -10,6 +11,12 @@
 #include <array>
 
 namespace kvq::hca {
+
+// The billing readout asks for the record without its serial-number tail:
+// 68 08 08 68 53 FE 51 0F 00 00 A1 08 CS 16.
+Frame buildBillingReadFrame();
+// The name of the billing readout's day log.
+inline constexpr char kBillingLogName[] = "heatcount";
 
 struct BillingMonthRow {
     QString value, month, year;

@@ -74,31 +74,38 @@ void DeviceWindow::attachLogs(QPlainTextEdit* rx, QPlainTextEdit* tx) {
     txLog_ = tx;
 }
 
+// A window without logs (the billing readout) attaches none; the link's bytes then only go to the answer.
 void DeviceWindow::clearLinkLogs() {
-    rxLog_->clear();
-    txLog_->clear();
+    clearRxLog();
+    if (txLog_)
+        txLog_->clear();
 }
 
 void DeviceWindow::appendTxLog(const QString& hexText) {
+    if (!txLog_)
+        return;
     txLog_->moveCursor(QTextCursor::End);
     txLog_->insertPlainText(hexText);
 }
 
 void DeviceWindow::appendRxLog(const QString& hexText) {
+    if (!rxLog_)
+        return;
     rxLog_->moveCursor(QTextCursor::End);
     rxLog_->insertPlainText(hexText);
 }
 
 QString DeviceWindow::rxLogText() const {
-    return rxLog_->toPlainText();
+    return rxLog_ ? rxLog_->toPlainText() : QString();
 }
 
 int DeviceWindow::rxLogLineCount() const {
-    return rxLog_->document()->blockCount();
+    return rxLog_ ? rxLog_->document()->blockCount() : 0;
 }
 
 void DeviceWindow::clearRxLog() {
-    rxLog_->clear();
+    if (rxLog_)
+        rxLog_->clear();
 }
 
 void DeviceWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include "ui/app/ToolHost.h"
 #include "ui/devices/common/InputFilter.h"
 #include "ui/devices/common/SendMaskPanel.h"
+#include "ui/devices/hca/HcaMonthTable.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,31 +64,8 @@ QSize TGDHKV::sizeHint() const {
 
 void TGDHKV::buildControls() {
     ui_->setupUi(this);
-    // The month table: two columns of nine rows below the captions of the form.
-    constexpr int kRowsPerColumn = 9;
-    QWidget* previous = ui_->EditTempMax;
-    for (int i = 0; i < off::MonthEntries; ++i) {
-        const int row = 1 + i % kRowsPerColumn;
-        const int c0 = 5 * (i / kRowsPerColumn);
-        auto* nr = new QLabel(QString::number(i + 1));
-        ui_->GridMonatswerte->addWidget(nr, row, c0);
-        const QString names[3] = {monthValueEditName(i), monthMonthEditName(i), monthYearEditName(i)};
-        const int widths[3] = {46, 26, 26};
-        const QString spoken[3] = {tr("Monatswert %1").arg(i + 1), tr("Monat %1").arg(i + 1),
-                                   tr("Jahr %1").arg(i + 1)};
-        for (int k = 0; k < 3; ++k) {
-            auto* e = new QLineEdit;
-            e->setObjectName(names[k]);
-            e->setFixedWidth(widths[k]);
-            e->setAccessibleName(spoken[k]);
-            ui_->GridMonatswerte->addWidget(e, row, c0 + 1 + k);
-            if (k == 0)
-                nr->setBuddy(e);
-            // In the tab order the table follows the values above it.
-            setTabOrder(previous, e);
-            previous = e;
-        }
-    }
+    // The month table follows the values above it in the tab order.
+    buildMonthTable(*ui_->GridMonatswerte, ui_->EditTempMax, false);
     // The weekday boxes show the weekday of the device date; set by the date, never by a click.
     for (const char* n : kWeekdayShownBoxes)
         control(n)->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -50,3 +50,9 @@ TEST(HcaBilling, ViewAndLogLineFromRecord) {
                                  "15.1.2025", "Monat"}));
     EXPECT_EQ(line.size(), billingLogHeader().size());
 }
+
+TEST(HcaBilling, ReadRequestAsksForTheRecordWithoutItsSerialTail) {
+    const Frame f = buildBillingReadFrame();
+    const Frame expected{0x68, 0x08, 0x08, 0x68, 0x53, 0xFE, 0x51, 0x0F, 0x00, 0x00, 0xA1, 0x08, 0x5A, 0x16};
+    EXPECT_EQ(f, expected);
+}
