@@ -1,0 +1,161 @@
+#include "core/devices/watermodule/WzRules.h"
+
+#include "core/devices/watermodule/WzSchedule.h"
+#include "core/wmbus/crypto/DeviceKey.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace kvq::wz {
+
+std::uint8_t weekdayBit(const QDate& date) {
+    return std::uint8_t(1u << (date.dayOfWeek() - 1));
+}
+
+void evaluateWindow(Image& im, const QDate& moduleDate, bool s1, bool t1) {
+    const std::uint8_t dayBit = weekdayBit(moduleDate);
+    im[off::Weekday] |= dayBit;
+    const ScheduleCache mask = ScheduleCache::fromImage(im);
+    std::uint16_t status = 0;
+    if (mask.monthMask & (1u << (moduleDate.month() - 1))) {
+        status = st::Month;
+        if (mask.weekdayMask & dayBit) {
+            status |= st::Day;
+            if (mask.weekMask & (1u << ((moduleDate.day() - 1) / 7)))
+                status |= st::Week;
+        }
+    }
+    if (s1)
+        status |= st::ProtocolS1;
+    if (t1)
+        status |= st::ProtocolT1;
+    setWord(im, off::StatusWord, status);
+}
+
+QDateTime moduleLocalTime(const QDateTime& utcNow, int zoneHours) {
+    return utcNow.toUTC().addSecs(qint64(zoneHours) * 3600);
+}
+
+QString zoneText(int zoneHours) {
+    return QStringLiteral("UTC%1%2h").arg(QChar(zoneHours < 0 ? u'-' : u'+')).arg(std::abs(zoneHours));
+}
+
+std::array<MonthYear, off::MonthEntries> monthsBack(const QDate& today) {
+    std::array<MonthYear, off::MonthEntries> rows;
+    int month = today.month(), year = today.year() - 2000;
+    for (MonthYear& r : rows) {
+        if (--month == 0) {
+            month = 12;
+            --year;
+        }
+        r = {month, year};
+    }
+    return rows;
+}
+
+std::array<int, off::MonthEntries> monthColumn(int firstMonth) {
+    std::array<int, off::MonthEntries> months;
+    int m = firstMonth;
+    for (int& row : months) {
+        row = m;
+        if (--m < 1)
+            m = 12;
+    }
+    return months;
+}
+
+QString clampBatteryYearText(const QString& text) {
+    static const QString limit = QStringLiteral("2999");
+    return QString::compare(text, limit, Qt::CaseSensitive) > 0 ? limit : text;
+}
+
+std::optional<QString> nextDeviceId(const QString& idText) {
+    const QString t = idText.trimmed();
+    if (t.isEmpty() || t.size() > 8)
+        return std::nullopt;
+    std::uint32_t v = 0;
+    for (QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    if (v >= 99999999u)
+        return std::nullopt;
+    return QStringLiteral("%1").arg(v + 1, 8, 10, QLatin1Char('0'));
+}
+
+QString readingText(std::uint32_t litres) {
+    return QStringLiteral("%1,%2")
+        .arg(litres / 1000, 2, 10, QLatin1Char('0'))
+        .arg(litres % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QString monthValueText(std::uint32_t litres) {
+    QString text = QString::number(litres / 1000);
+    if (const std::uint32_t rest = litres % 1000) {
+        QString decimals = QStringLiteral("%1").arg(rest, 3, 10, QLatin1Char('0'));
+        while (decimals.endsWith(u'0'))
+            decimals.chop(1);
+        text += u',' + decimals;
+    }
+    return text;
+}
+
+std::optional<std::uint32_t> parseLitres(const QString& text) {
+    const QString t = text.trimmed();
+    const qsizetype comma = t.indexOf(u',');
+    const QString whole = comma < 0 ? t : t.left(comma);
+    const QString fraction = comma < 0 ? QString() : t.mid(comma + 1);
+    if (whole.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    std::uint64_t litres = 0;
+    for (QChar c : whole) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        litres = litres * 10 + (c.unicode() - u'0');
+        if (litres > std::numeric_limits<std::uint32_t>::max())
+            return std::nullopt;
+    }
+    litres *= 1000;
+    std::uint64_t scale = 100;
+    for (QChar c : fraction) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        litres += scale * (c.unicode() - u'0');
+        scale /= 10;
+    }
+    if (litres > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return std::uint32_t(litres);
+}
+
+bool dueReadingExceedsReading(const QString& reading, const QString& dueReading) {
+    const auto now = parseLitres(reading), due = parseLitres(dueReading);
+    return now && due && *due > *now;
+}
+
+QString temperatureText(std::uint16_t tenths) {
+    const int v = static_cast<std::int16_t>(tenths);
+    const int a = std::abs(v);
+    QString text = QString::number(a / 10);
+    if (a % 10)
+        text += u',' + QString::number(a % 10);
+    return v < 0 ? u'-' + text : text;
+}
+
+QString dueDateText(const Image& im) {
+    return QStringLiteral("%1.%2.%3")
+        .arg(im[off::DueDay])
+        .arg(im[off::DueDateMonth])
+        .arg(im[off::DueYear] + 2000);
+}
+
+QString errorDateText(const Image& im) {
+    return QStringLiteral("Fehlerdatum: %1.%2").arg(im[off::ErrorDate + 1]).arg(im[off::ErrorDate]);
+}
+
+ModuleKey DeriveModuleKey(const QString& deviceIdText) {
+    return crypto::DeriveDeviceKey(deviceIdText.toStdString()).key;
+}
+
+} // namespace kvq::wz
