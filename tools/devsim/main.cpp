@@ -24,14 +24,15 @@ void onSignal(int) {
 }
 
 int usage() {
-    std::fputs("usage: kvq-devsim script \"<steps>\"\n"
-               "  steps: send <hex..> | wait <ms> | expect <hex..> [/ms] | echo on|off | silence |\n"
-               "         stream <hex..> [*count] | hangup   (separated by ';')\n"
-               "       kvq-devsim device hca|thermo|wz|all [--echo] [--wrong-checksum] [--wrong-medium]\n"
-               "         [--version HH] [--ext-version N:MARKER] [--silent] [--split PIECES:MS] "
-               "[--hangup-in-answer]\n"
-               "       kvq-devsim demo\n",
-               stderr);
+    std::fputs(
+        "usage: kvq-devsim script \"<steps>\"\n"
+        "  steps: send <hex..> | wait <ms> | expect <hex..> [/ms] | echo on|off | silence |\n"
+        "         stream <hex..> [*count] | hangup   (separated by ';')\n"
+        "       kvq-devsim device hca|thermo|wz|all [--echo] [--wrong-checksum] [--wrong-medium]\n"
+        "         [--version HH] [--ext-version N:MARKER] [--silent] [--erased-history] [--split PIECES:MS] "
+        "[--hangup-in-answer]\n"
+        "       kvq-devsim demo\n",
+        stderr);
     return 2;
 }
 
@@ -79,6 +80,9 @@ int runDevices(const QStringList& args) {
         else if (a == QLatin1String("--wrong-medium"))
             for (auto* d : devices)
                 d->faults.wrongMedium = true;
+        else if (a == QLatin1String("--erased-history"))
+            for (auto* d : devices)
+                d->eraseResetHistory();
         else if (a == QLatin1String("--silent"))
             for (auto* d : devices)
                 d->faults.silent = true;
