@@ -1,5 +1,6 @@
 #include "core/link/DecodeFrame.h"
 
+#include "core/devices/hca/HcaRecord.h"
 #include "core/link/Frame.h"
 
 #include <algorithm>
@@ -137,6 +138,7 @@ int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes) {
     switch (params.Family) {
     case 0:
         copyInto(params.DataEHKV.bytes.data(), params.DataEHKV.bytes.size(), 0);
+        hca::repairClock(params.DataEHKV.bytes);
         break;
     case 1:
         copyInto(params.DataWMTHERMO.data(), params.DataWMTHERMO.size(), 0);

@@ -2,6 +2,7 @@
 // Record to form and form to record for the heat cost allocator's device-data window.
 
 #include "core/app/Parameter.h"
+#include "core/devices/common/FieldTable.h"
 #include "core/devices/hca/HcaForm.h"
 #include "core/devices/hca/HcaRecord.h"
 
@@ -11,19 +12,15 @@
 
 namespace kvq::hca {
 
-// An input the record cannot take: the control that holds it and what is wrong, in the user's words.
-struct InputError {
-    QString control;
-    QString message;
-};
+using kvq::InputError;
 
 // Device key from the eight-digit device ID text.
 using KeyDerivation = std::function<DeviceKey(const QString& idText)>;
 
-// Fills the form from the image. A clock or date the device cannot have is first replaced in the
-// image by 00:00:00 and 1 January 2000. The temperature offset is left alone while it is being
+// Fills the form from the image; the image is not touched. A clock or date the device cannot have
+// shows as 00:00:00 and 1 January 2000. The temperature offset is left alone while it is being
 // edited (CheckBoxKorrEdit).
-void showRecord(DataEHKVImage& image, HcaForm& form);
+void showRecord(const DataEHKVImage& image, HcaForm& form);
 
 // Builds the record from the form. Every input is checked before a byte is written: on the first
 // one that does not fit its field the image stays exactly as it was and the error names it.

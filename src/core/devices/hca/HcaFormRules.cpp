@@ -1,6 +1,6 @@
 #include "core/devices/hca/HcaFormRules.h"
 
-#include "core/devices/hca/GermanNumbers.h"
+#include "core/devices/common/GermanNumbers.h"
 #include "core/devices/hca/HcaSchedule.h"
 
 #include <algorithm>

@@ -1,27 +1,18 @@
 #include "core/devices/hca/HcaRecord.h"
 
 #include "core/app/Bytes.h"
+#include "core/devices/common/RecordCodes.h"
+
+#include <QDate>
 
 namespace kvq::hca {
 
 QString idText(const Record& r, int offset) {
-    const std::uint32_t v = readLE32(r.data() + offset);
-    QString text(8, QLatin1Char('0'));
-    for (int i = 0; i < 8; ++i)
-        text[i] = QChar(u'0' + ((v >> (28 - 4 * i)) & 0x0F));
-    return text;
+    return bcdIdText(readLE32(r.data() + offset));
 }
 
 std::optional<std::uint32_t> parseIdText(const QString& text) {
-    if (text.size() > 8)
-        return std::nullopt;
-    std::uint32_t v = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        v = (v << 4) | static_cast<std::uint32_t>(c.unicode() - u'0');
-    }
-    return v;
+    return parseBcdId(text);
 }
 
 void storeId(Record& r, int offset, std::uint32_t bcd) {
@@ -29,24 +20,19 @@ void storeId(Record& r, int offset, std::uint32_t bcd) {
 }
 
 QString manCodeText(const Record& r) {
-    const std::uint16_t v = readLE16(r.data() + off::ManCode);
-    QString text;
-    for (int shift : {10, 5, 0})
-        text.append(QChar(char16_t(((v >> shift) & 0x1F) + 64)));
-    return text;
+    return kvq::manCodeText(readLE16(r.data() + off::ManCode));
 }
 
-std::optional<std::uint16_t> parseManCode(const QString& text) {
-    if (text.size() != 3)
-        return std::nullopt;
-    std::uint16_t v = 0;
-    for (QChar c : text.toUpper()) {
-        // '@' and the five signs after 'Z' are the 5-bit values 0 and 27..31 a record can hold.
-        if (c < u'@' || c > u'_')
-            return std::nullopt;
-        v = static_cast<std::uint16_t>((v << 5) | (c.unicode() - 64));
+void repairClock(Record& r) {
+    if (r[off::ClockHours] > 23 || r[off::ClockMinutes] > 59 || r[off::ClockSeconds] > 59)
+        r[off::ClockHours] = r[off::ClockMinutes] = r[off::ClockSeconds] = 0;
+    const int y = r[off::DateYear], m = r[off::DateMonth], d = r[off::DateDay];
+    // A date that does not exist (day 0, 30 February) is as unusable as month 13.
+    if (!(y <= 99 && m >= 1 && m <= 12 && d >= 1 && QDate(2000 + y, m, d).isValid())) {
+        r[off::DateYear] = 0;
+        r[off::DateMonth] = 1;
+        r[off::DateDay] = 1;
     }
-    return v;
 }
 
 QString keyText(const DeviceKey& key) {

@@ -3,6 +3,7 @@
 // three flag words, and the encodings of its identification, manufacturer and key fields.
 
 #include "core/app/Parameter.h"
+#include "core/devices/common/RecordCodes.h"
 
 #include <QString>
 #include <array>
@@ -137,9 +138,10 @@ void storeId(Record& r, int offset, std::uint32_t bcd);
 
 // Manufacturer code: three letters packed five bits each, two bytes low byte first.
 QString manCodeText(const Record& r);
-// Three letters A..Z (lower case taken as upper case), or the signs '@' and '[' .. '_' that stand
-// for the other 5-bit values; anything else gives nullopt.
-std::optional<std::uint16_t> parseManCode(const QString& text);
+
+// A clock or date the device cannot have (25:00, 30 February, month 13) becomes 00:00:00 and
+// 1 January 2000, as soon as an answer is taken into the record.
+void repairClock(Record& r);
 
 // Key text as shown: 16 upper-case hex pairs separated by single blanks.
 QString keyText(const DeviceKey& key);

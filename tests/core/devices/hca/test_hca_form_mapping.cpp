@@ -143,12 +143,19 @@ TEST(HcaFormMapping, DatesThatDoNotExistBecomeTheFirstOf2000) {
         img.bytes[off::DateDay] = std::uint8_t(day);
         img.bytes[off::DateMonth] = std::uint8_t(month);
         img.bytes[off::DateYear] = std::uint8_t(year);
+        img.bytes[off::ClockHours] = 24;
+        const Record answered = img.bytes;
         HcaForm f;
         showRecord(img, f);
         EXPECT_EQ(f.sDateEdit1, QDate(2000, 1, 1)) << day << "." << month << "." << year;
+        EXPECT_EQ(f.sTimePicker1, QTime(0, 0, 0));
+        EXPECT_EQ(img.bytes, answered) << "showing a record never changes it";
+        repairClock(img.bytes);
         EXPECT_EQ(img.bytes[off::DateDay], 1);
         EXPECT_EQ(img.bytes[off::DateMonth], 1);
         EXPECT_EQ(img.bytes[off::DateYear], 0);
+        EXPECT_EQ(img.bytes[off::ClockHours], 0);
+        EXPECT_EQ(img.bytes[off::ClockMinutes], 0);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "core/devices/hca/GermanNumbers.h"
+#include "core/devices/common/GermanNumbers.h"
 #include "core/devices/hca/HcaFormMapping.h"
 #include "core/devices/hca/HcaFormRules.h"
 #include "core/devices/hca/HcaSchedule.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace kvq::hca {
+namespace kvq {
 
 // German locale without group separators, either way.
 const QLocale& germanLocale();
@@ -15,7 +15,8 @@ const QLocale& germanLocale();
 QString formatFixed2(double v);
 // Shortest text that reads back as the same float, never in exponent form ("12345,5", "0,1").
 QString formatFloat(float v);
-// A value in hundredths as a decimal number without trailing zeros (2057 "20,57", 2000 "20").
+// A value in 1/10^decimals as a decimal number without trailing zeros (2057, 2: "20,57"; 2000, 2: "20").
+QString formatFixed(std::int64_t v, int decimals);
 QString formatHundredths(std::int64_t v);
 // Decimal text ("0,335") of a double, at most six decimals.
 QString formatDecimal(double v);
@@ -27,5 +28,7 @@ std::optional<double> parseDecimal(const QString& text);
 // Decimal number in hundredths, cut (not rounded) after the second decimal, computed from the
 // digits so that "0,29" gives 29 and never 28.
 std::optional<std::int64_t> parseHundredths(const QString& text);
+// The same for any number of decimals (0..9).
+std::optional<std::int64_t> parseFixed(const QString& text, int decimals);
 
-} // namespace kvq::hca
+} // namespace kvq

@@ -1,9 +1,9 @@
-#include "core/devices/hca/GermanNumbers.h"
+#include "core/devices/common/GermanNumbers.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace kvq::hca {
+namespace kvq {
 
 namespace {
 
@@ -73,18 +73,23 @@ QString formatFloat(float v) {
     return text;
 }
 
-QString formatHundredths(std::int64_t v) {
+QString formatFixed(std::int64_t v, int decimals) {
     const bool negative = v < 0;
     const std::uint64_t a = negative ? std::uint64_t(-(v + 1)) + 1 : std::uint64_t(v);
-    QString text = QString::number(a / 100);
-    const int frac = int(a % 100);
-    if (frac != 0) {
-        text += u',';
-        text += QChar(u'0' + frac / 10);
-        if (frac % 10)
-            text += QChar(u'0' + frac % 10);
-    }
+    std::uint64_t unit = 1;
+    for (int i = 0; i < decimals; ++i)
+        unit *= 10;
+    QString text = QString::number(a / unit);
+    QString frac = QString::number(a % unit).rightJustified(decimals, u'0');
+    while (frac.endsWith(u'0'))
+        frac.chop(1);
+    if (!frac.isEmpty())
+        text += u',' + frac;
     return negative ? QStringLiteral("-") + text : text;
+}
+
+QString formatHundredths(std::int64_t v) {
+    return formatFixed(v, 2);
 }
 
 QString formatDecimal(double v) {
@@ -131,16 +136,20 @@ std::optional<double> parseDecimal(const QString& text) {
     return v;
 }
 
-std::optional<std::int64_t> parseHundredths(const QString& text) {
+std::optional<std::int64_t> parseFixed(const QString& text, int decimals) {
     const auto p = splitDecimal(text);
-    if (!p || p->whole.size() > 15)
+    if (!p || p->whole.size() + decimals > 17)
         return std::nullopt;
     std::int64_t v = 0;
     for (QChar c : p->whole)
         v = v * 10 + (c.unicode() - u'0');
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < decimals; ++i)
         v = v * 10 + (i < p->fraction.size() ? p->fraction[i].unicode() - u'0' : 0);
     return p->negative ? -v : v;
 }
 
-} // namespace kvq::hca
+std::optional<std::int64_t> parseHundredths(const QString& text) {
+    return parseFixed(text, 2);
+}
+
+} // namespace kvq
