@@ -47,26 +47,6 @@ std::optional<std::uint32_t> idFromText(const QString& text, std::uint32_t curre
     return parseIdText(text);
 }
 
-QString manCodeText(std::uint16_t packed) {
-    QString text;
-    for (int shift : {10, 5, 0})
-        text.append(QChar(char16_t(((packed >> shift) & 0x1F) + 64)));
-    return text;
-}
-
-std::optional<std::uint16_t> parseManCode(const QString& text) {
-    if (text.size() != 3)
-        return std::nullopt;
-    std::uint16_t packed = 0;
-    for (QChar c : text) {
-        const QChar u = c.toUpper();
-        if (u < u'A' || u > u'Z')
-            return std::nullopt;
-        packed = std::uint16_t((packed << 5) | (u.unicode() - 64));
-    }
-    return packed;
-}
-
 QString keyText(const ModuleKey& key) {
     return QString::fromStdString(crypto::KeyToText(key));
 }

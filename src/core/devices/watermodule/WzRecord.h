@@ -130,11 +130,6 @@ std::optional<std::uint32_t> parseIdText(const QString& text);
 // whatever it is; any other text must be a typed number.
 std::optional<std::uint32_t> idFromText(const QString& text, std::uint32_t current);
 
-// Three letters, five bits each, the first in bits 10..14.
-QString manCodeText(std::uint16_t packed);
-// Exactly three letters A..Z (lower case taken as upper case).
-std::optional<std::uint16_t> parseManCode(const QString& text);
-
 // Sixteen upper-case hex pairs separated by single blanks.
 QString keyText(const ModuleKey& key);
 ModuleKey keyAt(const Image& im);

@@ -1,5 +1,6 @@
 #include "core/devices/watermodule/WzRules.h"
 
+#include "core/devices/common/GermanNumbers.h"
 #include "core/devices/watermodule/WzSchedule.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 
@@ -84,53 +85,8 @@ std::optional<QString> nextDeviceId(const QString& idText) {
     return QStringLiteral("%1").arg(v + 1, 8, 10, QLatin1Char('0'));
 }
 
-QString readingText(std::uint32_t litres) {
-    return QStringLiteral("%1,%2")
-        .arg(litres / 1000, 2, 10, QLatin1Char('0'))
-        .arg(litres % 1000, 3, 10, QLatin1Char('0'));
-}
-
-QString monthValueText(std::uint32_t litres) {
-    QString text = QString::number(litres / 1000);
-    if (const std::uint32_t rest = litres % 1000) {
-        QString decimals = QStringLiteral("%1").arg(rest, 3, 10, QLatin1Char('0'));
-        while (decimals.endsWith(u'0'))
-            decimals.chop(1);
-        text += u',' + decimals;
-    }
-    return text;
-}
-
-std::optional<std::uint32_t> parseLitres(const QString& text) {
-    const QString t = text.trimmed();
-    const qsizetype comma = t.indexOf(u',');
-    const QString whole = comma < 0 ? t : t.left(comma);
-    const QString fraction = comma < 0 ? QString() : t.mid(comma + 1);
-    if (whole.isEmpty() && fraction.isEmpty())
-        return std::nullopt;
-    std::uint64_t litres = 0;
-    for (QChar c : whole) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        litres = litres * 10 + (c.unicode() - u'0');
-        if (litres > std::numeric_limits<std::uint32_t>::max())
-            return std::nullopt;
-    }
-    litres *= 1000;
-    std::uint64_t scale = 100;
-    for (QChar c : fraction) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        litres += scale * (c.unicode() - u'0');
-        scale /= 10;
-    }
-    if (litres > std::numeric_limits<std::uint32_t>::max())
-        return std::nullopt;
-    return std::uint32_t(litres);
-}
-
 bool dueReadingExceedsReading(const QString& reading, const QString& dueReading) {
-    const auto now = parseLitres(reading), due = parseLitres(dueReading);
+    const auto now = parseFixed(reading, 3), due = parseFixed(dueReading, 3);
     return now && due && *due > *now;
 }
 

@@ -44,15 +44,7 @@ QString clampBatteryYearText(const QString& text);
 // digits; nullopt when the text is no decimal number or the next one would need a ninth digit.
 std::optional<QString> nextDeviceId(const QString& idText);
 
-// Litres shown in m3 with three decimals and at least two integer digits ("00,000", "123,456").
-QString readingText(std::uint32_t litres);
-// Monthly values in whole m3 where they are whole, else with the litres as decimals ("120",
-// "120,5"), so a value read from the module is written back unchanged.
-QString monthValueText(std::uint32_t litres);
-// m3 with the decimal comma to litres, cut after the third decimal and computed from the digits
-// (never 0,001 below what was typed); nullopt when it is no number or does not fit 32 bits.
-std::optional<std::uint32_t> parseLitres(const QString& text);
-// "Stichtagszählerstand darf nicht größer als der Zählerstand sein!" applies.
+// "Stichtagszählerstand darf nicht größer als der Zählerstand sein!" applies (readings in m3).
 bool dueReadingExceedsReading(const QString& reading, const QString& dueReading);
 
 // Chip temperature in tenths of a degree, signed, as a decimal number ("21,5", "-0,3", "20").

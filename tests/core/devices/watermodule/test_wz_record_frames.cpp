@@ -35,14 +35,7 @@ TEST(WzRecordEncoding, IdsKeepTheirLeadingZerosAndTheModulesOwnValues) {
     EXPECT_FALSE(idFromText("FFFFFFFF", 0x12345678));
 }
 
-TEST(WzRecordEncoding, ManufacturerCodeAndKey) {
-    const std::uint16_t vtm = std::uint16_t(((u'V' - 64) << 10) | ((u'T' - 64) << 5) | (u'M' - 64));
-    EXPECT_EQ(parseManCode("VTM"), vtm);
-    EXPECT_EQ(parseManCode("vtm"), vtm);
-    EXPECT_EQ(manCodeText(vtm), "VTM");
-    for (const char* bad : {"VT", "VTMX", "V1M"})
-        EXPECT_FALSE(parseManCode(bad)) << bad;
-
+TEST(WzRecordEncoding, Key) {
     Image im{};
     const ModuleKey k{0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
                       0xAB, 0xF7, 0x15, 0x88, 0x09, 0xCF, 0x4F, 0x3C};
