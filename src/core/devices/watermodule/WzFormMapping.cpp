@@ -38,7 +38,8 @@ void ShowImage(Image& im, const QString& versionText, WzForm& f) {
     f.EditSerienNR = idText(dword(im, off::SerialNumber));
     f.Edit1GeraeteID = idText(dword(im, off::DeviceId));
     f.EditFunkID = idText(dword(im, off::RadioId));
-    f.LabelSWV = versionText + u'x';
+    if (!versionText.isEmpty())
+        f.LabelSWV = versionText + u'x';
     f.EditAESKEY = keyText(keyAt(im));
     f.ComboBoxStichTag = std::clamp(int(im[off::DueMonth]) - 1, 0, 11);
     f.sTimePicker1 = QTime(im[off::ClockHours], im[off::ClockMinutes], im[off::ClockSeconds]);

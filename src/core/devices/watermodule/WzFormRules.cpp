@@ -70,11 +70,25 @@ void updateSchedule(WzForm& f) {
     f.GroupBoxHaeufigkeitenRed = r.overCapacity;
 }
 
-void SetCurrentTime(WzForm& f, const QDateTime& utcNow, int zoneHours) {
-    const QDateTime local = moduleLocalTime(utcNow, zoneHours);
+namespace {
+void setClock(WzForm& f, const QDateTime& local, int zoneHours) {
     f.sDateEdit1 = local.date();
     f.sTimePicker1 = QTime(local.time().hour(), local.time().minute(), local.time().second());
     showWeekday(f);
+    f.sLabelTime = zoneText(zoneHours);
+}
+} // namespace
+
+void SetCurrentTimeForWrite(WzForm& f, const QDateTime& utcNow, int zoneHours) {
+    if (f.CheckBox1keineSNrueberschr)
+        setClock(f, moduleLocalTime(utcNow, zoneHours), zoneHours);
+    else
+        SetCurrentTime(f, utcNow, zoneHours);
+}
+
+void SetCurrentTime(WzForm& f, const QDateTime& utcNow, int zoneHours) {
+    const QDateTime local = moduleLocalTime(utcNow, zoneHours);
+    setClock(f, local, zoneHours);
     f.Edit1BattMon = QString::number(local.date().month());
     f.Edit1BattJahr = QString::number(local.date().year() + 12);
     const auto back = monthsBack(local.date());
@@ -83,7 +97,6 @@ void SetCurrentTime(WzForm& f, const QDateTime& utcNow, int zoneHours) {
         f.monthRows[i].month = QString::number(back[i].month);
         f.monthRows[i].year = QString::number(back[i].year);
     }
-    f.sLabelTime = zoneText(zoneHours);
 }
 
 void applyPresets(WzForm& f, const QDateTime& utcNow, int zoneHours) {

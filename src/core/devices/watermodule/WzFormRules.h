@@ -17,6 +17,10 @@ void updateSchedule(WzForm& f);
 // The PC's UTC time shifted by the time-zone setting: date, time and exactly its weekday box, the
 // battery end twelve years on, and the 18 monthly rows emptied and dated back from last month.
 void SetCurrentTime(WzForm& f, const QDateTime& utcNow, int zoneHours);
+// "autom.Zeit Aktualisierung" before a write: the module's clock always; the battery end and the
+// monthly rows only while the device ID and battery lifetime may be overwritten, so a write never
+// wipes the monthly values and battery date a module in service reported.
+void SetCurrentTimeForWrite(WzForm& f, const QDateTime& utcNow, int zoneHours);
 // "Voreinst.": factory values of every control, then SetCurrentTime. The caller collects and shows.
 void applyPresets(WzForm& f, const QDateTime& utcNow, int zoneHours);
 

@@ -99,3 +99,22 @@ TEST(WzFormRules, IdentityAndKeyRules) {
     EXPECT_EQ(f.monthRows[1].month, "1");
     EXPECT_EQ(f.monthRows[2].month, "12");
 }
+
+TEST(WzFormRules, AutomaticTimeBeforeAWriteKeepsWhatTheModuleReported) {
+    const QDateTime now(QDate(2025, 3, 15), QTime(10, 0, 0), Qt::UTC);
+    WzForm f;
+    f.Edit1BattJahr = QStringLiteral("2035");
+    f.monthRows[0].value = QStringLiteral("484,335");
+    f.CheckBox1keineSNrueberschr = true;
+    SetCurrentTimeForWrite(f, now, 1);
+    EXPECT_EQ(f.sDateEdit1, QDate(2025, 3, 15));
+    EXPECT_EQ(f.sTimePicker1, QTime(11, 0, 0));
+    EXPECT_EQ(f.Edit1BattJahr, "2035");
+    EXPECT_EQ(f.monthRows[0].value, "484,335");
+    // A module being set up anew gets its battery end and empty monthly rows.
+    f.CheckBox1keineSNrueberschr = false;
+    SetCurrentTimeForWrite(f, now, 1);
+    EXPECT_EQ(f.Edit1BattJahr, "2037");
+    EXPECT_EQ(f.monthRows[0].value, "0");
+    EXPECT_EQ(f.monthRows[0].month, "2");
+}
