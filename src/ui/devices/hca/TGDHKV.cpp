@@ -1,11 +1,11 @@
 #include "ui/devices/hca/TGDHKV.h"
 
+#include "core/devices/hca/HcaFields.h"
 #include "core/devices/hca/HcaFormRules.h"
 #include "core/devices/hca/HcaMerge.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
-#include "ui/devices/hca/HostDeviceChannel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,141 +30,11 @@ using namespace hca;
 
 namespace {
 
-struct TextField {
-    const char* name;
-    QString HcaForm::*member;
-};
-// Edits whose text the form holds as typed.
-const TextField kEdits[] = {
-    {"Edit1GeraeteID", &HcaForm::Edit1GeraeteID},
-    {"EditFunkID", &HcaForm::EditFunkID},
-    {"EditSerienNR", &HcaForm::EditSerienNR},
-    {"Edit1BattMon", &HcaForm::Edit1BattMon},
-    {"Edit1BattJahr", &HcaForm::Edit1BattJahr},
-    {"EditK1", &HcaForm::EditK1},
-    {"EditK2", &HcaForm::EditK2},
-    {"EditKQ", &HcaForm::EditKQ},
-    {"EditDeltaT", &HcaForm::EditDeltaT},
-    {"Edit1TempOffset", &HcaForm::Edit1TempOffset},
-    {"Edit1Verbrauch", &HcaForm::Edit1Verbrauch},
-    {"Edit1VorVerbrauch", &HcaForm::Edit1VorVerbrauch},
-    {"EditPZVerbrauch", &HcaForm::EditPZVerbrauch},
-    {"Edit1Zaehlerst", &HcaForm::Edit1Zaehlerst},
-    {"Edit1ZaehlerstVorj", &HcaForm::Edit1ZaehlerstVorj},
-    {"Edit1Temp", &HcaForm::Edit1Temp},
-    {"Edit1TempRaum", &HcaForm::Edit1TempRaum},
-    {"EditTempMax", &HcaForm::EditTempMax},
-    {"EditManCode", &HcaForm::EditManCode},
-    {"EditAESKEY", &HcaForm::EditAESKEY},
-    {"EditLadung", &HcaForm::EditLadung},
-    {"EditLadungmax", &HcaForm::EditLadungmax},
-};
-// Labels the form fills; they are never read back from the widgets.
-const TextField kLabels[] = {
-    {"LabelStichdatum", &HcaForm::LabelStichdatum},
-    {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
-    {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
-    {"LabelAnzTage", &HcaForm::LabelAnzTage},
-    {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
-    {"LabelmAh1", &HcaForm::LabelmAh1},
-    {"LabelmAh11", &HcaForm::LabelmAh11},
-};
-
-struct BoolField {
-    const char* name;
-    bool HcaForm::*member;
-};
-const BoolField kButtons[] = {
-    {"CheckBox1keineSNrueberschr", &HcaForm::CheckBox1keineSNrueberschr},
-    {"CheckBox1AutoSerNr", &HcaForm::CheckBox1AutoSerNr},
-    {"CheckBoxKorrEdit", &HcaForm::CheckBoxKorrEdit},
-    {"RadioButtonESkala", &HcaForm::RadioButtonESkala},
-    {"RadioButtonPSkala", &HcaForm::RadioButtonPSkala},
-    {"RadioButtonSTMon", &HcaForm::RadioButtonSTMon},
-    {"RadioButtonSTJahr", &HcaForm::RadioButtonSTJahr},
-    {"CheckBoxZweiFuehle", &HcaForm::CheckBoxZweiFuehle},
-    {"CheckBoxFernf", &HcaForm::CheckBoxFernf},
-    {"CheckBoxAutoTime", &HcaForm::CheckBoxAutoTime},
-    {"CheckBoxMon", &HcaForm::CheckBoxMon},
-    {"CheckBoxTag", &HcaForm::CheckBoxTag},
-    {"CheckBoxWo", &HcaForm::CheckBoxWo},
-    {"CheckBoxStd", &HcaForm::CheckBoxStd},
-    {"CheckBoxFenster", &HcaForm::CheckBoxFenster},
-    {"RadioButton_Funk_S1", &HcaForm::RadioButton_Funk_S1},
-    {"RadioButton_Funk_T1", &HcaForm::RadioButton_Funk_T1},
-    {"CheckBox1MessFehler", &HcaForm::CheckBox1MessFehler},
-    {"CheckBox1Sabotage", &HcaForm::CheckBox1Sabotage},
-    {"CheckBox1LowBatt", &HcaForm::CheckBox1LowBatt},
-    {"CheckBox1CSfehler", &HcaForm::CheckBox1CSfehler},
-    {"CheckBoxHFError", &HcaForm::CheckBoxHFError},
-    {"CheckBoxRESET", &HcaForm::CheckBoxRESET},
-    {"CheckBoxFunkUpdate", &HcaForm::CheckBoxFunkUpdate},
-    {"CheckBoxMessfrei_Enabled", &HcaForm::CheckBoxMessfrei_Enabled},
-    {"CheckBoxAESenable", &HcaForm::CheckBoxAESenable},
-    {"CheckBox4StartMessung", &HcaForm::CheckBox4StartMessung},
-    {"CheckBox5Speed", &HcaForm::CheckBox5Speed},
-    {"CheckBoxSonderAnz", &HcaForm::CheckBoxSonderAnz},
-    {"CheckBoxShortProt", &HcaForm::CheckBoxShortProt},
-    {"CheckBoxAESM7", &HcaForm::CheckBoxAESM7},
-    {"RadioButton1StartMenue", &HcaForm::RadioButton1StartMenue},
-    {"RadioButton2Stromtest", &HcaForm::RadioButton2Stromtest},
-    {"RadioButton3Lager", &HcaForm::RadioButton3Lager},
-    {"RadioButtonZeit", &HcaForm::RadioButtonZeit},
-    {"RadioButtonZaehler", &HcaForm::RadioButtonZaehler},
-    {"RadioButtonTemp", &HcaForm::RadioButtonTemp},
-    {"CheckBox1LCD_ON", &HcaForm::CheckBox1LCD_ON},
-    {"RadioButtonTestMode", &HcaForm::RadioButtonTestMode},
-    {"CheckBoxFunk", &HcaForm::CheckBoxFunk},
-    {"CheckBoxEinmessMode", &HcaForm::CheckBoxEinmessMode},
-    {"CheckBoxFunkTraegerON", &HcaForm::CheckBoxFunkTraegerON},
-    {"CheckBoxAutoAES", &HcaForm::CheckBoxAutoAES},
-};
-const BoolField kEnabled[] = {
-    {"EditKQ", &HcaForm::EditKQEnabled},
-    {"Edit1TempOffset", &HcaForm::Edit1TempOffsetEnabled},
-    {"EditAESKEY", &HcaForm::EditAESKEYEnabled},
-    {"CheckBoxShortProt", &HcaForm::CheckBoxShortProtEnabled},
-    {"CheckBoxAESM7", &HcaForm::CheckBoxAESM7Enabled},
-    {"Edit1GeraeteID", &HcaForm::identityEditsEnabled},
-    {"EditFunkID", &HcaForm::identityEditsEnabled},
-    {"Edit1BattJahr", &HcaForm::identityEditsEnabled},
-    {"Edit1BattMon", &HcaForm::identityEditsEnabled},
-};
-
-struct IntField {
-    const char* name;
-    int HcaForm::*member;
-};
-const IntField kSpins[] = {
-    {"CSpinEditStart", &HcaForm::CSpinEditStart},
-    {"CSpinEditStop", &HcaForm::CSpinEditStop},
-    {"CSpinEditZZ", &HcaForm::CSpinEditZZ},
-    {"CSpinEditV", &HcaForm::CSpinEditV},
-};
-const IntField kCombos[] = {
-    {"ComboBoxStartmonat", &HcaForm::ComboBoxStartmonat},
-    {"ComboBoxStichTag", &HcaForm::ComboBoxStichTag},
-};
-
-template <std::size_t N> struct BoxArray {
-    const std::array<const char*, N>& names;
-    std::array<bool, N> HcaForm::*member;
-};
-
-QString name(const char* n) {
-    return QString::fromLatin1(n);
-}
-
 void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) {
     QPalette p = g->palette();
     p.setColor(QPalette::Window, background);
     p.setColor(QPalette::WindowText, text);
     g->setPalette(p);
-}
-
-void setEditText(QLineEdit* e, const QString& text) {
-    if (e->text() != text)
-        e->setText(text);
 }
 
 // Replaces an edit's text by what the edit accepts, keeping the cursor where the typing was.
@@ -185,18 +55,14 @@ QString digitsAndComma(const QString& t) {
 
 } // namespace
 
-TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, HcaDeviceChannel* channel) : ToolWindow(host, parent) {
+TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
+    : DeviceWindow(host, parent, channel) {
     setObjectName(QStringLiteral("TGDHKV"));
-    setWindowTitle(QString::fromUtf8("Gerätedaten FALKOII"));
-    if (channel) {
-        channel_ = channel;
-    } else {
-        ownChannel_ = std::make_unique<HostDeviceChannel>(host);
-        channel_ = ownChannel_.get();
-    }
+    setWindowTitle(tr("Gerätedaten FALKOII"));
     buildControls();
+    bindControls();
     connectHandlers();
-    button(QStringLiteral("Button1"))->setEnabled(false);
+    control("Button1")->setEnabled(false);
     // The controls start from the form's initial values, as a designed form would.
     refreshDerived(form_);
     apply();
@@ -209,10 +75,6 @@ TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, HcaDeviceChannel* channel) : Too
 TGDHKV::~TGDHKV() {
     if (LinkController* link = host().link())
         link->clearToolWindow(LinkWindowKind::HKVData);
-}
-
-HcaDeviceChannel& TGDHKV::channel() {
-    return *channel_;
 }
 
 QSize TGDHKV::sizeHint() const {
@@ -228,90 +90,75 @@ void TGDHKV::afterOpen() {
         sub->setGeometry(QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()));
 }
 
-QLineEdit* TGDHKV::edit(const QString& n) const {
-    return qobject_cast<QLineEdit*>(control(n));
-}
-QAbstractButton* TGDHKV::button(const QString& n) const {
-    return qobject_cast<QAbstractButton*>(control(n));
-}
-QLabel* TGDHKV::label(const QString& n) const {
-    return qobject_cast<QLabel*>(control(n));
-}
-
 // ---------------------------------------------------------------------------------------------
 // Form state and widgets
 
+void TGDHKV::bindControls() {
+    using fields::element;
+    using fields::member;
+    binder_.bind(*this, hcaFields());
+    // Beside the table: the battery year, the key and the schedule's charge and capacity.
+    const std::pair<const char*, QString HcaForm::*> edits[] = {{"Edit1BattJahr", &HcaForm::Edit1BattJahr},
+                                                                {"EditAESKEY", &HcaForm::EditAESKEY},
+                                                                {"EditLadung", &HcaForm::EditLadung},
+                                                                {"EditLadungmax", &HcaForm::EditLadungmax}};
+    for (const auto& [n, m] : edits)
+        binder_.bindEdit(*this, QString::fromLatin1(n), member(m));
+    const std::pair<const char*, QString HcaForm::*> labels[] = {
+        {"LabelStichdatum", &HcaForm::LabelStichdatum},
+        {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
+        {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
+        {"LabelAnzTage", &HcaForm::LabelAnzTage},
+        {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
+        {"LabelmAh1", &HcaForm::LabelmAh1},
+        {"LabelmAh11", &HcaForm::LabelmAh11}};
+    for (const auto& [n, m] : labels)
+        binder_.bindLabel(*this, QString::fromLatin1(n), member(m));
+    const std::pair<const char*, bool HcaForm::*> buttons[] = {
+        {"CheckBox1keineSNrueberschr", &HcaForm::CheckBox1keineSNrueberschr},
+        {"CheckBox1AutoSerNr", &HcaForm::CheckBox1AutoSerNr},
+        {"CheckBoxKorrEdit", &HcaForm::CheckBoxKorrEdit},
+        {"RadioButtonPSkala", &HcaForm::RadioButtonPSkala},
+        {"CheckBoxAutoTime", &HcaForm::CheckBoxAutoTime},
+        {"CheckBoxFunkUpdate", &HcaForm::CheckBoxFunkUpdate},
+        {"CheckBoxAutoAES", &HcaForm::CheckBoxAutoAES}};
+    for (const auto& [n, m] : buttons)
+        binder_.bindButton(*this, QString::fromLatin1(n), member(m));
+    for (std::size_t i = 0; i < kFreeMonthBoxes.size(); ++i)
+        binder_.bindButton(*this, QString::fromLatin1(kFreeMonthBoxes[i]), element(&HcaForm::freeMonths, i));
+    const std::pair<const char*, bool HcaForm::*> enabled[] = {
+        {"EditKQ", &HcaForm::EditKQEnabled},
+        {"Edit1TempOffset", &HcaForm::Edit1TempOffsetEnabled},
+        {"EditAESKEY", &HcaForm::EditAESKEYEnabled},
+        {"CheckBoxShortProt", &HcaForm::CheckBoxShortProtEnabled},
+        {"CheckBoxAESM7", &HcaForm::CheckBoxAESM7Enabled},
+        {"Edit1GeraeteID", &HcaForm::identityEditsEnabled},
+        {"EditFunkID", &HcaForm::identityEditsEnabled},
+        {"Edit1BattJahr", &HcaForm::identityEditsEnabled},
+        {"Edit1BattMon", &HcaForm::identityEditsEnabled}};
+    for (const auto& [n, m] : enabled)
+        binder_.bindEnabled(*this, QString::fromLatin1(n), member(m));
+    binder_.bindTime(*this, QStringLiteral("sTimePicker1"), member(&HcaForm::sTimePicker1));
+    binder_.bindDate(*this, QStringLiteral("sDateEdit1"), member(&HcaForm::sDateEdit1));
+}
+
 void TGDHKV::collect() {
-    HcaForm& f = form_;
-    for (const TextField& t : kEdits)
-        f.*t.member = edit(name(t.name))->text();
-    for (const BoolField& b : kButtons)
-        f.*b.member = button(name(b.name))->isChecked();
-    for (const IntField& s : kSpins)
-        f.*s.member = qobject_cast<QSpinBox*>(control(name(s.name)))->value();
-    for (const IntField& c : kCombos)
-        f.*c.member = qobject_cast<QComboBox*>(control(name(c.name)))->currentIndex();
-    auto boxes = [this](const auto& names, auto& values) {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            values[i] = button(name(names[i]))->isChecked();
-    };
-    boxes(kWeekdayShownBoxes, f.weekdayShown);
-    boxes(kSendMonthBoxes, f.sendMonths);
-    boxes(kSendWeekBoxes, f.sendWeeks);
-    boxes(kSendDayBoxes, f.sendDays);
-    boxes(kFreeMonthBoxes, f.freeMonths);
-    for (int i = 0; i < 18; ++i)
-        f.monthRows[i] = {monthRows_[i].value->text(), monthRows_[i].month->text(),
-                          monthRows_[i].year->text()};
-    f.sTimePicker1 = qobject_cast<QTimeEdit*>(control(QStringLiteral("sTimePicker1")))->time();
-    f.sDateEdit1 = qobject_cast<QDateEdit*>(control(QStringLiteral("sDateEdit1")))->date();
+    binder_.collect(form_);
 }
 
 void TGDHKV::apply() {
-    const HcaForm& f = form_;
+    HcaForm& f = form_;
     applying_ = true;
-    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-    for (QWidget* w : std::as_const(controls_))
-        blockers.push_back(std::make_unique<QSignalBlocker>(w));
-
-    for (const TextField& t : kEdits)
-        setEditText(edit(name(t.name)), f.*t.member);
-    for (const TextField& t : kLabels)
-        label(name(t.name))->setText(f.*t.member);
-    for (const BoolField& b : kButtons)
-        button(name(b.name))->setChecked(f.*b.member);
-    for (const BoolField& e : kEnabled)
-        control(name(e.name))->setEnabled(f.*e.member);
-    for (const IntField& s : kSpins)
-        qobject_cast<QSpinBox*>(control(name(s.name)))->setValue(f.*s.member);
-    for (const IntField& c : kCombos)
-        qobject_cast<QComboBox*>(control(name(c.name)))->setCurrentIndex(f.*c.member);
-    auto boxes = [this](const auto& names, const auto& values) {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            button(name(names[i]))->setChecked(values[i]);
-    };
-    boxes(kWeekdayShownBoxes, f.weekdayShown);
-    boxes(kSendMonthBoxes, f.sendMonths);
-    boxes(kSendWeekBoxes, f.sendWeeks);
-    boxes(kSendDayBoxes, f.sendDays);
-    boxes(kFreeMonthBoxes, f.freeMonths);
-    for (int i = 0; i < 18; ++i) {
-        setEditText(monthRows_[i].value, f.monthRows[i].value);
-        setEditText(monthRows_[i].month, f.monthRows[i].month);
-        setEditText(monthRows_[i].year, f.monthRows[i].year);
-    }
-    qobject_cast<QTimeEdit*>(control(QStringLiteral("sTimePicker1")))->setTime(f.sTimePicker1);
-    qobject_cast<QDateEdit*>(control(QStringLiteral("sDateEdit1")))->setDate(f.sDateEdit1);
-
-    button(QStringLiteral("RadioButton_Funk_S1"))->setText(f.RadioButton_Funk_S1Caption);
-    QWidget* funk = control(QStringLiteral("GroupBoxFunk"));
+    binder_.apply(f);
+    control<QAbstractButton>("RadioButton_Funk_S1")->setText(f.RadioButton_Funk_S1Caption);
+    QWidget* funk = control("GroupBoxFunk");
     funk->setVisible(f.GroupBoxFunkVisible);
     funk->setEnabled(f.GroupBoxFunkVisible);
-    auto* testmode = qobject_cast<QGroupBox*>(control(QStringLiteral("GroupBoxTestmode")));
-    setGroupColour(testmode, f.GroupBoxTestmodeRed ? QColor(Qt::red) : QColor(0xA0, 0xA0, 0xA4), Qt::black);
+    setGroupColour(control<QGroupBox>("GroupBoxTestmode"),
+                   f.GroupBoxTestmodeRed ? QColor(Qt::red) : QColor(0xA0, 0xA0, 0xA4), Qt::black);
     // Red with white writing stays readable where red on red would not.
-    auto* results = qobject_cast<QGroupBox*>(control(QStringLiteral("GroupBox16")));
-    setGroupColour(results, f.GroupBox16Red ? QColor(Qt::red) : QColor(0xC0, 0xC0, 0xC0),
+    setGroupColour(control<QGroupBox>("GroupBox16"),
+                   f.GroupBox16Red ? QColor(Qt::red) : QColor(0xC0, 0xC0, 0xC0),
                    f.GroupBox16Red ? QColor(Qt::white) : QColor(Qt::black));
     applying_ = false;
 }
@@ -331,81 +178,79 @@ void TGDHKV::update(const std::function<void(HcaForm&)>& rule) {
 
 void TGDHKV::connectHandlers() {
     auto onClick = [this](const char* n, std::function<void(HcaForm&)> rule) {
-        connect(button(name(n)), &QAbstractButton::clicked, this, [this, rule] { update(rule); });
+        connect(control<QAbstractButton>(n), &QAbstractButton::clicked, this, [this, rule] { update(rule); });
     };
     // A radio button is selected by a click; the rules clear its alternatives.
     auto onSelect = [this](const char* n, std::function<void(HcaForm&)> rule) {
-        QAbstractButton* b = button(name(n));
+        QAbstractButton* b = control<QAbstractButton>(n);
         connect(b, &QAbstractButton::clicked, this, [this, b, rule] {
             b->setChecked(true);
             update(rule);
         });
     };
 
-    connect(button(QStringLiteral("ButtonHoleDaten")), &QAbstractButton::clicked, this,
+    connect(control<QAbstractButton>("ButtonHoleDaten"), &QAbstractButton::clicked, this,
             &TGDHKV::ButtonHoleDatenClick);
-    connect(button(QStringLiteral("Button1SendeDaten")), &QAbstractButton::clicked, this,
+    connect(control<QAbstractButton>("Button1SendeDaten"), &QAbstractButton::clicked, this,
             &TGDHKV::Button1SendeDatenClick);
-    connect(button(QStringLiteral("Button2VorEinst")), &QAbstractButton::clicked, this,
+    connect(control<QAbstractButton>("Button2VorEinst"), &QAbstractButton::clicked, this,
             &TGDHKV::Button2VorEinstClick);
-    connect(button(QStringLiteral("Button1")), &QAbstractButton::clicked, this, &TGDHKV::Button1Click);
+    connect(control<QAbstractButton>("Button1"), &QAbstractButton::clicked, this, &TGDHKV::Button1Click);
     for (const ServiceCommandInfo& c : serviceCommands()) {
         const ServiceCommand command = c.command;
-        connect(button(name(c.buttonName)), &QAbstractButton::clicked, this,
+        connect(control<QAbstractButton>(c.buttonName), &QAbstractButton::clicked, this,
                 [this, command] { serviceCommand(command); });
     }
 
     // Identification numbers: digits only; the radio ID follows the device ID.
     for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"}) {
-        QLineEdit* e = edit(name(n));
+        QLineEdit* e = control<QLineEdit>(n);
         connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterIdInput); });
     }
     for (const char* n : {"Edit1GeraeteID", "EditSerienNR"}) {
-        QLineEdit* e = edit(name(n));
+        QLineEdit* e = control<QLineEdit>(n);
         connect(e, &QLineEdit::textChanged, this, [this] { update(onIdTextChanged); });
         e->installEventFilter(this);
     }
     for (const char* n : {"EditK1", "EditK2", "EditKQ", "EditDeltaT", "Edit1Zaehlerst", "Edit1ZaehlerstVorj",
                           "Edit1Verbrauch", "Edit1VorVerbrauch", "EditLadung"}) {
-        QLineEdit* e = edit(name(n));
+        QLineEdit* e = control<QLineEdit>(n);
         connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, digitsAndComma); });
     }
     {
-        QLineEdit* e = edit(QStringLiteral("EditLadungmax"));
+        QLineEdit* e = control<QLineEdit>("EditLadungmax");
         connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterDigitInput); });
     }
     {
-        QLineEdit* e = edit(QStringLiteral("EditAESKEY"));
+        QLineEdit* e = control<QLineEdit>("EditAESKEY");
         connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterKeyInput); });
     }
     for (const char* n : {"EditLadung", "EditLadungmax"})
-        connect(edit(name(n)), &QLineEdit::textChanged, this, [this] { update(nullptr); });
-    connect(edit(QStringLiteral("Edit1BattJahr")), &QLineEdit::textChanged, this,
+        connect(control<QLineEdit>(n), &QLineEdit::textChanged, this, [this] { update(nullptr); });
+    connect(control<QLineEdit>("Edit1BattJahr"), &QLineEdit::textChanged, this,
             [this] { update(onBattJahrChange); });
     for (const char* n : {"Edit1Zaehlerst", "Edit1ZaehlerstVorj"}) {
-        connect(edit(name(n)), &QLineEdit::editingFinished, this, [this] {
+        connect(control<QLineEdit>(n), &QLineEdit::editingFinished, this, [this] {
             if (reportingMeterConflict_)
                 return;
             collect();
             if (const auto conflict = meterReadingConflict(form_)) {
                 reportingMeterConflict_ = true;
-                host().userInteraction().message(*conflict, QStringLiteral("Fehler"),
-                                                 UserInteraction::Icon::Error);
+                host().userInteraction().message(*conflict, tr("Fehler"), UserInteraction::Icon::Error);
                 reportingMeterConflict_ = false;
             }
         });
     }
-    connect(qobject_cast<QComboBox*>(control(QStringLiteral("ComboBoxStartmonat"))), &QComboBox::activated,
-            this, [this] { update(onStartmonatChange); });
-    connect(qobject_cast<QDateEdit*>(control(QStringLiteral("sDateEdit1"))), &QDateEdit::dateChanged, this,
-            &TGDHKV::sDateEdit1CloseUp);
+    connect(control<QComboBox>("ComboBoxStartmonat"), &QComboBox::activated, this,
+            [this] { update(onStartmonatChange); });
+    connect(control<QDateEdit>("sDateEdit1"), &QDateEdit::dateChanged, this, &TGDHKV::sDateEdit1CloseUp);
 
     onClick("CheckBox1AutoSerNr", onAutoSerNrClick);
     onClick("CheckBox1keineSNrueberschr", onKeineSNClick);
     onClick("CheckBoxFunkUpdate", onKeineSNClick);
     for (const char* n : {"CheckBoxFunk", "CheckBoxAESenable", "CheckBoxAESM7", "CheckBoxKorrEdit"})
         onClick(n, nullptr);
-    connect(button(QStringLiteral("CheckBoxAutoAES")), &QAbstractButton::clicked, this, [this] {
+    connect(control<QAbstractButton>("CheckBoxAutoAES"), &QAbstractButton::clicked, this, [this] {
         update(nullptr);
         if (form_.CheckBoxAutoAES)
             DeriveDeviceKey();
@@ -438,7 +283,7 @@ void TGDHKV::connectHandlers() {
         onClick(n, nullptr);
 
     auto onSpin = [this](const char* n, void (*rule)(HcaForm&)) {
-        auto* s = qobject_cast<QSpinBox*>(control(name(n)));
+        auto* s = control<QSpinBox>(n);
         connect(s, &QSpinBox::valueChanged, this, [this, rule] { update(rule); });
         s->installEventFilter(this);
     };
@@ -465,7 +310,7 @@ bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGDHKV::FormCreate() {
-    label(QStringLiteral("Label25"))->setText(QStringLiteral("165"));
+    control<QLabel>("Label25")->setText(QStringLiteral("165"));
     Button2VorEinstClick();
     ShowRecord();
 }
@@ -496,9 +341,8 @@ bool TGDHKV::readFormWith(const KeyDerivation& derive) {
     refreshDerived(form_);
     apply();
     if (error) {
-        host().userInteraction().message(error->message, QStringLiteral("Fehler"),
-                                         UserInteraction::Icon::Error);
-        if (QWidget* w = control(error->control))
+        host().userInteraction().message(error->message, tr("Fehler"), UserInteraction::Icon::Error);
+        if (QWidget* w = findChild<QWidget*>(error->control))
             w->setFocus();
         return false;
     }
@@ -542,29 +386,35 @@ void TGDHKV::DeriveDeviceKey() {
 // ---------------------------------------------------------------------------------------------
 // Read, merge, write
 
-void TGDHKV::startRead() {
-    channel().beginRequest(kReadProgressMax, HcaDeviceChannel::Progress::Loading);
-    frame_ = buildReadFrame();
+DeviceWindow::Frame TGDHKV::readFrame() const {
+    return buildReadFrame();
+}
+
+int TGDHKV::readProgressMaximum() const {
+    return kReadProgressMax;
+}
+
+void TGDHKV::beforeRead() {
     setWord(host().currentParams().DataEHKV.bytes, off::ModeWord, 0);
-    channel().sendFrame(frame_);
 }
 
 void TGDHKV::ButtonHoleDatenClick() {
-    startRead();
+    requestRead();
 }
 
 void TGDHKV::Button1SendeDatenClick() {
-    sendPending_ = true;
+    requestWrite();
+}
+
+bool TGDHKV::takeWrite() {
     collect();
     if (form_.CheckBoxAutoTime)
         FillDateTime();
-    if (!ReadForm()) {
-        sendPending_ = false; // nothing the device could take: no write
-        return;
-    }
+    if (!ReadForm())
+        return false;
     pending_ = host().currentParams().DataEHKV.bytes;
     setWord(pending_, off::ModeWord, word(pending_, off::ModeWord) & ~md::TestMode);
-    startRead();
+    return true;
 }
 
 void TGDHKV::MergeAfterRead() {
@@ -575,49 +425,34 @@ void TGDHKV::MergeAfterRead() {
     ShowRecord();
 }
 
-void TGDHKV::WriteRecord() {
+std::optional<DeviceWindow::Frame> TGDHKV::mergeWrite() {
     MergeAfterRead();
     // The device's own key was kept by the merge; deriving it anew would replace a key the device
     // may have been given by other means.
     const bool keepKey = form_.CheckBox1keineSNrueberschr && form_.CheckBoxAutoAES;
-    if (!readFormWith(keepKey ? KeyDerivation() : keyDerivation())) {
-        sendPending_ = false;
-        return;
-    }
+    if (!readFormWith(keepKey ? KeyDerivation() : keyDerivation()))
+        return std::nullopt;
     DataEHKVImage& image = host().currentParams().DataEHKV;
     applyStartRule(image.bytes);
-    channel().beginRequest(1, HcaDeviceChannel::Progress::Sending);
-    frame_ = buildWriteFrame(image.bytes);
-    sendPending_ = false;
-    channel().sendFrame(frame_);
+    return buildWriteFrame(image.bytes);
 }
 
-void TGDHKV::OnWriteAck() {
+void TGDHKV::acknowledgedByDevice() {
     collect();
-    if (form_.CheckBox1AutoSerNr) {
-        if (const auto error = advanceDeviceId(form_)) {
-            host().userInteraction().message(*error, QStringLiteral("Fehler"),
-                                             UserInteraction::Icon::Warning);
-        } else {
-            apply();
-            ReadForm();
-        }
+    if (!form_.CheckBox1AutoSerNr)
+        return;
+    if (const auto error = advanceDeviceId(form_)) {
+        host().userInteraction().message(*error, tr("Fehler"), UserInteraction::Icon::Warning);
+    } else {
+        apply();
+        ReadForm();
     }
-    channel().acknowledged();
 }
 
 void TGDHKV::serviceCommand(ServiceCommand command) {
-    clearRxLog();
-    channel().beginRequest(1, HcaDeviceChannel::Progress::Hidden);
-    frame_ = buildServiceFrame(command);
-    sendPending_ = false; // a waiting write is abandoned
     if (command == ServiceCommand::SensorTest)
         sensorTest_ = true;
-    channel().sendFrame(frame_);
-}
-
-void TGDHKV::BerechneAnzSendungen() {
-    update(nullptr);
+    sendCommand(buildServiceFrame(command));
 }
 
 void TGDHKV::Button1Click() {
@@ -627,55 +462,19 @@ void TGDHKV::Button1Click() {
 
 void TGDHKV::setOrderCheck(std::function<void(TGDHKV&)> open) {
     orderCheck_ = std::move(open);
-    button(QStringLiteral("Button1"))->setEnabled(bool(orderCheck_));
+    control<QAbstractButton>("Button1")->setEnabled(bool(orderCheck_));
 }
 
 // ---------------------------------------------------------------------------------------------
-// Logs and sensor timers
-
-void TGDHKV::clearLinkLogs() {
-    Memo1->clear();
-    Memo2->clear();
-}
-
-void TGDHKV::appendTxLog(const QString& hexText) {
-    Memo2->moveCursor(QTextCursor::End);
-    Memo2->insertPlainText(hexText);
-}
-
-void TGDHKV::appendRxLog(const QString& hexText) {
-    Memo1->moveCursor(QTextCursor::End);
-    Memo1->insertPlainText(hexText);
-}
-
-QString TGDHKV::rxLogText() const {
-    return Memo1->toPlainText();
-}
-int TGDHKV::rxLogLineCount() const {
-    return Memo1->document()->blockCount();
-}
-void TGDHKV::clearRxLog() {
-    Memo1->clear();
-}
+// Sensor timers
 
 void TGDHKV::showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) {
-    label(QStringLiteral("LabelRefTimer"))->setText(QString::number(referenceTimer));
-    label(QStringLiteral("LabelSensor1Timer"))->setText(QString::number(sensor1Timer));
-    label(QStringLiteral("LabelSensor2Timer"))->setText(QString::number(sensor2Timer));
+    control<QLabel>("LabelRefTimer")->setText(QString::number(referenceTimer));
+    control<QLabel>("LabelSensor1Timer")->setText(QString::number(sensor1Timer));
+    control<QLabel>("LabelSensor2Timer")->setText(QString::number(sensor2Timer));
 }
 
 // ---------------------------------------------------------------------------------------------
-
-void TGDHKV::closeEvent(QCloseEvent* event) {
-    FormClose();
-    ToolWindow::closeEvent(event);
-}
-
-void TGDHKV::FormClose() {
-    if (!channel().endConnection())
-        host().userInteraction().message(QString::fromUtf8("Fehler beim Trennen der Schnittstelle!"),
-                                         QStringLiteral("Fehler"), UserInteraction::Icon::Error);
-}
 
 ToolWindow* createHkvDataWindow(ToolHost& host, QWidget* parent) {
     return new TGDHKV(host, parent);

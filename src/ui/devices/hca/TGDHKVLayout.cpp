@@ -59,47 +59,38 @@ const BoxCaption kFreeMonthCaptions[4] = {
 
 } // namespace
 
-void TGDHKV::addControl(QWidget* w) {
-    controls_.insert(w->objectName(), w);
-}
-
 void TGDHKV::buildControls() {
-    auto group = [this](const char* name, const char* title) {
+    auto group = [](const char* name, const char* title) {
         auto* g = new QGroupBox(u8(title));
         g->setObjectName(QString::fromLatin1(name));
-        addControl(g);
         return g;
     };
-    auto lineEdit = [this](const QString& name, int width) {
+    auto lineEdit = [](const QString& name, int width) {
         auto* e = new QLineEdit;
         e->setObjectName(name);
         if (width > 0)
             e->setFixedWidth(width);
-        addControl(e);
         return e;
     };
-    auto check = [this](const QString& name, const QString& caption, const QString& accessible = QString()) {
+    auto check = [](const QString& name, const QString& caption, const QString& accessible = QString()) {
         auto* c = new QCheckBox(caption);
         c->setObjectName(name);
         if (!accessible.isEmpty())
             c->setAccessibleName(accessible);
-        addControl(c);
         return c;
     };
     // The window keeps its radio buttons consistent itself: several of them share a group box
     // without being alternatives.
-    auto radio = [this](const char* name, const char* caption) {
+    auto radio = [](const char* name, const char* caption) {
         auto* r = new QRadioButton(u8(caption));
         r->setObjectName(QString::fromLatin1(name));
         r->setAutoExclusive(false);
-        addControl(r);
         return r;
     };
-    auto valueLabel = [this](const char* name, const QString& text = QString()) {
+    auto valueLabel = [](const char* name, const QString& text = QString()) {
         auto* l = new QLabel(text);
         l->setObjectName(QString::fromLatin1(name));
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        addControl(l);
         return l;
     };
     // A caption with its control as buddy, so the control is found and named by its caption.
@@ -110,19 +101,17 @@ void TGDHKV::buildControls() {
         grid->addWidget(l, row, col);
         grid->addWidget(w, row, col + 1, 1, span);
     };
-    auto spin = [this](const char* name, int min, int max) {
+    auto spin = [](const char* name, int min, int max) {
         auto* s = new QSpinBox;
         s->setObjectName(QString::fromLatin1(name));
         s->setRange(min, max);
         s->setFixedWidth(64);
-        addControl(s);
         return s;
     };
-    auto pushButton = [this](const char* name, const char* caption) {
+    auto pushButton = [](const char* name, const char* caption) {
         auto* b = new QPushButton(u8(caption));
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
-        addControl(b);
         return b;
     };
 
@@ -150,9 +139,9 @@ void TGDHKV::buildControls() {
         captioned(grid, 2, 0, "Serien Nr.:", lineEdit(QStringLiteral("EditSerienNR"), 90), 3);
         captioned(grid, 3, 0, "Batterie bis Monat:", lineEdit(QStringLiteral("Edit1BattMon"), 34));
         captioned(grid, 3, 2, "Jahr:", lineEdit(QStringLiteral("Edit1BattJahr"), 46));
-        edit(QStringLiteral("Edit1GeraeteID"))->setMaxLength(8);
-        edit(QStringLiteral("EditSerienNR"))->setMaxLength(8);
-        edit(QStringLiteral("EditFunkID"))->setMaxLength(8);
+        g->findChild<QLineEdit*>(QStringLiteral("Edit1GeraeteID"))->setMaxLength(8);
+        g->findChild<QLineEdit*>(QStringLiteral("EditSerienNR"))->setMaxLength(8);
+        g->findChild<QLineEdit*>(QStringLiteral("EditFunkID"))->setMaxLength(8);
         grid->addWidget(check(QStringLiteral("CheckBox1keineSNrueberschr"),
                               u8("keine Geräte ID && Batt.lebenszeit überschreiben")),
                         4, 0, 1, 4);
@@ -167,13 +156,11 @@ void TGDHKV::buildControls() {
         auto* time = new QTimeEdit;
         time->setObjectName(QStringLiteral("sTimePicker1"));
         time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-        addControl(time);
         auto* date = new QDateEdit;
         date->setObjectName(QStringLiteral("sDateEdit1"));
         date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         date->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
         date->setCalendarPopup(true);
-        addControl(date);
         captioned(grid, 0, 0, "Uhrzeit:", time);
         captioned(grid, 0, 2, "Datum:", date);
         auto* days = new QHBoxLayout;
@@ -200,12 +187,10 @@ void TGDHKV::buildControls() {
         start->addItem(QString()); // empty: start at once, after mounting
         for (int m = 1; m <= 12; ++m)
             start->addItem(QString::number(m));
-        addControl(start);
         auto* stich = new QComboBox;
         stich->setObjectName(QStringLiteral("ComboBoxStichTag"));
         for (int m = 1; m <= 12; ++m)
             stich->addItem(QString::number(m));
-        addControl(stich);
         captioned(grid, 0, 0, "Startmonat:", start);
         captioned(grid, 1, 0, "Stichtagsmonat:", stich);
         auto* rhythm = new QHBoxLayout;
@@ -284,10 +269,10 @@ void TGDHKV::buildControls() {
             const int row = 1 + i % kRowsPerColumn;
             const int c0 = half * 5;
             auto* nr = new QLabel(QString::number(i + 1));
-            MonthRowEdits& e = monthRows_[i];
-            e.value = lineEdit(monthValueEditName(i), 46);
-            e.month = lineEdit(monthMonthEditName(i), 26);
-            e.year = lineEdit(monthYearEditName(i), 26);
+            struct {
+                QLineEdit *value, *month, *year;
+            } e{lineEdit(monthValueEditName(i), 46), lineEdit(monthMonthEditName(i), 26),
+                lineEdit(monthYearEditName(i), 26)};
             nr->setBuddy(e.value);
             e.value->setAccessibleName(QStringLiteral("Monatswert %1").arg(i + 1));
             e.month->setAccessibleName(QStringLiteral("Monat %1").arg(i + 1));
@@ -510,18 +495,18 @@ void TGDHKV::buildControls() {
     {
         QGroupBox* g = group("GroupBoxLog", "Protokoll");
         auto* grid = tight(new QGridLayout(g));
-        auto makeLog = [this](const char* name, const char* caption) {
+        auto makeLog = [](const char* name, const char* caption) {
             auto* m = new QPlainTextEdit;
             m->setObjectName(QString::fromLatin1(name));
             m->setReadOnly(true);
             m->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
             m->setFixedHeight(m->fontMetrics().lineSpacing() * 2 + 10);
             m->setAccessibleName(u8(caption).remove(u':'));
-            addControl(m);
             return m;
         };
-        Memo1 = makeLog("Memo1", "Empfangen:");
-        Memo2 = makeLog("Memo2", "Gesendet:");
+        QPlainTextEdit* Memo1 = makeLog("Memo1", "Empfangen:");
+        QPlainTextEdit* Memo2 = makeLog("Memo2", "Gesendet:");
+        attachLogs(Memo1, Memo2);
         auto* rx = new QLabel(u8("Empfangen:"));
         rx->setBuddy(Memo1);
         auto* tx = new QLabel(u8("Gesendet:"));
@@ -536,7 +521,6 @@ void TGDHKV::buildControls() {
     auto* hidden = new QLabel(this);
     hidden->setObjectName(QStringLiteral("Label25"));
     hidden->hide();
-    addControl(hidden);
 
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("TGDHKVScroll"));

@@ -2,7 +2,7 @@
 // Heat cost allocator test helpers: the shared main window stand-in and a device channel that records
 // every request instead of sending it.
 
-#include "ui/devices/hca/HcaDeviceChannel.h"
+#include "ui/devices/common/DeviceChannel.h"
 
 #include "FakeToolHost.h"
 
@@ -14,7 +14,7 @@ namespace kvq::test {
 
 using HkvTestHost = FakeToolHost;
 
-class RecordingChannel final : public HcaDeviceChannel {
+class RecordingChannel final : public DeviceChannel {
 public:
     struct Request {
         int progressMaximum;

@@ -200,7 +200,7 @@ void TestHkvDataWindow::readRequest() {
     QCOMPARE(t.channel.frames.size(), 1u);
     QCOMPARE(toHexText(t.channel.frames[0]), std::string("68 08 08 68 53 FE 51 0F 00 00 A5 08 5E 16 "));
     QCOMPARE(t.channel.requests.back().progressMaximum, 184);
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Loading);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Loading);
     QCOMPARE(word(t.image(), off::ModeWord), 0);
     QVERIFY(!t.w->sendPending());
     // A plain read never writes.
@@ -242,7 +242,7 @@ void TestHkvDataWindow::writeMergesTheDevicesIdentityAndSendsBytes0To160() {
     QCOMPARE(frame[11], 0x09);
     QCOMPARE(frame[174], 0x16);
     QCOMPARE(frame[173], frame::checksum(frame, 4, 172));
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Sending);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Sending);
     QCOMPARE(t.channel.requests.back().progressMaximum, 1);
 
     const Record sent = t.sentRecord();
@@ -463,7 +463,7 @@ void TestHkvDataWindow::serviceCommands() {
     QTest::mouseClick(t.box("ButtonLCDTEST"), Qt::LeftButton);
     QCOMPARE(toHexText(t.channel.frames.back()),
              std::string("68 08 08 68 53 FE 51 0F 1A 1A 02 0F C1 10 C7 16 "));
-    QVERIFY(t.channel.requests.back().progress == HcaDeviceChannel::Progress::Hidden);
+    QVERIFY(t.channel.requests.back().progress == DeviceChannel::Progress::Hidden);
     QVERIFY(t.w->rxLogText().isEmpty());
     QTest::mouseClick(t.box("ButtonGoLagermode"), Qt::LeftButton);
     QCOMPARE(toHexText(t.channel.frames.back()),

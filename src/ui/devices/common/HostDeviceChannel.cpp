@@ -1,4 +1,4 @@
-#include "ui/devices/hca/HostDeviceChannel.h"
+#include "ui/devices/common/HostDeviceChannel.h"
 
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"

@@ -1,5 +1,5 @@
 #pragma once
-// How the heat cost allocator window reaches the device: one request at a time, announced to the
+// How a device window reaches the device: one request at a time, announced to the
 // main window (link state, status panel 4, progress window, answer timer) and then sent.
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 namespace kvq {
 
-class HcaDeviceChannel {
+class DeviceChannel {
 public:
     enum class Progress {
         Hidden,  // service commands: the progress window stays hidden
@@ -15,7 +15,7 @@ public:
         Sending, // "Daten werden gesendet!"
     };
 
-    virtual ~HcaDeviceChannel() = default;
+    virtual ~DeviceChannel() = default;
     // Link state 1 (busy), status panel 4 emptied, progress maximum and position 0, time-out counter
     // cleared, the progress window shown as asked and the answer timer started.
     virtual void beginRequest(int progressMaximum, Progress progress) = 0;

@@ -1,13 +1,13 @@
 #pragma once
 // The device channel of the main window: status bar and the optical-head link of the ToolHost.
 
-#include "ui/devices/hca/HcaDeviceChannel.h"
+#include "ui/devices/common/DeviceChannel.h"
 
 namespace kvq {
 
 class ToolHost;
 
-class HostDeviceChannel final : public HcaDeviceChannel {
+class HostDeviceChannel final : public DeviceChannel {
 public:
     explicit HostDeviceChannel(ToolHost& host) : host_(host) {}
     void beginRequest(int progressMaximum, Progress progress) override;

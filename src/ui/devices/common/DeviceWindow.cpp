@@ -1,0 +1,107 @@
+#include "ui/devices/common/DeviceWindow.h"
+
+#include "ui/app/ToolHost.h"
+#include "ui/devices/common/HostDeviceChannel.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
+namespace kvq {
+
+DeviceWindow::DeviceWindow(ToolHost& host, QWidget* parent, DeviceChannel* channel)
+    : ToolWindow(host, parent) {
+    if (channel) {
+        channel_ = channel;
+    } else {
+        ownChannel_ = std::make_unique<HostDeviceChannel>(host);
+        channel_ = ownChannel_.get();
+    }
+}
+
+DeviceWindow::~DeviceWindow() = default;
+
+void DeviceWindow::send(const Frame& frame) {
+    lastFrame_ = frame;
+    channel().sendFrame(lastFrame_);
+}
+
+void DeviceWindow::requestRead() {
+    channel().beginRequest(readProgressMaximum(), DeviceChannel::Progress::Loading);
+    const Frame frame = readFrame();
+    beforeRead();
+    send(frame);
+}
+
+void DeviceWindow::requestWrite() {
+    sendPending_ = true;
+    if (!takeWrite()) {
+        sendPending_ = false; // nothing the device could take: no write
+        return;
+    }
+    requestRead();
+}
+
+void DeviceWindow::WriteRecord() {
+    const std::optional<Frame> frame = mergeWrite();
+    if (!frame) {
+        sendPending_ = false;
+        return;
+    }
+    channel().beginRequest(1, DeviceChannel::Progress::Sending);
+    sendPending_ = false;
+    send(*frame);
+}
+
+void DeviceWindow::sendCommand(const Frame& frame) {
+    clearRxLog();
+    channel().beginRequest(1, DeviceChannel::Progress::Hidden);
+    sendPending_ = false;
+    send(frame);
+}
+
+void DeviceWindow::OnWriteAck() {
+    acknowledgedByDevice();
+    channel().acknowledged();
+}
+
+void DeviceWindow::attachLogs(QPlainTextEdit* rx, QPlainTextEdit* tx) {
+    rxLog_ = rx;
+    txLog_ = tx;
+}
+
+void DeviceWindow::clearLinkLogs() {
+    rxLog_->clear();
+    txLog_->clear();
+}
+
+void DeviceWindow::appendTxLog(const QString& hexText) {
+    txLog_->moveCursor(QTextCursor::End);
+    txLog_->insertPlainText(hexText);
+}
+
+void DeviceWindow::appendRxLog(const QString& hexText) {
+    rxLog_->moveCursor(QTextCursor::End);
+    rxLog_->insertPlainText(hexText);
+}
+
+QString DeviceWindow::rxLogText() const {
+    return rxLog_->toPlainText();
+}
+
+int DeviceWindow::rxLogLineCount() const {
+    return rxLog_->document()->blockCount();
+}
+
+void DeviceWindow::clearRxLog() {
+    rxLog_->clear();
+}
+
+void DeviceWindow::closeEvent(QCloseEvent* event) {
+    // Closing a device window ends the optical-head connection.
+    if (!channel().endConnection())
+        host().userInteraction().message(tr("Fehler beim Trennen der Schnittstelle!"), tr("Fehler"),
+                                         UserInteraction::Icon::Error);
+    ToolWindow::closeEvent(event);
+}
+
+} // namespace kvq
