@@ -34,7 +34,8 @@ void evaluateWindow(Image& im, const QDate& moduleDate, bool s1, bool t1) {
 }
 
 QDateTime moduleLocalTime(const QDateTime& utcNow, int zoneHours) {
-    return utcNow.toUTC().addSecs(qint64(zoneHours) * 3600);
+    // The clock's UTC wall time, whatever time spec it carries.
+    return QDateTime(utcNow.date(), utcNow.time(), Qt::UTC).addSecs(qint64(zoneHours) * 3600);
 }
 
 QString zoneText(int zoneHours) {
