@@ -124,9 +124,7 @@ Table<HcaForm> build() {
                            element(&HcaForm::weekdayShown, i),
                            {off::Weekday, i, 1},
                            true});
-    addSendMaskRows(t, hcaSendMaskLayout(), &HcaForm::sendMonths, &HcaForm::sendWeeks, &HcaForm::sendDays,
-                    kSendMonthBoxes, kSendWeekBoxes, kSendDayBoxes, &HcaForm::CSpinEditStart,
-                    &HcaForm::CSpinEditStop, &HcaForm::CSpinEditZZ, &HcaForm::CSpinEditV);
+    addSendMaskRows(t, hcaSendMaskLayout());
     // Bit 15 of the mode word is the device's report of its test mode, never ours to set.
     t.words = {{off::StatusWord}, {off::ModeWord}, {off::OptionWord}};
     return t;

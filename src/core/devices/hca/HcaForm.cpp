@@ -4,14 +4,6 @@ namespace kvq::hca {
 
 const std::array<const char*, 7> kWeekdayShownBoxes = {
     "CheckBoxMo", "CheckBoxDie", "CheckBoxMitt", "CheckBoxDo", "CheckBoxFr", "CheckBoxSa", "CheckBoxSo"};
-const std::array<const char*, 12> kSendMonthBoxes = {
-    "CheckBoxJan", "CheckBoxFeb", "CheckBoxMrz", "CheckBoxApr", "CheckBoxMai", "CheckBoxJun",
-    "CheckBoxJul", "CheckBoxAug", "CheckBoxSe",  "CheckBoxOkt", "CheckBoxNov", "CheckBoxDe"};
-const std::array<const char*, 5> kSendWeekBoxes = {"CheckBoxW1", "CheckBoxW2", "CheckBoxW3", "CheckBoxW4",
-                                                   "CheckBoxW5"};
-const std::array<const char*, 7> kSendDayBoxes = {
-    "CheckBoxMontag",  "CheckBoxDienstag",  "CheckBoxMittwoch", "CheckBoxDonnerstag",
-    "CheckBoxFreitag", "CheckBoxSonnabend", "CheckBoxSonntag"};
 const std::array<const char*, 4> kFreeMonthBoxes = {"CheckBoxMFmai", "CheckBoxMFjuni", "CheckBoxMFjuli",
                                                     "CheckBoxMFaug"};
 

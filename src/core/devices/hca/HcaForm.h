@@ -3,6 +3,8 @@
 // Members carry the control names; the window copies them to and from its widgets, and every rule
 // of the form (record mapping, input consistency, presets) works on this state.
 
+#include "core/devices/common/SendMaskForm.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -16,7 +18,7 @@ struct MonthRow {
     QString year = QStringLiteral("0");  // Edit<n>WertJahr
 };
 
-struct HcaForm {
+struct HcaForm : SendMaskForm {
     // Identity and battery
     QString Edit1GeraeteID = QStringLiteral("0");
     QString EditFunkID = QStringLiteral("0");
@@ -64,19 +66,15 @@ struct HcaForm {
     // Status word
     bool CheckBoxMon = false, CheckBoxTag = false, CheckBoxWo = false, CheckBoxStd = false,
          CheckBoxFenster = false;
-    bool RadioButton_Funk_S1 = true;
-    bool RadioButton_Funk_T1 = false;
     bool CheckBox1MessFehler = false, CheckBox1Sabotage = false, CheckBox1LowBatt = false,
          CheckBox1CSfehler = false, CheckBoxHFError = false, CheckBoxRESET = false;
     bool CheckBoxFunkUpdate = false;
 
     // Mode word
     bool CheckBoxMessfrei_Enabled = false;
-    bool CheckBoxAESenable = false;
     bool CheckBox4StartMessung = true;
     bool CheckBox5Speed = false;
     bool CheckBoxSonderAnz = false;
-    bool CheckBoxShortProt = true;
     bool CheckBoxAESM7 = false;
     bool RadioButton1StartMenue = true;
     bool RadioButton2Stromtest = false;
@@ -96,31 +94,18 @@ struct HcaForm {
     std::array<bool, 4> freeMonths{true, true, true, true};
 
     // Radio: send mask, times, key, manufacturer
-    std::array<bool, 12> sendMonths{};
-    std::array<bool, 5> sendWeeks{};
-    std::array<bool, 7> sendDays{};
-    int CSpinEditStart = 0;
-    int CSpinEditStop = 1;
-    int CSpinEditZZ = 100;
-    int CSpinEditV = 100;
     QString LabelZyklusNr = QStringLiteral("0");
     QString EditAESKEY;
     bool CheckBoxAutoAES = false;
     QString EditManCode = QStringLiteral("QLM");
 
     // Schedule calculation
-    QString EditLadung = QStringLiteral("0,3");
-    QString EditLadungmax = QStringLiteral("390");
-    QString LabelAnzTage, LabelAnzSendungen, LabelmAh1, LabelmAh11;
-    bool GroupBox16Red = false;
 
     // State that follows from the values above (refreshDerived) or from the device record
-    bool extendedFirmware = false;
     QString RadioButton_Funk_S1Caption = QStringLiteral("WMBUS S1");
     bool EditKQEnabled = false;
     bool Edit1TempOffsetEnabled = false;
     bool EditAESKEYEnabled = false;
-    bool CheckBoxShortProtEnabled = false;
     bool CheckBoxAESM7Enabled = false;
     bool identityEditsEnabled = false; // Edit1GeraeteID, EditFunkID, Edit1BattJahr, Edit1BattMon
     bool GroupBoxFunkVisible = false;
@@ -129,9 +114,6 @@ struct HcaForm {
 
 // Control names of the repeated boxes, in bit order.
 extern const std::array<const char*, 7> kWeekdayShownBoxes; // CheckBoxMo .. CheckBoxSo
-extern const std::array<const char*, 12> kSendMonthBoxes;   // CheckBoxJan .. CheckBoxDe
-extern const std::array<const char*, 5> kSendWeekBoxes;     // CheckBoxW1 .. CheckBoxW5
-extern const std::array<const char*, 7> kSendDayBoxes;      // CheckBoxMontag .. CheckBoxSonntag
 extern const std::array<const char*, 4> kFreeMonthBoxes;    // CheckBoxMFmai .. CheckBoxMFaug
 
 // Names of the value, month and year edits of month-table row i (0..17): Edit1Wert1 for the

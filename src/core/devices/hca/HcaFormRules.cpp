@@ -1,7 +1,7 @@
 #include "core/devices/hca/HcaFormRules.h"
 
 #include "core/devices/common/GermanNumbers.h"
-#include "core/devices/hca/HcaSchedule.h"
+#include "core/devices/common/SendSchedule.h"
 
 #include <algorithm>
 
@@ -11,17 +11,6 @@ namespace {
 
 int countChecked(const auto& boxes) {
     return static_cast<int>(std::count(boxes.begin(), boxes.end(), true));
-}
-
-SendTimes sendTimes(const HcaForm& f) {
-    return {f.CSpinEditStart, f.CSpinEditStop, f.CSpinEditZZ, f.CSpinEditV};
-}
-
-void takeSendTimes(HcaForm& f, const SendTimes& t) {
-    f.CSpinEditStart = t.start;
-    f.CSpinEditStop = t.stop;
-    f.CSpinEditZZ = t.cycle;
-    f.CSpinEditV = t.variance;
 }
 
 void clearSpecialDisplays(HcaForm& f) {
@@ -44,28 +33,6 @@ bool isDigit(QChar c) {
 }
 
 } // namespace
-
-void updateSchedule(HcaForm& f) {
-    if (f.CSpinEditZZ == 0)
-        f.CSpinEditZZ = 1;
-    ScheduleInput in;
-    in.months = countChecked(f.sendMonths);
-    in.weeks = countChecked(f.sendWeeks);
-    in.weekdays = countChecked(f.sendDays);
-    in.startHour = f.CSpinEditStart;
-    in.stopHour = f.CSpinEditStop;
-    in.cycleTime = f.CSpinEditZZ;
-    in.chargePerTelegram = parseDecimal(f.EditLadung);
-    if (const auto cap = parseInteger(f.EditLadungmax))
-        in.capacity = static_cast<int>(*cap);
-    const ScheduleResult r = BerechneAnzSendungen(in);
-    const ScheduleTexts t = scheduleTexts(r);
-    f.LabelAnzTage = t.LabelAnzTage;
-    f.LabelAnzSendungen = t.LabelAnzSendungen;
-    f.LabelmAh1 = t.LabelmAh1;
-    f.LabelmAh11 = t.LabelmAh11;
-    f.GroupBox16Red = r.overCapacity;
-}
 
 void refreshDerived(HcaForm& f) {
     f.RadioButton_Funk_S1Caption =
@@ -265,52 +232,6 @@ void onFreeMonthClick(HcaForm& f, int index) {
 void onMessfreiEnabledClick(HcaForm& f) {
     if (f.CheckBoxMessfrei_Enabled && countChecked(f.freeMonths) == 0)
         f.freeMonths.fill(true);
-}
-
-void onProtocolSelected(HcaForm& f, bool t1) {
-    f.RadioButton_Funk_T1 = t1;
-    f.RadioButton_Funk_S1 = !t1;
-    const ProtocolCharge p = protocolCharge(t1, f.CheckBoxShortProt, f.extendedFirmware);
-    if (p.forcedShort)
-        f.CheckBoxShortProt = *p.forcedShort;
-    f.CheckBoxShortProtEnabled = p.shortEnabled;
-    f.EditLadung = formatDecimal(p.charge);
-}
-
-void onShortProtClick(HcaForm& f) {
-    const ProtocolCharge p = protocolCharge(true, f.CheckBoxShortProt, f.extendedFirmware);
-    f.CheckBoxShortProtEnabled = true;
-    f.EditLadung = formatDecimal(p.charge);
-}
-
-void onStartChange(HcaForm& f) {
-    SendTimes t = sendTimes(f);
-    hca::onStartChange(t);
-    takeSendTimes(f, t);
-}
-
-void onStopChange(HcaForm& f) {
-    SendTimes t = sendTimes(f);
-    hca::onStopChange(t);
-    takeSendTimes(f, t);
-}
-
-void onCycleOrVarianceChange(HcaForm& f) {
-    SendTimes t = sendTimes(f);
-    hca::onCycleOrVarianceChange(t);
-    takeSendTimes(f, t);
-}
-
-void onCycleKeyUp(HcaForm& f) {
-    SendTimes t = sendTimes(f);
-    hca::onCycleKeyUp(t);
-    takeSendTimes(f, t);
-}
-
-void onVarianceKeyUp(HcaForm& f) {
-    SendTimes t = sendTimes(f);
-    hca::onVarianceKeyUp(t);
-    takeSendTimes(f, t);
 }
 
 QString filterIdInput(const QString& text) {

@@ -13,8 +13,6 @@ namespace kvq::hca {
 // Enabled and visible states, captions and colours that follow from the values, and the
 // transmission schedule results.
 void refreshDerived(HcaForm& f);
-// The schedule results of the send mask, times and charges (a cycle time of 0 becomes 1).
-void updateSchedule(HcaForm& f);
 
 // Factory standard values of every control of the form, with what the protocol, scale and
 // sensor choices imply (charge per telegram, DeltaT, KQ).
@@ -46,13 +44,6 @@ void onSpecialDisplaySelected(HcaForm& f, SpecialDisplay d);
 void onTestModeSelected(HcaForm& f);
 void onFreeMonthClick(HcaForm& f, int index); // 0 May .. 3 August
 void onMessfreiEnabledClick(HcaForm& f);
-void onProtocolSelected(HcaForm& f, bool t1); // RadioButton_Funk_T1Click / RadioButton_Funk_S1Click
-void onShortProtClick(HcaForm& f);
-void onStartChange(HcaForm& f);
-void onStopChange(HcaForm& f);
-void onCycleOrVarianceChange(HcaForm& f);
-void onCycleKeyUp(HcaForm& f);
-void onVarianceKeyUp(HcaForm& f);
 
 // What the edits accept while typing; anything else is dropped.
 QString filterIdInput(const QString& text);     // digits, at most 8

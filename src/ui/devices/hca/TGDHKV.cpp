@@ -1,4 +1,5 @@
 #include "ui/devices/hca/TGDHKV.h"
+#include "ui_TGDHKV.h"
 
 #include "core/devices/hca/HcaFields.h"
 #include "core/devices/hca/HcaFormRules.h"
@@ -6,11 +7,14 @@
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
+#include "ui/devices/common/InputFilter.h"
+#include "ui/devices/common/SendMaskPanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,32 +41,14 @@ void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) 
     g->setPalette(p);
 }
 
-// Replaces an edit's text by what the edit accepts, keeping the cursor where the typing was.
-void filterEdit(QLineEdit* e, QString (*filter)(const QString&)) {
-    const QString text = e->text();
-    const QString kept = filter(text);
-    if (kept == text)
-        return;
-    const int cursor = e->cursorPosition();
-    const int removedBefore = int(filter(text.left(cursor)).size());
-    e->setText(kept);
-    e->setCursorPosition(std::min<int>(removedBefore, int(kept.size())));
-}
-
-QString digitsAndComma(const QString& t) {
-    return filterNumberInput(t);
-}
-
 } // namespace
 
 TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
-    : DeviceWindow(host, parent, channel) {
-    setObjectName(QStringLiteral("TGDHKV"));
-    setWindowTitle(tr("Gerätedaten FALKOII"));
+    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKV>()) {
     buildControls();
     bindControls();
     connectHandlers();
-    control("Button1")->setEnabled(false);
+    ui_->Button1->setEnabled(false);
     // The controls start from the form's initial values, as a designed form would.
     refreshDerived(form_);
     apply();
@@ -78,8 +64,49 @@ TGDHKV::~TGDHKV() {
 }
 
 QSize TGDHKV::sizeHint() const {
-    const auto* scroll = findChild<QScrollArea*>(QStringLiteral("TGDHKVScroll"));
-    return scroll && scroll->widget() ? scroll->widget()->sizeHint() : ToolWindow::sizeHint();
+    return ui_->TGDHKVContent->sizeHint();
+}
+
+void TGDHKV::buildControls() {
+    ui_->setupUi(this);
+    // The month table: two columns of nine rows below the captions of the form.
+    constexpr int kRowsPerColumn = 9;
+    QWidget* previous = ui_->EditTempMax;
+    for (int i = 0; i < off::MonthEntries; ++i) {
+        const int row = 1 + i % kRowsPerColumn;
+        const int c0 = 5 * (i / kRowsPerColumn);
+        auto* nr = new QLabel(QString::number(i + 1));
+        ui_->GridMonatswerte->addWidget(nr, row, c0);
+        const struct {
+            QString name;
+            int width;
+            QString accessible;
+        } edits[] = {{monthValueEditName(i), 46, tr("Monatswert %1").arg(i + 1)},
+                     {monthMonthEditName(i), 26, tr("Monat %1").arg(i + 1)},
+                     {monthYearEditName(i), 26, tr("Jahr %1").arg(i + 1)}};
+        for (int k = 0; k < 3; ++k) {
+            auto* e = new QLineEdit;
+            e->setObjectName(edits[k].name);
+            e->setFixedWidth(edits[k].width);
+            e->setAccessibleName(edits[k].accessible);
+            ui_->GridMonatswerte->addWidget(e, row, c0 + 1 + k);
+            if (k == 0)
+                nr->setBuddy(e);
+            // In the tab order the table follows the values above it.
+            setTabOrder(previous, e);
+            previous = e;
+        }
+    }
+    // The weekday boxes show the weekday of the device date; set by the date, never by a click.
+    for (const char* n : kWeekdayShownBoxes)
+        control(n)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QPlainTextEdit* log : {ui_->Memo1, ui_->Memo2})
+        log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    attachLogs(ui_->Memo1, ui_->Memo2);
+    // The record size, for the order comparison.
+    auto* size = new QLabel(this);
+    size->setObjectName(QStringLiteral("Label25"));
+    size->hide();
 }
 
 void TGDHKV::afterOpen() {
@@ -150,15 +177,14 @@ void TGDHKV::apply() {
     HcaForm& f = form_;
     applying_ = true;
     binder_.apply(f);
-    control<QAbstractButton>("RadioButton_Funk_S1")->setText(f.RadioButton_Funk_S1Caption);
-    QWidget* funk = control("GroupBoxFunk");
+    ui_->RadioButton_Funk_S1->setText(f.RadioButton_Funk_S1Caption);
+    QWidget* funk = ui_->GroupBoxFunk;
     funk->setVisible(f.GroupBoxFunkVisible);
     funk->setEnabled(f.GroupBoxFunkVisible);
-    setGroupColour(control<QGroupBox>("GroupBoxTestmode"),
-                   f.GroupBoxTestmodeRed ? QColor(Qt::red) : QColor(0xA0, 0xA0, 0xA4), Qt::black);
+    setGroupColour(ui_->GroupBoxTestmode, f.GroupBoxTestmodeRed ? QColor(Qt::red) : QColor(0xA0, 0xA0, 0xA4),
+                   Qt::black);
     // Red with white writing stays readable where red on red would not.
-    setGroupColour(control<QGroupBox>("GroupBox16"),
-                   f.GroupBox16Red ? QColor(Qt::red) : QColor(0xC0, 0xC0, 0xC0),
+    setGroupColour(ui_->GroupBox16, f.GroupBox16Red ? QColor(Qt::red) : QColor(0xC0, 0xC0, 0xC0),
                    f.GroupBox16Red ? QColor(Qt::white) : QColor(Qt::black));
     applying_ = false;
 }
@@ -189,13 +215,10 @@ void TGDHKV::connectHandlers() {
         });
     };
 
-    connect(control<QAbstractButton>("ButtonHoleDaten"), &QAbstractButton::clicked, this,
-            &TGDHKV::ButtonHoleDatenClick);
-    connect(control<QAbstractButton>("Button1SendeDaten"), &QAbstractButton::clicked, this,
-            &TGDHKV::Button1SendeDatenClick);
-    connect(control<QAbstractButton>("Button2VorEinst"), &QAbstractButton::clicked, this,
-            &TGDHKV::Button2VorEinstClick);
-    connect(control<QAbstractButton>("Button1"), &QAbstractButton::clicked, this, &TGDHKV::Button1Click);
+    connect(ui_->ButtonHoleDaten, &QAbstractButton::clicked, this, &TGDHKV::ButtonHoleDatenClick);
+    connect(ui_->Button1SendeDaten, &QAbstractButton::clicked, this, &TGDHKV::Button1SendeDatenClick);
+    connect(ui_->Button2VorEinst, &QAbstractButton::clicked, this, &TGDHKV::Button2VorEinstClick);
+    connect(ui_->Button1, &QAbstractButton::clicked, this, &TGDHKV::Button1Click);
     for (const ServiceCommandInfo& c : serviceCommands()) {
         const ServiceCommand command = c.command;
         connect(control<QAbstractButton>(c.buttonName), &QAbstractButton::clicked, this,
@@ -203,32 +226,18 @@ void TGDHKV::connectHandlers() {
     }
 
     // Identification numbers: digits only; the radio ID follows the device ID.
-    for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"}) {
-        QLineEdit* e = control<QLineEdit>(n);
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterIdInput); });
-    }
+    for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"})
+        keepFiltered(control<QLineEdit>(n), filterIdInput);
     for (const char* n : {"Edit1GeraeteID", "EditSerienNR"}) {
         QLineEdit* e = control<QLineEdit>(n);
         connect(e, &QLineEdit::textChanged, this, [this] { update(onIdTextChanged); });
         e->installEventFilter(this);
     }
     for (const char* n : {"EditK1", "EditK2", "EditKQ", "EditDeltaT", "Edit1Zaehlerst", "Edit1ZaehlerstVorj",
-                          "Edit1Verbrauch", "Edit1VorVerbrauch", "EditLadung"}) {
-        QLineEdit* e = control<QLineEdit>(n);
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, digitsAndComma); });
-    }
-    {
-        QLineEdit* e = control<QLineEdit>("EditLadungmax");
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterDigitInput); });
-    }
-    {
-        QLineEdit* e = control<QLineEdit>("EditAESKEY");
-        connect(e, &QLineEdit::textEdited, this, [e] { filterEdit(e, filterKeyInput); });
-    }
-    for (const char* n : {"EditLadung", "EditLadungmax"})
-        connect(control<QLineEdit>(n), &QLineEdit::textChanged, this, [this] { update(nullptr); });
-    connect(control<QLineEdit>("Edit1BattJahr"), &QLineEdit::textChanged, this,
-            [this] { update(onBattJahrChange); });
+                          "Edit1Verbrauch", "Edit1VorVerbrauch"})
+        keepFiltered(control<QLineEdit>(n), filterNumberInput);
+    keepFiltered(ui_->EditAESKEY, filterKeyInput);
+    connect(ui_->Edit1BattJahr, &QLineEdit::textChanged, this, [this] { update(onBattJahrChange); });
     for (const char* n : {"Edit1Zaehlerst", "Edit1ZaehlerstVorj"}) {
         connect(control<QLineEdit>(n), &QLineEdit::editingFinished, this, [this] {
             if (reportingMeterConflict_)
@@ -241,16 +250,15 @@ void TGDHKV::connectHandlers() {
             }
         });
     }
-    connect(control<QComboBox>("ComboBoxStartmonat"), &QComboBox::activated, this,
-            [this] { update(onStartmonatChange); });
-    connect(control<QDateEdit>("sDateEdit1"), &QDateEdit::dateChanged, this, &TGDHKV::sDateEdit1CloseUp);
+    connect(ui_->ComboBoxStartmonat, &QComboBox::activated, this, [this] { update(onStartmonatChange); });
+    connect(ui_->sDateEdit1, &QDateEdit::dateChanged, this, &TGDHKV::sDateEdit1CloseUp);
 
     onClick("CheckBox1AutoSerNr", onAutoSerNrClick);
     onClick("CheckBox1keineSNrueberschr", onKeineSNClick);
     onClick("CheckBoxFunkUpdate", onKeineSNClick);
     for (const char* n : {"CheckBoxFunk", "CheckBoxAESenable", "CheckBoxAESM7", "CheckBoxKorrEdit"})
         onClick(n, nullptr);
-    connect(control<QAbstractButton>("CheckBoxAutoAES"), &QAbstractButton::clicked, this, [this] {
+    connect(ui_->CheckBoxAutoAES, &QAbstractButton::clicked, this, [this] {
         update(nullptr);
         if (form_.CheckBoxAutoAES)
             DeriveDeviceKey();
@@ -272,25 +280,9 @@ void TGDHKV::connectHandlers() {
     for (int i = 0; i < 4; ++i)
         onClick(kFreeMonthBoxes[i], [i](HcaForm& f) { onFreeMonthClick(f, i); });
     onClick("CheckBoxMessfrei_Enabled", onMessfreiEnabledClick);
-    onSelect("RadioButton_Funk_T1", [](HcaForm& f) { onProtocolSelected(f, true); });
-    onSelect("RadioButton_Funk_S1", [](HcaForm& f) { onProtocolSelected(f, false); });
-    onClick("CheckBoxShortProt", onShortProtClick);
-    for (const char* n : kSendMonthBoxes)
-        onClick(n, nullptr);
-    for (const char* n : kSendWeekBoxes)
-        onClick(n, nullptr);
-    for (const char* n : kSendDayBoxes)
-        onClick(n, nullptr);
-
-    auto onSpin = [this](const char* n, void (*rule)(HcaForm&)) {
-        auto* s = control<QSpinBox>(n);
-        connect(s, &QSpinBox::valueChanged, this, [this, rule] { update(rule); });
-        s->installEventFilter(this);
-    };
-    onSpin("CSpinEditStart", onStartChange);
-    onSpin("CSpinEditStop", onStopChange);
-    onSpin("CSpinEditZZ", onCycleOrVarianceChange);
-    onSpin("CSpinEditV", onCycleOrVarianceChange);
+    new SendMaskPanel(*this, [this](const SendMaskPanel::Rule& rule) {
+        update(rule ? [rule](HcaForm& f) { rule(f); } : std::function<void(HcaForm&)>());
+    });
 }
 
 bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
@@ -300,10 +292,6 @@ bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
             collect();
             if (form_.CheckBoxAutoAES)
                 DeriveDeviceKey();
-        } else if (n == QLatin1String("CSpinEditZZ")) {
-            update(onCycleKeyUp);
-        } else if (n == QLatin1String("CSpinEditV")) {
-            update(onVarianceKeyUp);
         }
     }
     return ToolWindow::eventFilter(watched, event);
@@ -462,16 +450,16 @@ void TGDHKV::Button1Click() {
 
 void TGDHKV::setOrderCheck(std::function<void(TGDHKV&)> open) {
     orderCheck_ = std::move(open);
-    control<QAbstractButton>("Button1")->setEnabled(bool(orderCheck_));
+    ui_->Button1->setEnabled(bool(orderCheck_));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Sensor timers
 
 void TGDHKV::showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) {
-    control<QLabel>("LabelRefTimer")->setText(QString::number(referenceTimer));
-    control<QLabel>("LabelSensor1Timer")->setText(QString::number(sensor1Timer));
-    control<QLabel>("LabelSensor2Timer")->setText(QString::number(sensor2Timer));
+    ui_->LabelRefTimer->setText(QString::number(referenceTimer));
+    ui_->LabelSensor1Timer->setText(QString::number(sensor1Timer));
+    ui_->LabelSensor2Timer->setText(QString::number(sensor2Timer));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -11,6 +11,11 @@
 #include "ui/devices/common/FormBinder.h"
 
 #include <functional>
+#include <memory>
+
+namespace Ui {
+class TGDHKV;
+}
 
 namespace kvq {
 
@@ -73,6 +78,7 @@ private:
         return requireWidget<T>(*this, QString::fromLatin1(name));
     }
 
+    std::unique_ptr<Ui::TGDHKV> ui_;
     hca::HcaForm form_;
     FormBinder<hca::HcaForm> binder_;
     hca::Record pending_{};

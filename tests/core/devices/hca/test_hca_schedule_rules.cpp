@@ -1,7 +1,7 @@
 #include "core/devices/common/GermanNumbers.h"
 #include "core/devices/hca/HcaFormMapping.h"
 #include "core/devices/hca/HcaFormRules.h"
-#include "core/devices/hca/HcaSchedule.h"
+#include "core/devices/common/SendSchedule.h"
 
 #include "QStringPrinter.h"
 

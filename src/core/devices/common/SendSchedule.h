@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace kvq::hca {
+namespace kvq {
 
 struct ScheduleInput {
     int months = 0;   // checked send months, 0..12
@@ -72,4 +72,4 @@ void onCycleOrVarianceChange(SendTimes& t);
 void onVarianceKeyUp(SendTimes& t);
 void onCycleKeyUp(SendTimes& t);
 
-} // namespace kvq::hca
+} // namespace kvq

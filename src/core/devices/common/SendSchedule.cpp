@@ -1,10 +1,10 @@
-#include "core/devices/hca/HcaSchedule.h"
+#include "core/devices/common/SendSchedule.h"
 
 #include "core/devices/common/GermanNumbers.h"
 
 #include <algorithm>
 
-namespace kvq::hca {
+namespace kvq {
 
 ScheduleResult BerechneAnzSendungen(const ScheduleInput& in) {
     ScheduleResult r;
@@ -79,4 +79,4 @@ void onCycleKeyUp(SendTimes& t) {
     onCycleOrVarianceChange(t);
 }
 
-} // namespace kvq::hca
+} // namespace kvq
