@@ -3,6 +3,8 @@
 // Members carry the control names; the window copies them to and from its widgets, and every rule
 // of the form (image mapping, input consistency, presets) works on this state.
 
+#include "core/devices/common/SendMaskForm.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -113,11 +115,9 @@ struct WzForm {
     bool GroupBoxHaeufigkeitenRed = false;
 };
 
-// Control names of the repeated boxes, in bit order.
+// Control names of the weekday boxes of the module clock, in bit order; the send-mask boxes are
+// those of every device with a radio (SendMaskForm).
 extern const std::array<const char*, 7> kWeekdayShownBoxes; // CheckBoxMo .. CheckBoxSo
-extern const std::array<const char*, 12> kSendMonthBoxes;   // CheckBoxJan .. CheckBoxDe
-extern const std::array<const char*, 5> kSendWeekBoxes;     // CheckBoxW1 .. CheckBoxW5
-extern const std::array<const char*, 7> kSendDayBoxes;      // CheckBoxMontag .. CheckBoxSonntag
 
 // Names of the value, month and year edits of monthly row i (0..17): Edit1Wert1 for the first row,
 // Edit<i+1>Wert after it.

@@ -191,7 +191,7 @@ void TGDWZBRAM::connectHandlers() {
     auto maskBoxes = [this](const auto& names) {
         for (const char* n : names)
             connect(requireWidget<QAbstractButton>(*this, QString::fromLatin1(n)), &QAbstractButton::clicked,
-                    this, [this] { update(updateSchedule); });
+                    this, [this] { update(wz::updateSchedule); });
     };
     maskBoxes(kSendMonthBoxes);
     maskBoxes(kSendWeekBoxes);
