@@ -40,8 +40,8 @@ void showRecord(const DataEHKVImage& image, HcaForm& f) {
         if (m >= 5 && m <= 8)
             f.freeMonths[m - 5] = true;
 
-    f.LabelFehlerdatum =
-        QStringLiteral("Fehlerdatum: %1.%2").arg(num(r[off::ErrorDate + 1]), num(r[off::ErrorDate]));
+    f.LabelFehlerdatum = QCoreApplication::translate("HcaForm", "Fehlerdatum: %1.%2")
+                             .arg(num(r[off::ErrorDate + 1]), num(r[off::ErrorDate]));
     f.LabelStichdatum =
         QStringLiteral("%1.%2.%3")
             .arg(num(r[off::ReadingDay]), num(r[off::ReadingDateMonth]), num(2000 + r[off::ReadingYear]));

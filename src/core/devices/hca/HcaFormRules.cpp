@@ -3,6 +3,7 @@
 #include "core/devices/common/GermanNumbers.h"
 #include "core/devices/common/SendSchedule.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace kvq::hca {
@@ -35,8 +36,8 @@ bool isDigit(QChar c) {
 } // namespace
 
 void refreshDerived(HcaForm& f) {
-    f.RadioButton_Funk_S1Caption =
-        f.extendedFirmware ? QStringLiteral("WMBUS C1") : QStringLiteral("WMBUS S1");
+    f.RadioButton_Funk_S1Caption = f.extendedFirmware ? QCoreApplication::translate("HcaForm", "WMBUS C1")
+                                                      : QCoreApplication::translate("HcaForm", "WMBUS S1");
     f.CheckBoxAESM7Enabled = f.extendedFirmware;
     if (!f.extendedFirmware)
         f.CheckBoxAESM7 = false;
@@ -61,7 +62,7 @@ void applyPresets(HcaForm& f) {
     f.RadioButton2Stromtest = f.RadioButton3Lager = false;
     clearSpecialDisplays(f);
     f.RadioButtonTestMode = false;
-    f.LabelFehlerdatum = QStringLiteral("Fehlerdatum:");
+    f.LabelFehlerdatum = QCoreApplication::translate("HcaForm", "Fehlerdatum:");
     f.ComboBoxStartmonat = 0;
     f.freeMonths.fill(true);
     f.CheckBox4StartMessung = true;
@@ -116,10 +117,12 @@ std::optional<QString> advanceDeviceId(HcaForm& f) {
     for (QChar c : t)
         digits = digits && isDigit(c);
     if (!digits)
-        return QStringLiteral("Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!");
+        return QCoreApplication::translate(
+            "HcaForm", "Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!");
     const qint64 next = t.toLongLong() + 1;
     if (next > 99999999)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "HcaForm",
             "Geräte ID: 99999999 ist die höchste Nummer, die automatische Erhöhung ist nicht möglich!");
     f.Edit1GeraeteID = QString::number(next);
     onIdTextChanged(f);
@@ -143,7 +146,8 @@ std::optional<QString> meterReadingConflict(const HcaForm& f) {
     const auto now = parseDecimal(f.Edit1Zaehlerst);
     const auto atReading = parseDecimal(f.Edit1ZaehlerstVorj);
     if (now && atReading && *atReading > *now)
-        return QStringLiteral("Stichtagszählerstand darf nicht größer als der Zählerstand sein!");
+        return QCoreApplication::translate(
+            "HcaForm", "Stichtagszählerstand darf nicht größer als der Zählerstand sein!");
     return std::nullopt;
 }
 

@@ -7,20 +7,15 @@ namespace kvq::hca {
 
 namespace {
 
+// Captions and tool tips of the buttons are the window's.
 const std::array<ServiceCommandInfo, 7> kCommands = {{
-    {ServiceCommand::SendWMBus, "ButtonSendeWMBus", "Sende WMBus",
-     "Sendet sofort ein Wireless M-Bus Telegramm; schaltet auch einen laufenden Träger ab", 0x1A, 0xFB, 0x04},
-    {ServiceCommand::LcdTest, "ButtonLCDTEST", "LCD TEST", "Displaytest: alle Segmente \"IIIIIIII\"", 0x1A,
-     0xC1, 0x10},
-    {ServiceCommand::SensorCalibration, "ButtonSensorAbgleich", "Sens.abgleich", "Sensorabgleich-Modus", 0x1A,
-     0xC1, 0x12},
-    {ServiceCommand::Carrier, "ButtonSendeTraeger", "Sende Träger", "Dauerträger senden", 0x1A, 0xC1, 0x18},
-    {ServiceCommand::SensorTest, "ButtonSensorTest", "Teste Sensoren",
-     "Eine Messung; das Gerät antwortet mit seinen Timerwerten", 0x1A, 0xC1, 0x30},
-    {ServiceCommand::StorageMode, "ButtonGoLagermode", "Lagermode",
-     "Lagermodus: keine Messung, kein Funk, die Anzeige blinkt nach einem Tastendruck 1 h", 0x18, 0xFB, 0x04},
-    {ServiceCommand::Sleep, "ButtonGoSleep", "I-Mess-Mode", "Schlafmodus für die Strommessung", 0x18, 0xFD,
-     0x02},
+    {ServiceCommand::SendWMBus, "ButtonSendeWMBus", 0x1A, 0xFB, 0x04},
+    {ServiceCommand::LcdTest, "ButtonLCDTEST", 0x1A, 0xC1, 0x10},
+    {ServiceCommand::SensorCalibration, "ButtonSensorAbgleich", 0x1A, 0xC1, 0x12},
+    {ServiceCommand::Carrier, "ButtonSendeTraeger", 0x1A, 0xC1, 0x18},
+    {ServiceCommand::SensorTest, "ButtonSensorTest", 0x1A, 0xC1, 0x30},
+    {ServiceCommand::StorageMode, "ButtonGoLagermode", 0x18, 0xFB, 0x04},
+    {ServiceCommand::Sleep, "ButtonGoSleep", 0x18, 0xFD, 0x02},
 }};
 
 } // namespace

@@ -32,8 +32,6 @@ enum class ServiceCommand { SendWMBus, LcdTest, SensorCalibration, Carrier, Sens
 struct ServiceCommandInfo {
     ServiceCommand command;
     const char* buttonName; // objectName of the button
-    const char* caption;    // UTF-8
-    const char* hint;       // UTF-8 tool tip
     std::uint8_t group;
     std::uint8_t code1;
     std::uint8_t code2;

@@ -3,6 +3,8 @@
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 
+#include <QCoreApplication>
+
 namespace kvq {
 
 void HostDeviceChannel::beginRequest(int progressMaximum, Progress progress) {
@@ -27,7 +29,7 @@ void HostDeviceChannel::acknowledged() {
             p->endProgress();
         link->setLinkState(2);
     }
-    host_.setStatusText(4, QStringLiteral("OK"));
+    host_.setStatusText(4, QCoreApplication::translate("HostDeviceChannel", "OK"));
 }
 
 bool HostDeviceChannel::endConnection() {
