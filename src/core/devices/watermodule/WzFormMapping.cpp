@@ -11,13 +11,10 @@ namespace kvq::wz {
 
 namespace {
 
-QString fieldText(const char* text) {
-    return QCoreApplication::translate("FieldTexts", text);
-}
-
 InputError idError(const char* control, const char* caption) {
     return {QString::fromLatin1(control),
-            fieldText("%1: nur Ziffern, höchstens 8 Stellen!").arg(fieldText(caption))};
+            QCoreApplication::translate("FieldTexts", "%1: nur Ziffern, höchstens 8 Stellen!")
+                .arg(fields::translated(caption))};
 }
 
 void repairClock(Image& im) {
@@ -72,18 +69,23 @@ std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCa
     const int batteryYear = f.Edit1BattJahr.trimmed().toInt(&ok);
     if (!ok || batteryYear < 2000 || batteryYear > 2255)
         return InputError{QStringLiteral("Edit1BattJahr"),
-                          fieldText("Batterie Jahr: bitte ein Jahr von 2000 bis 2255 eingeben!")};
+                          QCoreApplication::translate(
+                              "FieldTexts", "Batterie Jahr: bitte ein Jahr von 2000 bis 2255 eingeben!")};
     if (!f.sTimePicker1.isValid())
-        return InputError{QStringLiteral("sTimePicker1"), fieldText("Geräteuhr: keine gültige Uhrzeit!")};
+        return InputError{QStringLiteral("sTimePicker1"),
+                          QCoreApplication::translate("FieldTexts", "Geräteuhr: keine gültige Uhrzeit!")};
     if (!f.sDateEdit1.isValid() || f.sDateEdit1.year() < 2000 || f.sDateEdit1.year() > 2255)
         return InputError{QStringLiteral("sDateEdit1"),
-                          fieldText("Gerätedatum: bitte ein Datum von 2000 bis 2255 wählen!")};
+                          QCoreApplication::translate(
+                              "FieldTexts", "Gerätedatum: bitte ein Datum von 2000 bis 2255 wählen!")};
     std::optional<ModuleKey> key;
     if (f.CheckBoxAutoAES)
         key = DeriveModuleKey(f.Edit1GeraeteID);
     else if (!(key = parseKeyText(f.EditAESKEY)))
-        return InputError{QStringLiteral("EditAESKEY"),
-                          fieldText("AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!")};
+        return InputError{
+            QStringLiteral("EditAESKEY"),
+            QCoreApplication::translate(
+                "FieldTexts", "AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!")};
     if (auto e = fields::readTable(wzFields(), f, std::span<std::uint8_t>(im)))
         return e;
 

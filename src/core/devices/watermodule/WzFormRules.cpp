@@ -3,6 +3,7 @@
 #include "core/devices/watermodule/WzRules.h"
 #include "core/devices/watermodule/WzSchedule.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -103,7 +104,7 @@ void applyPresets(WzForm& f, const QDateTime& utcNow, int zoneHours) {
     f.CheckBoxAutoTime = true;
     f.CheckBox1MessFehler = f.CheckBox1Sabotage = f.CheckBox1LowBatt = f.CheckBox1CSfehler = false;
     f.CheckBoxHFError = f.CheckBoxRESET = f.CheckBox1StillFehler = f.CheckBox1RueckFehler = false;
-    f.LabelFehlerdatum = QStringLiteral("Fehlerdatum:");
+    f.LabelFehlerdatum = QCoreApplication::translate("WzForm", "Fehlerdatum:");
     f.Edit1GeraeteID = f.EditFunkID = QStringLiteral("0");
     f.Edit1BattMon = f.Edit1BattJahr = QStringLiteral("0");
     f.Edit1Zaehlerst = f.Edit1ZaehlerstVorj = f.Edit1Temperatur = QStringLiteral("0");
@@ -223,7 +224,8 @@ void onDeviceIdKeyUp(WzForm& f) {
 std::optional<QString> advanceDeviceId(WzForm& f) {
     const auto next = nextDeviceId(f.Edit1GeraeteID);
     if (!next)
-        return QStringLiteral("Geräte ID: %1 lässt sich nicht um 1 erhöhen!").arg(f.Edit1GeraeteID);
+        return QCoreApplication::translate("WzForm", "Geräte ID: %1 lässt sich nicht um 1 erhöhen!")
+            .arg(f.Edit1GeraeteID);
     f.Edit1GeraeteID = *next;
     onDeviceIdChange(f);
     return std::nullopt;

@@ -4,6 +4,8 @@
 #include "core/devices/watermodule/WzSchedule.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <limits>
 
@@ -108,7 +110,9 @@ QString dueDateText(const Image& im) {
 }
 
 QString errorDateText(const Image& im) {
-    return QStringLiteral("Fehlerdatum: %1.%2").arg(im[off::ErrorDate + 1]).arg(im[off::ErrorDate]);
+    return QCoreApplication::translate("WzForm", "Fehlerdatum: %1.%2")
+        .arg(im[off::ErrorDate + 1])
+        .arg(im[off::ErrorDate]);
 }
 
 ModuleKey DeriveModuleKey(const QString& deviceIdText) {
