@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ private Q_SLOTS:
         QVERIFY(bench.start());
 
         TMainForm form(ui, clock, {QString(), 1280, true});
+        form.setGeometry(0, 0, 1280, 800);
         form.show();
         LinkController& link = form.linkWiring()->link();
         link.portMap().setPath(4, bench.path());
@@ -98,6 +100,11 @@ private Q_SLOTS:
         QCOMPARE(grid->item(3, 0)->text(), QStringLiteral("--.--.---- --:--:--"));
         QVERIFY(std::equal(beforeHistory.begin(), beforeHistory.begin() + 231,
                            form.currentParams().DataWZBRAM.begin()));
+        const QString shots = qEnvironmentVariable("KVQ_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            QDir().mkpath(shots);
+            QVERIFY(form.grab().save(shots + QStringLiteral("/TGDWZBRAM-read.png")));
+        }
 
         // An edit and "Sende Daten": the module holds exactly the 226 bytes the window collected.
         edit("EditTS1")->setText(QStringLiteral("55"));
