@@ -22,7 +22,8 @@ int runApplication(int argc, char** argv, const std::function<DemoPorts(QString*
         QString error;
         const DemoPorts demo = startDemo(&error);
         if (demo.opticalHead.isEmpty())
-            ui.message(QStringLiteral("Demo: %1").arg(error), QString(), UserInteraction::Icon::Warning);
+            ui.message(QCoreApplication::translate("kvq::Application", "Demo: %1").arg(error), QString(),
+                       UserInteraction::Icon::Warning);
         else
             mainForm.linkWiring()->useDemoPorts(demo.opticalHead, demo.receiver);
     }

@@ -48,15 +48,7 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
     TimerStartMode->start();
 }
 
-TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
-    detachFromLink();
-}
-
-void TFormWMBUSRadioCraft::detachFromLink() {
-    if (link_)
-        link_->clearToolWindow(LinkWindowKind::WMBus);
-    link_ = nullptr;
-}
+TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() = default;
 
 void TFormWMBUSRadioCraft::buildPages() {
     LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
@@ -142,8 +134,7 @@ void TFormWMBUSRadioCraft::afterOpen() {
         routePage_->loadRouteFile(settings.Geraeteliste);
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
     // From here on the receiver port's worker hands its bytes to this window.
-    if ((link_ = host().link()))
-        link_->setToolWindow(LinkWindowKind::WMBus, this);
+    receiving_ = true;
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
@@ -159,7 +150,7 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
-        detachFromLink();
+        receiving_ = false;
 }
 
 // A route file names the modes to start, in order; each start replaces the one before.

@@ -31,9 +31,7 @@ class ReceiverPort;
 class RoutePage;
 class TelegramReception;
 
-class LinkController;
-
-class TFormWMBUSRadioCraft : public ToolWindow, public RecorderWindow {
+class TFormWMBUSRadioCraft : public ToolWindow, public RecorderChunkSink {
     Q_OBJECT
 public:
     static constexpr int kResponseWaitMs = 2000;
@@ -43,6 +41,8 @@ public:
     ~TFormWMBUSRadioCraft() override;
 
     ToolKind kind() const override { return ToolKind::WMBus; }
+    // The receiver's bytes come here once the window is set up, until it closes.
+    RecorderChunkSink* recorderChunks() override { return receiving_ ? this : nullptr; }
     void afterOpen() override;
 
     // Where configuration bytes go instead of the main window's receiver link. Without either they
@@ -103,12 +103,11 @@ private:
     void sBitBtnStopClick(bool on);
     void StartTriggerClick(bool on);
 
-    void detachFromLink();
     void telegramTaken(const wmbus::TelegramResult& telegram);
     void startRouteModes(const QStringList& letters);
 
     ReceiverPort* port_ = nullptr;
-    LinkController* link_ = nullptr; // the link this window is registered with
+    bool receiving_ = false;
     wmbus::receiver::SequenceRunner runner_;
     QString modeLetter_;
     bool scanOn_ = false;

@@ -41,6 +41,11 @@ void DeviceWindow::requestWrite() {
     requestRead();
 }
 
+void DeviceWindow::afterValidRead() {
+    if (isVisible() && sendPending_)
+        WriteRecord();
+}
+
 void DeviceWindow::WriteRecord() {
     const std::optional<Frame> frame = mergeWrite();
     if (!frame) {

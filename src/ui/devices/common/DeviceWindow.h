@@ -18,9 +18,9 @@ class QPlainTextEdit;
 namespace kvq {
 
 class DeviceWindow : public ToolWindow,
-                     public LinkLogWindow,
-                     public AcknowledgeWindow,
-                     public WriteAfterReadWindow {
+                     public DeviceByteSink,
+                     public AcknowledgementHandler,
+                     public ReadFollowUp {
     Q_OBJECT
 public:
     using Frame = std::vector<std::uint8_t>;
@@ -37,9 +37,16 @@ public:
     // A command frame outside the read-merge-write cycle; a waiting write is abandoned.
     void sendCommand(const Frame& frame);
 
-    bool sendPending() const override { return sendPending_; }
-    bool isShownForLink() const override { return isVisible(); }
-    void WriteRecord() override;
+    // The roles the link asks for.
+    DeviceByteSink* deviceByteSink() override { return this; }
+    AcknowledgementHandler* acknowledgement() override { return this; }
+    ReadFollowUp* readFollowUp() override { return this; }
+
+    bool sendPending() const { return sendPending_; }
+    // After a valid read the merged record goes out, when a write is pending and the window is shown.
+    void afterValidRead() override;
+    // The write step: merges the pending write into the answered record and sends it.
+    void WriteRecord();
     void OnWriteAck() override;
 
     void clearLinkLogs() override;

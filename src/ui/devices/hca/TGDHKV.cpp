@@ -53,15 +53,9 @@ TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
     refreshDerived(form_);
     apply();
     FormCreate();
-    // The link routes this window's bytes, answers and acknowledgements to it while it is open.
-    if (LinkController* link = host.link())
-        link->setToolWindow(LinkWindowKind::HKVData, this);
 }
 
-TGDHKV::~TGDHKV() {
-    if (LinkController* link = host().link())
-        link->clearToolWindow(LinkWindowKind::HKVData);
-}
+TGDHKV::~TGDHKV() = default;
 
 QSize TGDHKV::sizeHint() const {
     return ui_->TGDHKVContent->sizeHint();

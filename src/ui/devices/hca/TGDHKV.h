@@ -19,7 +19,7 @@ class TGDHKV;
 
 namespace kvq {
 
-class TGDHKV : public DeviceWindow, public SensorTestWindow {
+class TGDHKV : public DeviceWindow {
     Q_OBJECT
 public:
     // Without a channel the window talks to the device through the main window's link.

@@ -1,0 +1,152 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="de_DE">
+<context>
+    <name>kvq::Application</name>
+    <message>
+        <source>Demo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::Form1ProgressBar</name>
+    <message>
+        <source>Daten Werden geladen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten werden geladen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten werden gesendet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TAboutBox</name>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TMainForm</name>
+    <message>
+        <source>Gerätedaten EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechendaten EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameterdaten EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerätedaten WMTHERMO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerätedaten WZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechendaten WZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameterdaten WZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gültige Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteversion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsche Daten!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsches Gerät oder Softwareversion!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC-ZEIT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei hat nicht die erwartete Größe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dateifehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Trennen der Schnittstelle!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Verbinden mit dem Netzwerk!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle konnte nicht geschlossen werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle wurde geschlossen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht gespeichert werden:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless M-Bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
