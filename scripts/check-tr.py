@@ -25,6 +25,7 @@ import sys
 CHECKED = [
     "src/ui/app",
     "src/ui/link",
+    "src/ui/firmware",
 ]
 
 # Literals that are shown as they are in every language.

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>TFormBootLoader</name>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Byte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>übertragene Byte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwort des Bootloaders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GET CRC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REBOOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START APP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::Application</name>
     <message>
         <source>Demo: %1</source>
@@ -27,6 +70,49 @@
     <name>kvq::TAboutBox</name>
     <message>
         <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormBootLoader</name>
+    <message>
+        <source>Firmware  Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware (*.bin *.BIN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application successfully transmitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash transmit error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait a few seconds to start up the application!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -18,6 +18,8 @@ Q_LOGGING_CATEGORY(lcFirmware, "kvq.firmware")
 
 // Bytes kept for the transfer; the sender reads one answer per wait, so a babbling line cannot grow it.
 constexpr std::size_t kRxLimit = 4096;
+// A bootloader that keeps talking outside a transfer fills the memo only so far.
+constexpr int kMemoLines = 1000;
 
 class LinkLine final : public BootLoaderLine {
 public:
@@ -32,19 +34,7 @@ private:
     LinkController* link_;
 };
 
-QString& lastFileStore() {
-    static QString path;
-    return path;
-}
 } // namespace
-
-QString TFormBootLoader::lastFile() {
-    return lastFileStore();
-}
-
-void TFormBootLoader::setLastFile(const QString& path) {
-    lastFileStore() = path;
-}
 
 TFormBootLoader::TFormBootLoader(ToolHost& host, QWidget* parent)
     : QDialog(parent), host_(host), ownLine_(std::make_unique<LinkLine>(host.link())), line_(*ownLine_),
@@ -59,8 +49,6 @@ TFormBootLoader::TFormBootLoader(ToolHost& host, BootLoaderLine& line, QWidget* 
 
 TFormBootLoader::~TFormBootLoader() {
     stopThread();
-    if (link_)
-        link_->setBootLoaderWindow(nullptr);
 }
 
 void TFormBootLoader::init() {
@@ -82,14 +70,13 @@ void TFormBootLoader::init() {
     ui_->GaugeProgress->hide();
     ui_->LabelStatus->hide();
     ui_->MemoRxBL->clear();
+    ui_->MemoRxBL->setMaximumBlockCount(kMemoLines);
     Busy = false;
 }
 
 void TFormBootLoader::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ui_->MemoRxBL->clear();
-    if (link_)
-        link_->setBootLoaderWindow(this);
 }
 
 void TFormBootLoader::done(int r) {
@@ -104,18 +91,21 @@ void TFormBootLoader::FormClose() {
     ui_->LabelStatus->hide();
     ui_->GaugeProgress->hide();
     setControlsBusy(false);
-    if (link_)
-        link_->setBootLoaderWindow(nullptr);
+}
+
+void TFormBootLoader::bootloaderByte(std::uint8_t b) {
+    if (isVisible())
+        OnByte(b);
 }
 
 void TFormBootLoader::OnByte(std::uint8_t b) {
     if (Busy)
-        setLastReceivedByte(b);
+        queueReceivedByte(b);
     else
         appendRxChar(char(b));
 }
 
-void TFormBootLoader::setLastReceivedByte(std::uint8_t b) {
+void TFormBootLoader::queueReceivedByte(std::uint8_t b) {
     std::lock_guard lock(m_);
     if (rx_.size() >= kRxLimit)
         rx_.pop_front();
@@ -161,7 +151,7 @@ void TFormBootLoader::Button1Click() {
     UserInteraction& user = host_.userInteraction();
     const QString caption = tr("Firmware  Datei:");
     setWindowTitle(caption);
-    QString path = lastFile();
+    QString path = lastFile_;
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         const std::optional<QString> chosen = user.openFileName(
             tr("Firmware"), QCoreApplication::applicationDirPath(), tr("Firmware (*.bin *.BIN)"));
@@ -179,8 +169,7 @@ void TFormBootLoader::Button1Click() {
             break;
         case firmware::FirmwareFileError::TooLarge:
             text = tr("Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.")
-                       .arg(path)
-                       .arg(firmware::kMaxFirmwareSize);
+                       .arg(path, QString::number(firmware::kMaxFirmwareSize));
             break;
         default:
             text = tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, image.message());
@@ -189,7 +178,7 @@ void TFormBootLoader::Button1Click() {
         user.message(text, tr("Software Update"), UserInteraction::Icon::Error);
         return;
     }
-    setLastFile(path);
+    lastFile_ = path;
     ui_->LabelStatus->hide();
     sendCommand('u');
     setWindowTitle(caption + path);
@@ -351,9 +340,11 @@ bool TFormBootLoader::stopRequested() const {
     return stop_;
 }
 
-void showBootLoaderWindow(ToolHost& host, QWidget* parent) {
+void showBootLoaderWindow(ToolHost& host, QWidget* parent, BootloaderByteSink*& openWindow) {
     TFormBootLoader window(host, parent);
+    openWindow = &window;
     window.exec();
+    openWindow = nullptr;
 }
 
 } // namespace kvq

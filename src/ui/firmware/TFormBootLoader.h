@@ -32,10 +32,11 @@ public:
     virtual void send(std::uint8_t b) = 0;
 };
 
-class TFormBootLoader : public QDialog, public BootLoaderSink, private BootLoaderTransferHost {
+class TFormBootLoader : public QDialog, public BootloaderByteSink, private BootLoaderTransferHost {
     Q_OBJECT
 public:
-    // Sends through the host's link and takes the bootloader's bytes from it while open.
+    // Sends through the host's link. The bytes come through the opening window's bootloader-byte role,
+    // which hands this window out while it is open.
     TFormBootLoader(ToolHost& host, QWidget* parent = nullptr);
     // Sends through `line`; received bytes come through OnByte.
     TFormBootLoader(ToolHost& host, BootLoaderLine& line, QWidget* parent = nullptr);
@@ -44,16 +45,10 @@ public:
     // The byte hook: during a transfer the byte feeds it, otherwise it is shown in MemoRxBL.
     void OnByte(std::uint8_t b);
 
-    // BootLoaderSink, as the link asks.
-    bool isShownForLink() const override { return isVisible(); }
-    bool singleByteMode() const override { return Busy; }
-    void setLastReceivedByte(std::uint8_t b) override;
-    void appendRxChar(char c) override;
+    // The link's bootloader-byte role: OnByte while shown; bytes for a hidden window are dropped.
+    void bootloaderByte(std::uint8_t b) override;
 
     bool busy() const { return Busy; }
-    // The file sent last; "Flash Firmware" sends it again while it exists.
-    static QString lastFile();
-    static void setLastFile(const QString& path);
 
 public Q_SLOTS:
     void Button1Click();
@@ -77,6 +72,8 @@ private:
     void stopThread();
     void sendUnsent();
     void setControlsBusy(bool busy);
+    void queueReceivedByte(std::uint8_t b);
+    void appendRxChar(char c);
 
     // BootLoaderTransferHost, called on the transfer thread.
     int InByte(int limitTicks) override;
@@ -92,6 +89,9 @@ private:
     QTimer* Timer100ms = nullptr;
     std::unique_ptr<BLThread1> TransferThread;
     bool Busy = false;
+    // The file sent last: sent again while it exists and the window is open. A new window asks anew,
+    // so a wrongly chosen file never sticks for the rest of the run.
+    QString lastFile_;
     int progress_ = 0;
     bool closing_ = false;
 
@@ -107,7 +107,8 @@ private:
 };
 
 // What the water-meter module window calls after its confirmed "BootLoader" command: shows the
-// window modally and returns when it is closed.
-void showBootLoaderWindow(ToolHost& host, QWidget* parent);
+// window modally and returns when it is closed. While it is open `openWindow` points to it, so the
+// opening window can play the bootloader-byte role (and with it NoPreamble) by returning it.
+void showBootLoaderWindow(ToolHost& host, QWidget* parent, BootloaderByteSink*& openWindow);
 
 } // namespace kvq

@@ -120,30 +120,14 @@ TEST(XmodemSender, ImageOfWholeBlocksGetsOneMoreBlockOfFill) {
     EXPECT_EQ(line.packets[2].data, fill);
 }
 
-TEST(XmodemSender, ReceiverChoosesTheVariant) {
-    for (const std::uint8_t start : {CrcRequest, NAK}) {
-        XmodemSender s(randomImage(200));
-        s.received(start);
-        EXPECT_EQ(s.takeOutput().size(), start == CrcRequest ? 133u : 132u);
-        EXPECT_EQ(s.mode(), start == CrcRequest ? XmodemMode::Crc : XmodemMode::Checksum);
-        Line line;
-        line.crc = start == CrcRequest;
-        // The same packet again after a NAK, then the next after an ACK.
-        s.received(NAK);
-        line.take(s.takeOutput());
-        s.received(ACK);
-        line.take(s.takeOutput());
-        ASSERT_EQ(line.packets.size(), 2u);
-        EXPECT_EQ(line.packets[0].number, 1);
-        EXPECT_EQ(line.packets[1].number, 2);
-    }
-}
-
 TEST(XmodemSender, PacketNumberWrapsAfter255) {
+    // NAK at the start: 132-byte packets with the 8-bit sum throughout.
     const auto image = randomImage(257 * 128 + 5, 3);
     XmodemSender s(image);
     Line line;
     EXPECT_EQ(runAcknowledged(s, line, NAK), 258 * 128);
+    EXPECT_EQ(s.mode(), XmodemMode::Checksum);
+    EXPECT_EQ(line.controls, std::vector<std::uint8_t>{EOT}) << "nothing between the packets";
     ASSERT_EQ(line.packets.size(), 258u);
     EXPECT_EQ(line.packets[254].number, 255);
     EXPECT_EQ(line.packets[255].number, 0);

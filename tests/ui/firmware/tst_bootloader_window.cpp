@@ -104,32 +104,12 @@ private Q_SLOTS:
         line = std::make_unique<AnsweringLine>();
         window = std::make_unique<TFormBootLoader>(*host, *line);
         line->window = window.get();
-        TFormBootLoader::setLastFile(QString());
         window->show();
     }
     void cleanup() {
         window.reset();
         line.reset();
         host.reset();
-    }
-
-    void controlsAndCaptions() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Software Update"));
-        const std::pair<const char*, const char*> captions[] = {
-            {"Label1", "Firmware:"},   {"Label2", "Anzahl Byte:"}, {"Label3", "übertragene Byte:"},
-            {"LabelFilesize", "0000"}, {"LabelTXByte", "0000"},
-        };
-        for (const auto& [name, text] : captions)
-            QCOMPARE(child<QLabel>(name)->text(), QString::fromUtf8(text));
-        const std::pair<const char*, const char*> buttons[] = {{"Button1", "Flash Firmware"},
-                                                               {"ButtonCRC", "GET CRC"},
-                                                               {"ButtonBOOT", "REBOOT"},
-                                                               {"ButtonSTART", "START APP"}};
-        for (const auto& [name, text] : buttons)
-            QCOMPARE(child<QPushButton>(name)->text(), QString::fromLatin1(text));
-        QVERIFY(!child<QProgressBar>("GaugeProgress")->isVisible());
-        QVERIFY(!child<QLabel>("LabelStatus")->isVisible());
-        QVERIFY(child<QPlainTextEdit>("MemoRxBL")->isReadOnly());
     }
 
     void commandsShowTheAnswer() {
