@@ -67,7 +67,7 @@ private Q_SLOTS:
         form.show();
         LinkController& link = form.linkWiring()->link();
         link.portMap().setPath(4, bench.path());
-        form.settings().SIO1Port = 4;
+        form.settings().link.SIO1Port = 4;
 
         form.findChild<QAction*>(QStringLiteral("GeraetedatenWZItem"))->trigger();
         auto* w = qobject_cast<TGDWZBRAM*>(form.currentToolWindow());

@@ -55,9 +55,8 @@ TGDWZBRAM::TGDWZBRAM(ToolHost& host, QWidget* parent, DeviceChannel* channel)
     connect(Timer1, &QTimer::timeout, this, &TGDWZBRAM::Timer1Timer);
     Timer1->start();
 
-    firmwareWindow_ = [this] {
-        TFormBootLoader window(this->host(), this);
-        window.exec();
+    firmwareWindow_ = [this](BootloaderByteSink*& openWindow) {
+        showBootLoaderWindow(this->host(), this, openWindow);
     };
     Button2VorEinstClick();
     Timer1Timer();
@@ -345,10 +344,9 @@ void TGDWZBRAM::ButtonBootLClick() {
             tr("A C H T U N G !")))
         return;
     sendChange(WzCommand::Bootloader);
-    noPreamble_ = true;
     if (firmwareWindow_)
-        firmwareWindow_();
-    noPreamble_ = false;
+        firmwareWindow_(bootLoader_);
+    bootLoader_ = nullptr;
 }
 
 void TGDWZBRAM::Button2VorEinstClick() {

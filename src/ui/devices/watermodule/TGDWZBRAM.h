@@ -22,7 +22,7 @@ class TGDWZBRAM;
 
 namespace kvq {
 
-class TGDWZBRAM : public DeviceWindow, public WaterModuleLinkWindow {
+class TGDWZBRAM : public DeviceWindow {
     Q_OBJECT
 public:
     // Without a channel the window talks to the module through the main window's link.
@@ -48,13 +48,17 @@ public:
     void SetCurrentTime();
     void Timer1Timer();
 
-    bool NoPreamble() const override { return noPreamble_; }
-    bool SensorWindowOpen() const override { return sensorWindowOpen_; }
+    // Set while the firmware update window is open: requests go out without the wake-up preamble and
+    // the received bytes are the bootloader's.
+    bool NoPreamble() const { return bootLoader_ != nullptr; }
+    BootloaderByteSink* bootloaderByte() override { return bootLoader_; }
     bool SendInProgress() const { return sendInProgress_; }
     const wz::ScheduleCache& scheduleCache() const { return scheduleCache_; }
 
-    // Shows the firmware update window modally; by default the program's own.
-    void setFirmwareWindow(std::function<void()> showModal) { firmwareWindow_ = std::move(showModal); }
+    // Shows the firmware update window modally and points the given sink at it while it is open; by
+    // default the program's own.
+    using FirmwareWindow = std::function<void(BootloaderByteSink*& openWindow)>;
+    void setFirmwareWindow(FirmwareWindow showModal) { firmwareWindow_ = std::move(showModal); }
     // "Bestell Check" opens the order comparison once one is installed; disabled until then.
     void setOrderCheck(std::function<void()> open);
 
@@ -81,12 +85,11 @@ private:
     FormBinder<wz::WzForm> binder_;
     wz::WzForm form_;
     wz::ScheduleCache scheduleCache_;
-    bool noPreamble_ = false;
+    BootloaderByteSink* bootLoader_ = nullptr;
     bool sendInProgress_ = false;
-    bool sensorWindowOpen_ = false;
     bool reportingReadings_ = false;
     QTimer* Timer1 = nullptr;
-    std::function<void()> firmwareWindow_;
+    FirmwareWindow firmwareWindow_;
     std::function<void()> orderCheck_;
 };
 

@@ -105,7 +105,14 @@ private Q_SLOTS:
     void bootloaderAsksFirstAndSuppressesThePreambleWhileTheFirmwareWindowIsOpen() {
         Rig r;
         bool preambleOffMeanwhile = false;
-        r.w->setFirmwareWindow([&] { preambleOffMeanwhile = r.w->NoPreamble(); });
+        struct Sink final : BootloaderByteSink {
+            void bootloaderByte(std::uint8_t) override {}
+        } firmware;
+        r.w->setFirmwareWindow([&](BootloaderByteSink*& open) {
+            open = &firmware;
+            preambleOffMeanwhile = r.w->NoPreamble() && r.w->bootloaderByte() == &firmware;
+            open = nullptr;
+        });
         r.host.ui.answers.push_back(false);
         r.click("ButtonBootL");
         QVERIFY(r.channel.frames.empty());
@@ -115,6 +122,7 @@ private Q_SLOTS:
         QCOMPARE(r.channel.frames.back(), buildChangeRequest(WzCommand::Bootloader));
         QVERIFY(preambleOffMeanwhile);
         QVERIFY(!r.w->NoPreamble());
+        QVERIFY(!r.w->bootloaderByte());
         QCOMPARE(r.host.ui.shown.back().title, QStringLiteral("A C H T U N G !"));
     }
 
