@@ -163,7 +163,7 @@ void TFormBootLoader::Button1Click() {
     auto image = firmware::readFirmwareFile(path);
     if (!image) {
         QString text;
-        switch (firmware::FirmwareFileError(image.code())) {
+        switch (firmware::FirmwareFileError(int(image.code()))) {
         case firmware::FirmwareFileError::Empty:
             text = tr("Die Datei %1 ist leer.").arg(path);
             break;

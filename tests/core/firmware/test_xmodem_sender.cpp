@@ -261,11 +261,11 @@ TEST(FirmwareFile, ReadWholeOrRefusedWithReason) {
     ASSERT_TRUE(full.ok());
     EXPECT_EQ(full.value(), randomImage(kMaxFirmwareSize, unsigned(kMaxFirmwareSize)));
 
-    EXPECT_EQ(readFirmwareFile(write("big.bin", kMaxFirmwareSize + 1)).code(),
+    EXPECT_EQ(int(readFirmwareFile(write("big.bin", kMaxFirmwareSize + 1)).code()),
               int(FirmwareFileError::TooLarge));
-    EXPECT_EQ(readFirmwareFile(write("empty.bin", 0)).code(), int(FirmwareFileError::Empty));
+    EXPECT_EQ(int(readFirmwareFile(write("empty.bin", 0)).code()), int(FirmwareFileError::Empty));
     const auto missing = readFirmwareFile(dir.filePath("missing.bin"));
-    EXPECT_EQ(missing.code(), int(FirmwareFileError::Unreadable));
+    EXPECT_EQ(int(missing.code()), int(FirmwareFileError::Unreadable));
     EXPECT_FALSE(missing.message().isEmpty());
-    EXPECT_EQ(readFirmwareFile(dir.path()).code(), int(FirmwareFileError::Unreadable));
+    EXPECT_EQ(int(readFirmwareFile(dir.path()).code()), int(FirmwareFileError::Unreadable));
 }

@@ -35,11 +35,8 @@ TEST(WzFormRules, PresetsGiveTheFactoryScheduleAndTheLocalClock) {
     EXPECT_TRUE(f.CheckBoxShortProt);
     EXPECT_FALSE(f.CheckBoxShortProtEnabled);
     EXPECT_EQ(f.EditLadung, "0,9");
-    EXPECT_EQ(f.LabelAnzTage, "260");
-    EXPECT_EQ(f.LabelAnzSendungen, "93600");
     EXPECT_EQ(f.LabelmAh11, "299,52");
     EXPECT_FALSE(f.GroupBoxHaeufigkeitenRed);
-
     f.EditLadungmax = QStringLiteral("299");
     updateSchedule(f);
     EXPECT_TRUE(f.GroupBoxHaeufigkeitenRed);

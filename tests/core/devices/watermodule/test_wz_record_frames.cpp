@@ -27,11 +27,7 @@ TEST(WzRecordEncoding, IdsKeepTheirLeadingZerosAndTheModulesOwnValues) {
     // Typed text is digits only, one to eight of them.
     for (const char* bad : {"", "123456789", "1234567A", "12 4", "-1"})
         EXPECT_FALSE(parseIdText(bad)) << bad;
-    // An erased module reads FF FF FF FF: shown in hex, kept as it is while the text is unchanged,
-    // and a typed number replaces it.
-    EXPECT_EQ(idText(0xFFFFFFFF), "FFFFFFFF");
-    EXPECT_EQ(idFromText("FFFFFFFF", 0xFFFFFFFF), 0xFFFFFFFFu);
-    EXPECT_EQ(idFromText("00000042", 0xFFFFFFFF), 0x42u);
+    // The module's own text is kept only for the module's own value.
     EXPECT_FALSE(idFromText("FFFFFFFF", 0x12345678));
 }
 

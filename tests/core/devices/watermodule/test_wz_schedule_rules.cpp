@@ -57,15 +57,7 @@ TEST(WzSchedule, DaysTelegramsAndTwelveYearCharge) {
     EXPECT_TRUE(scheduleTexts(BerechneAnzSendungen(in)).LabelmAh1.isEmpty());
 }
 
-TEST(WzSchedule, ProtocolChargeAndSendTimeRules) {
-    const ProtocolCharge s1 = protocolCharge(false, false);
-    EXPECT_EQ(s1.EditLadung, "0,9");
-    EXPECT_FALSE(s1.shortEnabled);
-    EXPECT_EQ(s1.forcedShort, true);
-    EXPECT_EQ(protocolCharge(true, true).EditLadung, "0,18");
-    EXPECT_EQ(protocolCharge(true, false).EditLadung, "0,46");
-    EXPECT_TRUE(protocolCharge(true, false).shortEnabled);
-
+TEST(WzSchedule, SendTimeRules) {
     SendTimes t{24, 10, 120, 7};
     onStartChange(t);
     EXPECT_EQ(t.start, 23);
