@@ -36,7 +36,7 @@ void evaluateWindow(Image& im, const QDate& moduleDate, bool s1, bool t1) {
 }
 
 QDateTime moduleLocalTime(const QDateTime& utcNow, int zoneHours) {
-    // The clock's UTC wall time, whatever time spec it carries.
+    // The clock's UTC wall time, whatever zone the value is tagged with.
     return QDateTime(utcNow.date(), utcNow.time(), Qt::UTC).addSecs(qint64(zoneHours) * 3600);
 }
 
