@@ -31,7 +31,7 @@ int usage() {
         "  steps: send <hex..> | wait <ms> | expect <hex..> [/ms] | echo on|off | silence |\n"
         "         stream <hex..> [*count] | hangup   (separated by ';')\n"
         "       kvq-devsim device hca|thermo|wz|all [--echo] [--wrong-checksum] [--wrong-medium]\n"
-        "         [--version HH] [--ext-version N:MARKER] [--silent] [--split PIECES:MS] "
+        "         [--version HH] [--ext-version N:MARKER] [--silent] [--erased-history] [--split PIECES:MS] "
         "[--hangup-in-answer]\n"
         "       kvq-devsim bootloader [--checksum] [--baud N] [--corrupt-every N] [--drop-ack-every N]\n"
         "         [--cancel-after N] [--silent-after N] [--hangup-after N]\n"
@@ -84,6 +84,9 @@ int runDevices(const QStringList& args) {
         else if (a == QLatin1String("--wrong-medium"))
             for (auto* d : devices)
                 d->faults.wrongMedium = true;
+        else if (a == QLatin1String("--erased-history"))
+            for (auto* d : devices)
+                d->eraseResetHistory();
         else if (a == QLatin1String("--silent"))
             for (auto* d : devices)
                 d->faults.silent = true;

@@ -3,6 +3,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/devices/hca/TFormAbrechendaten.h"
 #include "ui/devices/hca/TGDHKV.h"
+#include "ui/devices/watermodule/TGDWZBRAM.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 namespace kvq {
@@ -11,6 +12,7 @@ void registerBuiltinToolWindows(TMainForm& mainForm) {
     // One line per tool window: mainForm.registerToolWindow(ToolKind::..., factory).
     mainForm.registerToolWindow(ToolKind::HKVData, createHkvDataWindow);
     mainForm.registerToolWindow(ToolKind::HKVBilling, createHkvBillingWindow);
+    mainForm.registerToolWindow(ToolKind::WZData, createWzDataWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

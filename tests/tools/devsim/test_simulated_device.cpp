@@ -251,3 +251,40 @@ TEST(DemoRig, StartsAllThreeDevicesOnOneHead) {
     const auto hca = rig->opticalHead->imageOf(DeviceKind::HeatCostAllocator);
     EXPECT_EQ(hca[146] | (hca[147] << 8), (17 << 10) | (12 << 5) | 13);
 }
+
+TEST(SimulatedDevice, WaterModuleWritesChangesAndHistory) {
+    SimulatedDevice wz(DeviceKind::WaterMeterModule);
+    fillDemoImage(wz);
+    const std::vector<std::uint8_t> before = wz.image();
+
+    // 240-byte write of image bytes 0..225, L still 08.
+    QByteArray body = QByteArray::fromHex("0000E221");
+    for (int i = 0; i < 226; ++i)
+        body.append(char(i ^ 0x5A));
+    QByteArray frame = QByteArray::fromHex("6808086853FE510F") + body;
+    frame.append(char(sum(frame, 4, int(frame.size()) - 1))).append(char(0x16));
+    ASSERT_EQ(frame.size(), 240);
+    EXPECT_EQ(wz.requestLength(reinterpret_cast<const std::uint8_t*>(frame.constData())), 240);
+    EXPECT_EQ(wz.answer(frame), QByteArray(1, char(0xE5)));
+    for (int i = 0; i < 226; ++i)
+        ASSERT_EQ(wz.image()[i], i ^ 0x5A) << i;
+    EXPECT_TRUE(std::equal(before.begin() + 226, before.end(), wz.image().begin() + 226))
+        << "serial number and history are never written";
+
+    // LED pulses: AND FC, OR 02 on the high byte of word 22; the other bits stay.
+    wz.image()[0x16] = 0x5A;
+    wz.image()[0x17] = 0xF1;
+    EXPECT_EQ(wz.answer(request({0x17, 0x17, 0x02, 0x22, 0xFC, 0x02})), QByteArray(1, char(0xE5)));
+    EXPECT_EQ(wz.image()[0x17], 0xF2);
+    EXPECT_EQ(wz.image()[0x16], 0x5A);
+    EXPECT_EQ(wz.changesApplied, 1);
+
+    // The history answer carries L = 101 and image bytes 231..314; erased, every entry reads FF.
+    wz.eraseResetHistory();
+    const QByteArray h = wz.answer(request({0xE7, 0xE7, 0x54, 0x20}));
+    ASSERT_EQ(h.size(), 101 + 6);
+    EXPECT_EQ(u(h, 1), 101);
+    EXPECT_EQ(u(h, 101 + 4), sum(h, 4, 101 + 3));
+    for (int i = 4; i < 84; ++i)
+        ASSERT_EQ(u(h, 20 + i), 0xFF) << i;
+}

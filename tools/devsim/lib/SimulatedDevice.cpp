@@ -56,6 +56,11 @@ void SimulatedDevice::setSensorTimers(std::uint16_t reference, std::uint16_t sen
                      std::uint8_t(sensor1),        std::uint8_t(sensor2 >> 8), std::uint8_t(sensor2)};
 }
 
+void SimulatedDevice::eraseResetHistory() {
+    if (kind_ == DeviceKind::WaterMeterModule)
+        std::fill(image_.begin() + 235, image_.end(), 0xFF);
+}
+
 std::optional<int> SimulatedDevice::requestLength(const std::uint8_t* h) const {
     const std::uint8_t op = h[11];
     if (op == readOp_)
@@ -165,6 +170,60 @@ static std::uint8_t yearBack(int i) {
     return std::uint8_t((2025 * 12 + 2 - i) / 12 % 100);
 }
 
+// A module on a cold-water meter in a basement shaft: in service since May 2023, read on 15 March 2025,
+// three resets in its history (battery fitted at production, a firmware update, a power dip).
+static void fillDemoWaterModule(std::vector<std::uint8_t>& im) {
+    static const std::uint8_t deviceId[4] = {0x56, 0x34, 0x12, 0x40}; // 40123456
+    static const std::uint8_t serial[4] = {0x57, 0x04, 0x11, 0x23};   // 23110457
+    static const std::uint8_t key[16] = {0x3C, 0x91, 0x0E, 0x5A, 0x77, 0xD2, 0x48, 0xB6,
+                                         0x1F, 0xA0, 0x6C, 0xE3, 0x95, 0x2B, 0x84, 0x0D};
+    std::copy(deviceId, deviceId + 4, im.begin());
+    std::copy(deviceId, deviceId + 4, im.begin() + 4);
+    im[8] = 12;                           // due date at the end of the year
+    im[9] = 31, im[10] = 12, im[11] = 24; // last one on 31.12.2024
+    im[12] = 5, im[13] = 35;              // battery until May 2035
+    le16(im, 16, 118);                    // 11.8 degC in the shaft
+    le16(im, 18, 0x0047);                 // inside the send window (month, day, week), S1
+    le16(im, 20, 0x0044);                 // AES, short telegram
+    le16(im, 22, 0x01A0);                 // due date yearly, radio on, LED shows transmissions
+    im[24] = 12, im[25] = 41, im[26] = 9, im[27] = 15, im[28] = 3, im[29] = 25, im[30] = 1 << 5;
+    im[32] = 90, im[33] = 100, im[34] = 120, im[35] = 10;
+    le16(im, 36, 1);
+    im[38] = 24, im[39] = 42, im[40] = 38;
+    // Meter readings in litres; a household draws 7 to 11 m3 a month, more in summer.
+    static const int monthly[18] = {8412, 9105, 8733, 7950, 8288, 9870, 10945, 11302, 10518,
+                                    9412, 8830, 8105, 7764, 8391, 9022, 8653,  8120,  10234};
+    std::uint32_t reading = 487312;
+    le32(im, 44, reading);
+    reading -= 2977;               // this month so far
+    for (int i = 0; i < 18; ++i) { // February 2025 backwards: readings at the end of each month
+        le32(im, 52 + 8 * i, reading);
+        im[52 + 8 * i + 4] = monthBack(i + 1);
+        im[52 + 8 * i + 5] = yearBack(i + 1);
+        reading -= std::uint32_t(monthly[i]);
+    }
+    std::copy_n(im.begin() + 52 + 8 * 2, 4, im.begin() + 48); // the due date: end of December 2024
+    le16(im, 196, 7);
+    le16(im, 198, 120);
+    im[200] = 19, im[201] = 7, im[202] = 0xFF, im[203] = 0xFF, im[204] = 0x3F;
+    im[205] = 17;
+    std::copy(key, key + 16, im.begin() + 206);
+    manufacturer(im, 222, "VTM");
+    std::copy(serial, serial + 4, im.begin() + 226);
+    static const std::uint8_t resets[3][8] = {
+        {2, 14, 9, 12, 5, 23, 0, 1},   // 12.05.2023 09:14:02
+        {47, 3, 16, 3, 11, 23, 0, 2},  // 03.11.2023 16:03:47
+        {30, 55, 22, 28, 1, 25, 0, 3}, // 28.01.2025 22:55:30
+    };
+    for (int i = 0; i < 10; ++i) {
+        std::uint8_t* e = im.data() + 235 + 8 * i;
+        if (i < 3)
+            std::copy(resets[i], resets[i] + 8, e);
+        else
+            std::fill(e, e + 8, 0xFF);
+    }
+}
+
 void fillDemoImage(SimulatedDevice& d) {
     std::vector<std::uint8_t>& im = d.image();
     std::fill(im.begin(), im.end(), 0);
@@ -172,41 +231,7 @@ void fillDemoImage(SimulatedDevice& d) {
     static const std::uint8_t key[16] = {0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
                                          0xAB, 0xF7, 0x15, 0x88, 0x09, 0xCF, 0x4F, 0x3C};
     if (d.kind() == DeviceKind::WaterMeterModule) {
-        std::copy(id, id + 4, im.begin());
-        std::copy(id, id + 4, im.begin() + 4);
-        im[8] = 12;
-        im[9] = 31, im[10] = 12, im[11] = 24;
-        im[12] = 6, im[13] = 36;
-        le16(im, 16, 215);
-        le16(im, 18, 0x0040);
-        le16(im, 20, 0x0003);
-        le16(im, 22, 0x01A0);
-        im[24] = 0, im[25] = 30, im[26] = 10, im[27] = 15, im[28] = 3, im[29] = 25, im[30] = 1 << 5;
-        im[32] = 90, im[33] = 100, im[34] = 120, im[35] = 10;
-        le16(im, 36, 1);
-        im[38] = 24, im[39] = 40, im[40] = 40;
-        le32(im, 44, 123456);
-        le32(im, 48, 100000);
-        for (int i = 0; i < 18; ++i) {
-            le32(im, 52 + 8 * i, std::uint32_t(120000 - 1500 * i));
-            im[52 + 8 * i + 4] = monthBack(i);
-            im[52 + 8 * i + 5] = yearBack(i);
-        }
-        le16(im, 196, 7);
-        le16(im, 198, 120);
-        im[200] = 19, im[201] = 7, im[202] = 0xFF, im[203] = 0xFF, im[204] = 0x3F;
-        std::copy(key, key + 16, im.begin() + 206);
-        manufacturer(im, 222, "VTM");
-        im[226] = 0x21, im[227] = 0x43, im[228] = 0x65, im[229] = 0x87;
-        for (int i = 0; i < 10; ++i) {
-            std::uint8_t* e = im.data() + 235 + 8 * i;
-            if (i < 2) {
-                e[0] = 5, e[1] = 10, e[2] = 8, e[3] = std::uint8_t(1 + i), e[4] = 2, e[5] = 25, e[6] = 0,
-                e[7] = std::uint8_t(i + 1);
-            } else {
-                std::fill(e, e + 8, 0xFF);
-            }
-        }
+        fillDemoWaterModule(im);
         return;
     }
     std::copy(id, id + 4, im.begin());

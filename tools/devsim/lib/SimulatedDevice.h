@@ -35,6 +35,8 @@ public:
     // Raw timers the sensor test answers with, after the acknowledgement.
     void setSensorTimers(std::uint16_t reference, std::uint16_t sensor1, std::uint16_t sensor2);
     DeviceFaults faults;
+    // Water-meter module: every reset-history entry reads FF, as on a module that never reset.
+    void eraseResetHistory();
 
     // Length of a request whose first twelve bytes are `header`, when it is addressed to this device.
     std::optional<int> requestLength(const std::uint8_t* header) const;
