@@ -1,0 +1,51 @@
+// Export format files from anywhere: reading must never crash, every format read must survive being
+// written and read again, and applying a telegram must fill exactly the columns of the heading.
+
+#include "core/app/IniFile.h"
+#include "core/export/ExportFormatFile.h"
+#include "core/export/ExportFormatListe.h"
+#include "core/wmbus/TelegramResult.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace kvq;
+using namespace kvq::exporting;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const IniFile ini = IniFile::fromBytes(bytes);
+    ExportFormatListe list = ExportFormatListe::fromIni(ini);
+
+    wmbus::TelegramResult t;
+    t.link.l = 46;
+    t.link.idText.assign("12345678");
+    t.link.manufacturer.letters = {'C', 'E', 'N', 0};
+    t.deviceType = 7;
+    t.values[0] = {"1", "m3"};
+    const QDateTime now(QDate(2026, 5, 20), QTime(9, 0));
+    for (int i = 0; i < list.size(); ++i) {
+        ExportFormat& f = list.at(i);
+        ExportFilter open = f.filter();
+        open.enabled = true;
+        f.setFilter(open);
+        f.apply(TelegramFields(t), now);
+        if (f.table().row(0).size() != f.table().heading().size())
+            std::abort();
+        f.table().csvBytes();
+
+        bool writable = formatNameProblem(f.name()).isEmpty();
+        for (const ExportColumn& c : f.columns())
+            writable = writable && columnNameProblem(c.source).isEmpty();
+        if (!writable)
+            continue;
+        IniFile out;
+        writeExportFormat(out, f, {});
+        const ExportFormat back = readExportFormat(IniFile::fromBytes(out.toBytes()), f.name());
+        if (back.columns() != f.columns())
+            std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,91 @@
+#include "core/export/ExportFormatListe.h"
+
+#include "core/export/ExportFormatFile.h"
+
+#include <QDir>
+
+namespace kvq::exporting {
+
+Result<ExportFormatListe> ExportFormatListe::load(const QString& path, QStringList* messages) {
+    auto ini = IniFile::load(path);
+    if (!ini.ok())
+        return Result<ExportFormatListe>::failure(ini.message());
+    return fromIni(ini.value(), messages);
+}
+
+ExportFormatListe ExportFormatListe::fromIni(const IniFile& ini, QStringList* messages) {
+    ExportFormatListe list;
+    for (const QString& section : ini.sections()) {
+        if (section.isEmpty())
+            continue; // lines before the first section
+        list.formats_.push_back(std::make_unique<ExportFormat>(readExportFormat(ini, section, messages)));
+    }
+    return list;
+}
+
+int ExportFormatListe::indexOf(const QString& name) const {
+    for (int i = 0; i < size(); ++i)
+        if (at(i).name().compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int ExportFormatListe::apply(const wmbus::TelegramResult& telegram, const QDateTime& now) {
+    const TelegramFields fields(telegram);
+    for (int i = 0; i < size(); ++i) {
+        if (at(i).accepts(fields)) {
+            at(i).apply(fields, now);
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString ExportFormatListe::csvPath(const QString& folder, const QString& formatName) {
+    return QDir(folder).filePath(formatName + QStringLiteral(".csv"));
+}
+
+std::vector<CsvWriteFailure> ExportFormatListe::writeAll(const QString& folder) const {
+    std::vector<CsvWriteFailure> failures;
+    const bool folderThere = QDir().mkpath(folder);
+    for (const auto& f : formats_) {
+        if (!f->table().started())
+            continue;
+        if (const QString problem = formatNameProblem(f->name()); !problem.isEmpty()) {
+            failures.push_back({f->name(), problem});
+            continue;
+        }
+        if (!folderThere) {
+            failures.push_back(
+                {f->name(), QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(folder)});
+            continue;
+        }
+        if (const Status s = f->table().writeCsv(csvPath(folder, f->name())); !s)
+            failures.push_back({f->name(), s.message()});
+    }
+    return failures;
+}
+
+Status ExportFormatListe::saveFormat(const QString& path, const ExportFormat& format,
+                                     const QString& oldName) {
+    if (const QString problem = formatNameProblem(format.name()); !problem.isEmpty())
+        return Status::failure(problem);
+    for (const ExportColumn& c : format.columns())
+        if (const QString problem = columnNameProblem(c.source); !problem.isEmpty())
+            return Status::failure(problem);
+    auto ini = IniFile::load(path);
+    if (!ini.ok())
+        return Status::failure(ini.message());
+    writeExportFormat(ini.value(), format, oldName);
+    return ini->save(path);
+}
+
+Status ExportFormatListe::deleteFormat(const QString& path, const QString& name) {
+    auto ini = IniFile::load(path);
+    if (!ini.ok())
+        return Status::failure(ini.message());
+    ini->eraseSection(name);
+    return ini->save(path);
+}
+
+} // namespace kvq::exporting
