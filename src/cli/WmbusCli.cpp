@@ -1,5 +1,6 @@
 #include "cli/WmbusCli.h"
 
+#include "cli/ExportCommand.h"
 #include "cli/Listen.h"
 #include "cli/TelegramPrinter.h"
 #include "core/app/Bytes.h"
@@ -291,10 +292,12 @@ int runDeriveKey(const Options& o, std::ostream& out, std::ostream& err) {
 } // namespace
 
 int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+    if (!args.isEmpty() && args.front() == QLatin1String("export"))
+        return runExportCommand(args.mid(1), out, err);
     Options o;
     if (const QString problem = parseOptions(args, o); !problem.isEmpty()) {
         if (problem == QLatin1String("help")) {
-            out << kUsage;
+            out << kUsage << "more commands:\n" << kExportUsage;
             return kExitOk;
         }
         err << "kvq-wmbus: " << problem.toStdString() << '\n' << kUsage;
