@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace kvq::exporting {
 
 Result<ExportFormatListe> ExportFormatListe::load(const QString& path, QStringList* messages) {
@@ -28,6 +30,25 @@ int ExportFormatListe::indexOf(const QString& name) const {
         if (at(i).name().compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
+}
+
+void ExportFormatListe::adopt(ExportFormatListe&& fresh) {
+    std::vector<std::unique_ptr<ExportFormat>> next;
+    for (auto& f : fresh.formats_) {
+        const auto old = std::find_if(formats_.begin(), formats_.end(), [&](const auto& o) {
+            return o && o->name().compare(f->name(), Qt::CaseInsensitive) == 0;
+        });
+        if (old == formats_.end()) {
+            next.push_back(std::move(f));
+            continue;
+        }
+        (*old)->setName(f->name());
+        (*old)->setColumns(f->columns());
+        (*old)->setFilter(f->filter());
+        next.push_back(std::move(*old));
+    }
+    formats_ = std::move(next);
+    fresh.formats_.clear();
 }
 
 int ExportFormatListe::apply(const wmbus::TelegramResult& telegram, const QDateTime& now) {

@@ -33,6 +33,10 @@ public:
     const ExportFormat& at(int i) const { return *formats_[static_cast<std::size_t>(i)]; }
     int indexOf(const QString& name) const; // -1 when no format has the name
 
+    // Takes the formats of a freshly read list in its order; a format of the same name keeps its
+    // table (emptied when its columns changed).
+    void adopt(ExportFormatListe&& fresh);
+
     // Offers a telegram to the formats in list order; the first whose filter passes takes it.
     // Returns its position, or -1 when none took it.
     int apply(const wmbus::TelegramResult& telegram, const QDateTime& now);

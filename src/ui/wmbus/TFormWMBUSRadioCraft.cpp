@@ -9,6 +9,8 @@
 #include "ui/wmbus/ReceiverPort.h"
 #include "ui/wmbus/RouteReception.h"
 #include "ui/wmbus/TelegramReception.h"
+#include "ui/wmbus/export/ExportDataTabs.h"
+#include "ui/wmbus/export/ExportPage.h"
 #include "ui/wmbus/route/RoutePage.h"
 
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kvq {
@@ -124,11 +127,20 @@ void TFormWMBUSRadioCraft::buildPages() {
     datenTabs->addTab(alle, QStringLiteral("ALLE"));
     auto* datenLayout = new QVBoxLayout(daten);
     datenLayout->addWidget(datenTabs);
-    PageControlMain->setTabVisible(PageControlMain->addTab(daten, QStringLiteral("Daten")), false);
-    auto* export_ = new QWidget(PageControlMain);
-    export_->setObjectName(QStringLiteral("sTabExport"));
-    PageControlMain->setTabVisible(PageControlMain->addTab(export_, QStringLiteral("Export-Formatierung")),
-                                   false);
+    PageControlMain->addTab(daten, QStringLiteral("Daten"));
+    exportTabs_ = new ExportDataTabs(*datenTabs, host().userInteraction(), host().clock(), this);
+    exportTabs_->setExportFolderSource([this] { return host().settings().CSVPath; });
+    auto* exportAll = new QToolButton(daten);
+    exportAll->setObjectName(QStringLiteral("ButtonExportAll"));
+    exportAll->setDefaultAction(exportTabs_->exportAllAction());
+    datenLayout->addWidget(exportAll, 0, Qt::AlignLeft);
+    exportPage_ = new ExportPage(host().userInteraction(), host().clock(), PageControlMain);
+    exportPage_->setTelegramSource([this] { return &reception_->lastTelegram(); });
+    PageControlMain->addTab(exportPage_, QStringLiteral("Export-Formatierung"));
+    connect(exportPage_, &ExportPage::formatsChanged, exportTabs_,
+            [this] { exportTabs_->reload(exportPage_->filePath()); });
+    exportPage_->loadFormats();
+    exportTabs_->reload(exportPage_->filePath());
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(busy);
@@ -149,7 +161,7 @@ void TFormWMBUSRadioCraft::afterOpen() {
 }
 
 void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
-    if (!routePage_->queryClose()) {
+    if (!exportPage_->queryClose() || !routePage_->queryClose()) {
         event->ignore();
         return;
     }
@@ -180,6 +192,7 @@ void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
         return;
     route.updateReceived(device->node, lastTelegramOf(r, host().clock().localNow()),
                          QString::fromLatin1(r.rssiText.view()), receiveStateOf(r));
+    exportTabs_->offer(r);
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------

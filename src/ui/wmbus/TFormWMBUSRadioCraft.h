@@ -25,6 +25,8 @@ class QTimer;
 namespace kvq {
 
 class AnalysePage;
+class ExportDataTabs;
+class ExportPage;
 class ArcSpinner;
 class FilterPage;
 class ReceiverPort;
@@ -85,6 +87,8 @@ public:
     AnalysePage* analysePage() const { return analyse_; }
     FilterPage* filterPage() const { return filter_; }
     RoutePage* routePage() const { return routePage_; }
+    ExportPage* exportPage() const { return exportPage_; }
+    ExportDataTabs* exportTabs() const { return exportTabs_; }
 
 public Q_SLOTS:
     void TimerWaitOfResponseTimer();
@@ -123,6 +127,8 @@ private:
     AnalysePage* analyse_;
     FilterPage* filter_;
     RoutePage* routePage_;
+    ExportPage* exportPage_;
+    ExportDataTabs* exportTabs_;
     QTabWidget* PageControlRoute;
     QPushButton* ButtonRadiocraftReset;
     QLabel* LabelRInit;

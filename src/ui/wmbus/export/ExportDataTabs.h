@@ -1,0 +1,61 @@
+#pragma once
+// The export formats at run time: every telegram of a route device is offered to them, a format that
+// takes one gets its own tab on the "Daten" page, and all tables can be written as CSV files.
+
+#include "core/export/ExportFormatListe.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QTabWidget;
+class QTableView;
+
+namespace kvq {
+
+class Clock;
+class ExportTableModel;
+class UserInteraction;
+
+class ExportDataTabs final : public QObject {
+    Q_OBJECT
+public:
+    ExportDataTabs(QTabWidget& dataTabs, UserInteraction& ui, const Clock& clock, QObject* parent = nullptr);
+    ~ExportDataTabs() override;
+
+    // Reads the format file again; formats that stay keep their tables.
+    void reload(const QString& path);
+    exporting::ExportFormatListe& formats() { return formats_; }
+
+    // A decoded telegram of a route device.
+    void offer(const wmbus::TelegramResult& telegram);
+    // "Exportiere Daten als formatierte Daten in csv": every format's table into the export folder.
+    void exportAll(const QString& folder);
+
+    QTableView* viewOf(const QString& formatName) const;
+    QAction* exportAllAction() const { return exportAll_; }
+    void setExportFolderSource(std::function<QString()> source) { folder_ = std::move(source); }
+
+private:
+    struct Tab {
+        QWidget* page = nullptr;
+        QTableView* view = nullptr;
+        ExportTableModel* model = nullptr;
+    };
+    void ensureTab(exporting::ExportFormat& format);
+    void dropTabs();
+    void saveTable(exporting::ExportFormat& format);
+
+    QTabWidget& dataTabs_;
+    UserInteraction& ui_;
+    const Clock& clock_;
+    exporting::ExportFormatListe formats_;
+    std::map<const exporting::ExportFormat*, Tab> tabs_;
+    QAction* exportAll_;
+    std::function<QString()> folder_;
+};
+
+} // namespace kvq
