@@ -1,5 +1,6 @@
 #include "core/export/ExportFormatFile.h"
 #include "core/export/ExportFormatListe.h"
+#include "core/export/ExportSample.h"
 #include "core/wmbus/TelegramResult.h"
 
 #include "FakeClock.h"
@@ -274,4 +275,53 @@ TEST(ExportFormatListe, WritesEveryFormatItCanAndNamesTheOthers) {
     // A folder that cannot be made (a file stands in its way) is reported for every format.
     writeFile(dir.filePath("blockiert"), "x");
     EXPECT_EQ(list.writeAll(dir.filePath("blockiert")).size(), 2u);
+}
+
+TEST(ExportSample, WizardBuildsDatedColumnsFromATelegram) {
+    auto r = telegram(0x33225544, 25, "SEN");
+    r.values[0] = {"123,529", "m³"};
+    r.values[1] = {"100,000", "m³[1]"};
+    r.values[3] = {"7", "h"};
+    const auto sample = sampleFields(4, r, kMay);
+    ASSERT_EQ(sample.size(), 16u);
+    EXPECT_EQ(sample[0].name, "Index");
+    EXPECT_EQ(sample[0].value, "4");
+    EXPECT_EQ(sample[2].value, "33225544");
+    EXPECT_EQ(sample[10].name, "Value1");
+    EXPECT_EQ(sample[12].name, "Value2[1]");
+    EXPECT_EQ(sample[14].name, "Value4"); // pair 3 is empty and left out
+    EXPECT_EQ(sample[15].name, "Unit4");
+
+    const auto columns = wizardColumns(sample);
+    ASSERT_EQ(columns.size(), sample.size());
+    EXPECT_EQ(columns[12], (ExportColumn{"Value2[1]", "100,000", "[M]"}));
+    EXPECT_EQ(columns[10].option, "");
+    EXPECT_EQ(columns[13].option, ""); // a unit is not dated
+
+    // A format built from the sample takes the telegram it was built from, cell for cell.
+    ExportFormat f("Neu", columns, sampleFilter(r));
+    EXPECT_EQ(f.filter().laenge, "025");
+    EXPECT_EQ(f.filter().medium, "07");
+    ASSERT_TRUE(f.accepts(TelegramFields(r)));
+    f.apply(TelegramFields(r), kMay);
+    EXPECT_EQ(f.table().heading()[12], "Value2 / 30.4.2026");
+    EXPECT_EQ(f.table().row(0)[12], "100,000");
+    EXPECT_EQ(f.table().row(0)[15], "h");
+}
+
+TEST(ExportFormatListe, ReloadKeepsTheTablesOfFormatsThatStay) {
+    const QByteArray a =
+        "[A]\r\nRadioID=ID\r\nFILT_MC=CEN\r\nFILT_MEDIUM=7\r\nFILT_LAENGE=46\r\nFILT_ENABLE=1\r\n";
+    const QByteArray b =
+        "[B]\r\nRadioID=ID\r\nFILT_MC=CEN\r\nFILT_MEDIUM=7\r\nFILT_LAENGE=46\r\nFILT_ENABLE=1\r\n";
+    ExportFormatListe list = ExportFormatListe::fromIni(IniFile::fromBytes(a + b));
+    list.apply(telegram(0x12345678), kMay);
+    list.adopt(ExportFormatListe::fromIni(IniFile::fromBytes(b + a)));
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list.at(0).name(), "B");
+    EXPECT_EQ(list.at(1).table().rowCount(), 1);
+    list.adopt(
+        ExportFormatListe::fromIni(IniFile::fromBytes(QByteArray(a).replace("RadioID=ID", "TCount=Z"))));
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_FALSE(list.at(0).table().started()); // new columns, new table
 }

@@ -15,7 +15,7 @@
 namespace kvq {
 
 ExportDataTabs::ExportDataTabs(QTabWidget& dataTabs, UserInteraction& ui, const Clock& clock, QObject* parent)
-    : QObject(parent), dataTabs_(dataTabs), ui_(ui), clock_(clock) {
+    : QObject(parent), dataTabs_(&dataTabs), ui_(ui), clock_(clock) {
     exportAll_ = new QAction(tr("Exportiere Daten als formatierte Daten in csv"), this);
     exportAll_->setObjectName(QStringLiteral("ExportiereDatenAlsFormatierteDaten"));
     connect(exportAll_, &QAction::triggered, this, [this] { exportAll(folder_ ? folder_() : QString()); });
@@ -27,7 +27,8 @@ ExportDataTabs::~ExportDataTabs() {
 
 void ExportDataTabs::dropTabs() {
     for (auto& [format, tab] : tabs_) {
-        dataTabs_.removeTab(dataTabs_.indexOf(tab.page));
+        if (dataTabs_ && tab.page)
+            dataTabs_->removeTab(dataTabs_->indexOf(tab.page));
         delete tab.page; // the model goes with the page and lets go of the table
     }
     tabs_.clear();
@@ -83,7 +84,8 @@ void ExportDataTabs::ensureTab(exporting::ExportFormat& format) {
     connect(tab.view, &QWidget::customContextMenuRequested, menu,
             [menu, view = tab.view](const QPoint& p) { menu->popup(view->viewport()->mapToGlobal(p)); });
 
-    dataTabs_.addTab(tab.page, format.name());
+    if (dataTabs_)
+        dataTabs_->addTab(tab.page, format.name());
     tabs_.emplace(&format, tab);
 }
 

@@ -5,6 +5,7 @@
 #include "core/export/ExportFormatListe.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -41,7 +42,7 @@ public:
 
 private:
     struct Tab {
-        QWidget* page = nullptr;
+        QPointer<QWidget> page; // gone already when the window's tab widget went first
         QTableView* view = nullptr;
         ExportTableModel* model = nullptr;
     };
@@ -49,7 +50,7 @@ private:
     void dropTabs();
     void saveTable(exporting::ExportFormat& format);
 
-    QTabWidget& dataTabs_;
+    QPointer<QTabWidget> dataTabs_;
     UserInteraction& ui_;
     const Clock& clock_;
     exporting::ExportFormatListe formats_;
