@@ -79,7 +79,7 @@ void BM_ApplyTelegrams(benchmark::State& state) {
         ExportFormatListe list = ExportFormatListe::fromIni(ini);
         state.ResumeTiming();
         applyAll(list, telegrams, now);
-        benchmark::DoNotOptimize(list.at(kFormats - 1).table().rowCount());
+        benchmark::DoNotOptimize(list.sheet(kFormats - 1).table().size());
     }
     state.counters["telegrams"] = kTelegrams;
     state.counters["per_telegram_ns"] = benchmark::Counter(
@@ -99,7 +99,7 @@ void BM_WriteAllFiles(benchmark::State& state) {
     }
     int rows = 0;
     for (int i = 0; i < list.size(); ++i)
-        rows += list.at(i).table().rowCount();
+        rows += list.sheet(i).table().size();
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_WriteAllFiles)->Unit(benchmark::kMillisecond);

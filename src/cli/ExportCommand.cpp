@@ -188,8 +188,8 @@ int runExportCommand(const QStringList& args, std::ostream& out, std::ostream& e
         err << "kvq-wmbus: format " << f.format.toStdString() << ": " << f.message.toStdString() << '\n';
     for (int i = 0; i < formats.size(); ++i) {
         const exporting::ExportFormat& f = formats.at(i);
-        if (f.table().started())
-            out << f.name().toStdString() << ": " << f.table().rowCount() << " rows -> "
+        if (formats.sheet(i).started())
+            out << f.name().toStdString() << ": " << formats.sheet(i).table().size() << " rows -> "
                 << exporting::ExportFormatListe::csvPath(o.outDir, f.name()).toStdString() << '\n';
     }
     out << decoded << " telegrams decoded, " << taken << " taken by a format\n";

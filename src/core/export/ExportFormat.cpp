@@ -2,6 +2,7 @@
 
 #include "core/wmbus/TelegramResult.h"
 #include "core/wmbus/output/TelegramOutput.h"
+#include "core/wmbus/table/StoredResult.h"
 
 #include <QRegularExpression>
 
@@ -28,9 +29,6 @@ TelegramFields::TelegramFields(const wmbus::TelegramResult& r) : result(r) {
     // The ID text is the eight BCD digits or the decimal of the four bytes: digits either way.
     for (char c : r.link.idText.view())
         radioId = radioId * 10 + (c - '0');
-    const auto& id = r.link.id;
-    rowKey = std::uint32_t(id[0]) | std::uint32_t(id[1]) << 8 | std::uint32_t(id[2]) << 16 |
-             std::uint32_t(id[3]) << 24;
 }
 
 QString columnHeading(const ExportColumn& column, const QDate& today) {
@@ -78,7 +76,6 @@ void ExportFormat::setColumns(std::vector<ExportColumn> columns) {
         return;
     columns_ = std::move(columns);
     prepare();
-    table_.discard();
 }
 
 void ExportFormat::setFilter(const ExportFilter& filter) {
@@ -147,62 +144,51 @@ std::vector<QString> ExportFormat::headings(const QDate& today) const {
     return out;
 }
 
-void ExportFormat::apply(const TelegramFields& t, const QDateTime& now) {
-    if (!table_.started()) {
-        ExportTable::Row heading;
-        for (const QString& h : headings(now.date()))
-            heading.push_back(utf8(h));
-        table_.start(std::move(heading));
+void ExportFormat::cell(const wmbus::StoredResult& r, int row, int column, std::string& out) const {
+    out.clear();
+    if (column < 0 || column >= shownColumnCount())
+        return;
+    const Cell& c = cells_[std::size_t(column)];
+    switch (c.field) {
+    case Field::Index:
+        out = std::to_string(row + 1);
+        break;
+    case Field::Length:
+        out = std::to_string(r.length);
+        break;
+    case Field::RadioId:
+        out = r.linkId();
+        break;
+    case Field::TCount:
+        out = std::to_string(r.accessNumber);
+        break;
+    case Field::MeterId:
+        out = r.headerId();
+        break;
+    case Field::RTime:
+        out = wmbus::receiveTimeText(r.receiveTime, QDateTime());
+        break;
+    case Field::Medium:
+        out = std::to_string(r.deviceType);
+        break;
+    case Field::MC:
+        out = r.manufacturerText();
+        break;
+    case Field::AES:
+        out = wmbus::TelegramResult::yesNo(r.encrypted);
+        break;
+    case Field::RSSI:
+        out = r.rssi();
+        break;
+    case Field::Value:
+        out = r.value(c.pair);
+        break;
+    case Field::Unit:
+        out = r.unit(c.pair);
+        break;
+    case Field::None:
+        break;
     }
-    const wmbus::TelegramResult& r = t.result;
-    bool appended = false;
-    const int rowIndex = table_.rowFor(t.rowKey, appended);
-    ExportTable::Row& row = table_.cells(rowIndex);
-    for (std::size_t i = 0; i < cells_.size(); ++i) {
-        std::string& cell = row[i];
-        switch (cells_[i].field) {
-        case Field::Index:
-            cell = std::to_string(rowIndex + 1);
-            break;
-        case Field::Length:
-            cell = std::to_string(r.link.l);
-            break;
-        case Field::RadioId:
-            cell.assign(r.link.idText.view());
-            break;
-        case Field::TCount:
-            cell = std::to_string(r.accessNumber);
-            break;
-        case Field::MeterId:
-            cell.assign(r.headerIdText.view());
-            break;
-        case Field::RTime:
-            cell = wmbus::receiveTimeText(r.receiveTime, now);
-            break;
-        case Field::Medium:
-            cell = std::to_string(r.deviceType);
-            break;
-        case Field::MC:
-            cell.assign(r.link.manufacturer.view());
-            break;
-        case Field::AES:
-            cell.assign(wmbus::TelegramResult::yesNo(r.encrypted));
-            break;
-        case Field::RSSI:
-            cell.assign(r.rssiText.view());
-            break;
-        case Field::Value:
-            cell = r.values[cells_[i].pair].value;
-            break;
-        case Field::Unit:
-            cell = r.values[cells_[i].pair].unit;
-            break;
-        case Field::None:
-            cell.clear();
-            break;
-        }
-    }
-    table_.finishRow(rowIndex, appended);
 }
 
 } // namespace kvq::exporting

@@ -1,18 +1,18 @@
 #pragma once
-// One export format: which fields of a received telegram go into which column of a billing CSV,
-// which telegrams it takes (filter), and the table it fills while the recorder runs.
-
-#include "core/export/ExportTable.h"
+// One export format: which fields of a received telegram go into which column of a billing CSV, and
+// which telegrams it takes (filter). The table it fills is its ExportSheet.
 
 #include <QDate>
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kvq::wmbus {
 struct TelegramResult;
-}
+class StoredResult;
+} // namespace kvq::wmbus
 
 namespace kvq::exporting {
 
@@ -44,7 +44,6 @@ struct TelegramFields {
     explicit TelegramFields(const wmbus::TelegramResult& r);
     const wmbus::TelegramResult& result;
     qint64 radioId = 0; // link-layer ID text read as a number
-    std::uint32_t rowKey = 0;
 };
 
 class ExportFormat {
@@ -56,7 +55,6 @@ public:
     void setName(const QString& name) { name_ = name; }
     const std::vector<ExportColumn>& columns() const { return columns_; }
     const ExportFilter& filter() const { return filter_; }
-    // New columns or filter; a table filled under the old columns is emptied and gets new headings.
     void setColumns(std::vector<ExportColumn> columns);
     void setFilter(const ExportFilter& filter);
     void setEnabled(bool enabled);
@@ -67,13 +65,10 @@ public:
     // The headings of the columns shown, at the given day ("[X]" and empty headings make no column).
     std::vector<QString> headings(const QDate& today) const;
 
-    // Takes a telegram that passed the filter: on first use the table gets its heading row, then the
-    // row of the telegram's radio ID is updated or appended. `now` dates the headings and stands in
-    // for a telegram without receive time.
-    void apply(const TelegramFields& t, const QDateTime& now);
-
-    ExportTable& table() { return table_; }
-    const ExportTable& table() const { return table_; }
+    // Columns shown (those with a heading) and the text of one of them for a stored telegram; `row`
+    // is the row's position in its table ("Index" counts from 1).
+    int shownColumnCount() const { return static_cast<int>(cells_.size()); }
+    void cell(const wmbus::StoredResult& stored, int row, int column, std::string& out) const;
 
     friend bool operator==(const ExportFormat& a, const ExportFormat& b) {
         return a.name_ == b.name_ && a.columns_ == b.columns_ && a.filter_ == b.filter_;
@@ -109,7 +104,6 @@ private:
     qint64 rfidMin_ = 0, rfidMax_ = 0, medium_ = 0, laenge_ = 0;
     std::string mc_;
     std::vector<Cell> cells_;
-    ExportTable table_;
 };
 
 // The heading of one column on a given day; empty when the column is not shown.

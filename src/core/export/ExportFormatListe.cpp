@@ -20,9 +20,14 @@ ExportFormatListe ExportFormatListe::fromIni(const IniFile& ini, QStringList* me
     for (const QString& section : ini.sections()) {
         if (section.isEmpty())
             continue; // lines before the first section
-        list.formats_.push_back(std::make_unique<ExportFormat>(readExportFormat(ini, section, messages)));
+        list.add(std::make_unique<ExportFormat>(readExportFormat(ini, section, messages)));
     }
     return list;
+}
+
+void ExportFormatListe::add(std::unique_ptr<ExportFormat> format) {
+    auto sheet = std::make_unique<ExportSheet>(*format);
+    formats_.push_back({std::move(format), std::move(sheet)});
 }
 
 int ExportFormatListe::indexOf(const QString& name) const {
@@ -33,18 +38,22 @@ int ExportFormatListe::indexOf(const QString& name) const {
 }
 
 void ExportFormatListe::adopt(ExportFormatListe&& fresh) {
-    std::vector<std::unique_ptr<ExportFormat>> next;
-    for (auto& f : fresh.formats_) {
-        const auto old = std::find_if(formats_.begin(), formats_.end(), [&](const auto& o) {
-            return o && o->name().compare(f->name(), Qt::CaseInsensitive) == 0;
+    std::vector<Entry> next;
+    for (Entry& f : fresh.formats_) {
+        const auto old = std::find_if(formats_.begin(), formats_.end(), [&](const Entry& o) {
+            return o.format && o.format->name().compare(f.format->name(), Qt::CaseInsensitive) == 0;
         });
         if (old == formats_.end()) {
             next.push_back(std::move(f));
             continue;
         }
-        (*old)->setName(f->name());
-        (*old)->setColumns(f->columns());
-        (*old)->setFilter(f->filter());
+        ExportFormat& kept = *old->format;
+        if (kept.columns() != f.format->columns()) {
+            kept.setColumns(f.format->columns());
+            old->sheet->discard();
+        }
+        kept.setName(f.format->name());
+        kept.setFilter(f.format->filter());
         next.push_back(std::move(*old));
     }
     formats_ = std::move(next);
@@ -55,7 +64,7 @@ int ExportFormatListe::apply(const wmbus::TelegramResult& telegram, const QDateT
     const TelegramFields fields(telegram);
     for (int i = 0; i < size(); ++i) {
         if (at(i).accepts(fields)) {
-            at(i).apply(fields, now);
+            sheet(i).apply(telegram, now);
             return i;
         }
     }
@@ -69,20 +78,20 @@ QString ExportFormatListe::csvPath(const QString& folder, const QString& formatN
 std::vector<CsvWriteFailure> ExportFormatListe::writeAll(const QString& folder) const {
     std::vector<CsvWriteFailure> failures;
     const bool folderThere = QDir().mkpath(folder);
-    for (const auto& f : formats_) {
-        if (!f->table().started())
+    for (const Entry& e : formats_) {
+        const QString& name = e.format->name();
+        if (!e.sheet->started())
             continue;
-        if (const QString problem = formatNameProblem(f->name()); !problem.isEmpty()) {
-            failures.push_back({f->name(), problem});
+        if (const QString problem = formatNameProblem(name); !problem.isEmpty()) {
+            failures.push_back({name, problem});
             continue;
         }
         if (!folderThere) {
-            failures.push_back(
-                {f->name(), QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(folder)});
+            failures.push_back({name, QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(folder)});
             continue;
         }
-        if (const Status s = f->table().writeCsv(csvPath(folder, f->name())); !s)
-            failures.push_back({f->name(), s.message()});
+        if (const Status s = e.sheet->writeCsv(csvPath(folder, name)); !s)
+            failures.push_back({name, s.message()});
     }
     return failures;
 }

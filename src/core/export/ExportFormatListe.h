@@ -5,6 +5,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Result.h"
 #include "core/export/ExportFormat.h"
+#include "core/export/ExportSheet.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,12 +30,13 @@ public:
 
     int size() const { return static_cast<int>(formats_.size()); }
     bool empty() const { return formats_.empty(); }
-    ExportFormat& at(int i) { return *formats_[static_cast<std::size_t>(i)]; }
-    const ExportFormat& at(int i) const { return *formats_[static_cast<std::size_t>(i)]; }
+    const ExportFormat& at(int i) const { return *formats_[static_cast<std::size_t>(i)].format; }
+    ExportSheet& sheet(int i) { return *formats_[static_cast<std::size_t>(i)].sheet; }
+    const ExportSheet& sheet(int i) const { return *formats_[static_cast<std::size_t>(i)].sheet; }
     int indexOf(const QString& name) const; // -1 when no format has the name
 
     // Takes the formats of a freshly read list in its order; a format of the same name keeps its
-    // table (emptied when its columns changed).
+    // sheet (started afresh when its columns changed).
     void adopt(ExportFormatListe&& fresh);
 
     // Offers a telegram to the formats in list order; the first whose filter passes takes it.
@@ -53,7 +55,13 @@ public:
     static Status deleteFormat(const QString& path, const QString& name);
 
 private:
-    std::vector<std::unique_ptr<ExportFormat>> formats_;
+    struct Entry {
+        std::unique_ptr<ExportFormat> format;
+        std::unique_ptr<ExportSheet> sheet; // refers to the format
+    };
+    void add(std::unique_ptr<ExportFormat> format);
+
+    std::vector<Entry> formats_;
 };
 
 } // namespace kvq::exporting

@@ -2,6 +2,7 @@
 
 #include "core/wmbus/TelegramResult.h"
 #include "core/wmbus/output/TelegramOutput.h"
+#include "core/wmbus/table/StoredResult.h"
 
 namespace kvq::exporting {
 
@@ -26,38 +27,37 @@ QString storageSuffix(const QString& unit) {
 
 } // namespace
 
-std::vector<SampleField> sampleFields(int index, const wmbus::TelegramResult& r, const QDateTime& now) {
+std::vector<SampleField> sampleFields(int index, const wmbus::StoredResult& r) {
     std::vector<SampleField> out{
         {QStringLiteral("Index"), QString::number(index)},
-        {QStringLiteral("Length"), QString::number(r.link.l)},
-        {QStringLiteral("RadioID"), text(r.link.idText.view())},
+        {QStringLiteral("Length"), QString::number(r.length)},
+        {QStringLiteral("RadioID"), text(r.linkId())},
         {QStringLiteral("TCount"), QString::number(r.accessNumber)},
-        {QStringLiteral("MeterID"), text(r.headerIdText.view())},
-        {QStringLiteral("RTime"), QString::fromStdString(wmbus::receiveTimeText(r.receiveTime, now))},
+        {QStringLiteral("MeterID"), text(r.headerId())},
+        {QStringLiteral("RTime"), QString::fromStdString(wmbus::receiveTimeText(r.receiveTime, QDateTime()))},
         {QStringLiteral("Medium"), QString::number(r.deviceType)},
-        {QStringLiteral("MC"), text(r.link.manufacturer.view())},
+        {QStringLiteral("MC"), text(r.manufacturerText())},
         {QStringLiteral("AES"), text(wmbus::TelegramResult::yesNo(r.encrypted))},
-        {QStringLiteral("RSSI"), text(r.rssiText.view())},
+        {QStringLiteral("RSSI"), text(r.rssi())},
     };
-    for (std::size_t i = 0; i < wmbus::kMaxValuePairs; ++i) {
-        const wmbus::ValuePair& p = r.values[i];
-        if (p.value.empty() && p.unit.empty())
+    for (int i = 0; i < wmbus::StoredResult::kMaxPairs; ++i) {
+        if (r.value(i).empty() && r.unit(i).empty())
             continue;
-        const QString unit = QString::fromStdString(p.unit);
+        const QString unit = text(r.unit(i));
         const QString n = QString::number(i + 1);
-        out.push_back({QStringLiteral("Value") + n + storageSuffix(unit), QString::fromStdString(p.value)});
+        out.push_back({QStringLiteral("Value") + n + storageSuffix(unit), text(r.value(i))});
         out.push_back({QStringLiteral("Unit") + n, unit});
     }
     return out;
 }
 
-ExportFilter sampleFilter(const wmbus::TelegramResult& r) {
+ExportFilter sampleFilter(const wmbus::StoredResult& r) {
     ExportFilter f;
-    const QString id = text(r.link.idText.view());
+    const QString id = text(r.linkId());
     f.rfidMin = f.rfidMax = id.rightJustified(8, u'0');
-    f.mc = text(r.link.manufacturer.view());
+    f.mc = text(r.manufacturerText());
     f.medium = QString::number(r.deviceType).rightJustified(2, u'0');
-    f.laenge = QString::number(r.link.l).rightJustified(3, u'0');
+    f.laenge = QString::number(r.length).rightJustified(3, u'0');
     f.enabled = true;
     return f;
 }

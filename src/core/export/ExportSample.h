@@ -1,6 +1,6 @@
 #pragma once
-// The sample of one received telegram that new formats are built from, and the wizard that turns a
-// sample into columns.
+// The sample of one received telegram (a row of a data table) that new formats are built from, and the wizard
+// that turns a sample into columns.
 
 #include "core/export/ExportFormat.h"
 
@@ -19,10 +19,10 @@ struct SampleField {
 // "Index", "Length", "RadioID", "TCount", "MeterID", "RTime", "Medium", "MC", "AES", "RSSI", then for
 // every value pair in use "Value<n>" (with the unit's storage number in brackets, "Value3[1]") and
 // "Unit<n>".
-std::vector<SampleField> sampleFields(int index, const wmbus::TelegramResult& telegram, const QDateTime& now);
+std::vector<SampleField> sampleFields(int index, const wmbus::StoredResult& telegram);
 
 // Filter of a new format: exactly this sender's radio ID, manufacturer, device type and length.
-ExportFilter sampleFilter(const wmbus::TelegramResult& telegram);
+ExportFilter sampleFilter(const wmbus::StoredResult& telegram);
 
 // One column per non-empty sample field, headed by its sample value; a value field with a storage
 // number in brackets is dated by month ("[M]").

@@ -1,5 +1,6 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
+#include "core/app/UserInteraction.h"
 #include "core/wmbus/ManufacturerDescriptions.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
@@ -7,21 +8,25 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
-#include "ui/wmbus/RouteReception.h"
 #include "ui/wmbus/TelegramReception.h"
 #include "ui/wmbus/export/ExportDataTabs.h"
 #include "ui/wmbus/export/ExportPage.h"
 #include "ui/wmbus/route/RoutePage.h"
+#include "ui/wmbus/route/RouteTreeModel.h"
+#include "ui/wmbus/route/UnregisteredPanel.h"
+#include "ui/wmbus/route/UnregisteredTreeModel.h"
+#include "ui/wmbus/table/DatenPage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kvq {
@@ -109,43 +114,101 @@ void TFormWMBUSRadioCraft::buildPages() {
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
             &TFormWMBUSRadioCraft::ButtonRadiocraftResetClick);
+    routePage_->setImportList(&imported_);
+    store_ = std::make_unique<wmbus::TelegramStore>(routePage_->route(), table_, unregistered_);
+    scann_ = new UnregisteredPanel(unregistered_, imported_, route);
+    routePage_->model()->setDropHandler({UnregisteredTreeModel::mimeType()},
+                                        [this](wmbus::RouteNodeId floor, const QMimeData& data) {
+                                            return scann_->placeOnFloor(data, *routePage_, floor);
+                                        });
+    routePage_->TreeViewHauser->setAcceptDrops(true);
+    routePage_->TreeViewHauser->setDropIndicatorShown(true);
+    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    connect(filter_, &FilterPage::filterActivated, this, &TFormWMBUSRadioCraft::filterActivated);
+    connect(filter_, &FilterPage::showRequested, this, [this, route] {
+        PageControlMain->setCurrentWidget(route);
+        PageControlRoute->setCurrentWidget(filter_);
+    });
     auto* routeSide = new QVBoxLayout;
+    routeSide->addWidget(scann_, 1);
     routeSide->addWidget(ButtonRadiocraftReset);
-    routeSide->addStretch(1);
     auto* routeLayout = new QHBoxLayout(route);
     routeLayout->addWidget(PageControlRoute, 1);
     routeLayout->addLayout(routeSide);
     PageControlMain->addTab(route, QStringLiteral("Route"));
 
-    // Pages whose content comes with the data table and the export formats; hidden until then.
-    auto* daten = new QWidget(PageControlMain);
-    daten->setObjectName(QStringLiteral("sTabDaten"));
-    auto* datenTabs = new QTabWidget(daten);
-    datenTabs->setObjectName(QStringLiteral("PageControlDaten"));
-    auto* alle = new QWidget(datenTabs);
-    alle->setObjectName(QStringLiteral("TabSheetAlle"));
-    datenTabs->addTab(alle, QStringLiteral("ALLE"));
-    auto* datenLayout = new QVBoxLayout(daten);
-    datenLayout->addWidget(datenTabs);
-    PageControlMain->addTab(daten, QStringLiteral("Daten"));
-    exportTabs_ = new ExportDataTabs(*datenTabs, host().userInteraction(), host().clock(), this);
+    daten_ = new DatenPage(table_, host().userInteraction(), PageControlMain);
+    PageControlMain->addTab(daten_, tr("Daten"));
+    connect(daten_, &DatenPage::displayOptionChanged, this, &TFormWMBUSRadioCraft::displayOptionChanged);
+    store_->setDisplayOption(daten_->displayOption());
+
+    // The export formats: a tab per format on the data page, their editor on a page of its own.
+    exportTabs_ = new ExportDataTabs(*daten_->tabs(), host().userInteraction(), host().clock(), this);
     exportTabs_->setExportFolderSource([this] { return host().settings().CSVPath; });
-    auto* exportAll = new QToolButton(daten);
-    exportAll->setObjectName(QStringLiteral("ButtonExportAll"));
-    exportAll->setDefaultAction(exportTabs_->exportAllAction());
-    datenLayout->addWidget(exportAll, 0, Qt::AlignLeft);
+    store_->setRouteTelegramHandler(
+        [this](const wmbus::TelegramResult& r, wmbus::RouteNodeId) { exportTabs_->offer(r); });
     exportPage_ = new ExportPage(host().userInteraction(), host().clock(), PageControlMain);
-    exportPage_->setTelegramSource([this] { return &reception_->lastTelegram(); });
-    PageControlMain->addTab(exportPage_, QStringLiteral("Export-Formatierung"));
+    exportPage_->setTelegramSource([this]() -> std::optional<ExportPage::Sample> {
+        const QModelIndex selected = daten_->ui_.Verbrauchstabelle->currentIndex();
+        if (selected.isValid() && selected.row() < table_.size())
+            return ExportPage::Sample{selected.row() + 1, table_.at(selected.row())};
+        const wmbus::TelegramResult& last = reception_->lastTelegram();
+        if (last.link.l == 0)
+            return std::nullopt;
+        return ExportPage::Sample{
+            1, wmbus::StoredResult::fromTelegram(last, host().clock().localNow().toMSecsSinceEpoch())};
+    });
+    auto* erstelle = new QAction(tr("Erstelle Exportformat"), daten_->ui_.Verbrauchstabelle);
+    erstelle->setObjectName(QStringLiteral("ErstelleExportformat"));
+    daten_->ui_.Verbrauchstabelle->addAction(erstelle);
+    connect(erstelle, &QAction::triggered, exportPage_->newFormatAction(), &QAction::trigger);
+    connect(exportPage_->newFormatAction(), &QAction::triggered, this,
+            [this] { PageControlMain->setCurrentWidget(exportPage_); });
+    PageControlMain->addTab(exportPage_, tr("Export-Formatierung"));
     connect(exportPage_, &ExportPage::formatsChanged, exportTabs_,
             [this] { exportTabs_->reload(exportPage_->filePath()); });
     exportPage_->loadFormats();
     exportTabs_->reload(exportPage_->filePath());
 
+    buildMenus();
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(MainMenu);
     layout->addLayout(busy);
     layout->addWidget(PageControlMain, 1);
     resize(900, 640);
+}
+
+void TFormWMBUSRadioCraft::buildMenus() {
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MainMenu->setNativeMenuBar(false);
+    MenuDaten = MainMenu->addMenu(tr("&Daten"));
+    MenuDaten->setObjectName(QStringLiteral("MenuDaten"));
+    MenuDaten->addAction(daten_->SpeicherDatenAlsCsv);
+    MenuDaten->addAction(daten_->LeereTabelle);
+    MenuDaten->addSeparator();
+    MenuDaten->addAction(exportTabs_->exportAllAction());
+    MenuDaten->addAction(exportPage_->newFormatAction());
+    MenuRoute = MainMenu->addMenu(tr("&Route"));
+    MenuRoute->setObjectName(QStringLiteral("MenuRoute"));
+    MenuRoute->addAction(routePage_->LadeRoute);
+    MenuRoute->addAction(routePage_->SpeicherRoute);
+    MenuRoute->addSeparator();
+    MenuRoute->addAction(routePage_->ImportiereAESKeys);
+    QAction* devices = MenuRoute->addAction(tr("Importiere Messgeräte in Route"));
+    devices->setObjectName(QStringLiteral("ImportiereMessgeraete"));
+    connect(devices, &QAction::triggered, routePage_, &RoutePage::ImportiereMessgeraeteClick);
+}
+
+void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
+    store_->setDisplayOption(option);
+    if (option == wmbus::DisplayOption::Once)
+        store_->showOnce();
+}
+
+// The filter switch went on with codes ticked: the list starts again with the wanted manufacturers.
+void TFormWMBUSRadioCraft::filterActivated() {
+    unregistered_.clear();
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {
@@ -160,8 +223,28 @@ void TFormWMBUSRadioCraft::afterOpen() {
     scanOn_ = host().settings().ScannAn;
 }
 
+bool TFormWMBUSRadioCraft::queryClose() {
+    if (!exportPage_->queryClose())
+        return false;
+    const wmbus::Route& route = routePage_->route();
+    UserInteraction& ui = host().userInteraction();
+    if (route.receivedDeviceCount() < route.deviceCount() &&
+        !ui.question(tr("Es sind noch nicht alle Geräte auf der Route empfangen worden!") +
+                         QLatin1Char('\n') + tr("Weiter mit Schließen?"),
+                     tr("WARNUNG")))
+        return false;
+    if (!routePage_->queryClose())
+        return false;
+    if (table_.hasUnsavedRows() &&
+        ui.question(tr("Die Tabelle enthält Daten, die noch nicht gespeichert wurden!") + QLatin1Char('\n') +
+                        tr("Jetzt speichern?"),
+                    tr("WARNUNG")))
+        return daten_->SpeicherDatenAlsCsvClick();
+    return true;
+}
+
 void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
-    if (!exportPage_->queryClose() || !routePage_->queryClose()) {
+    if (!queryClose()) {
         event->ignore();
         return;
     }
@@ -183,16 +266,7 @@ void TFormWMBUSRadioCraft::startRouteModes(const QStringList& letters) {
 
 void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
     noteManufacturer(r.link.mField());
-    if (!r.registered)
-        return;
-    wmbus::Route& route = routePage_->route();
-    const auto device =
-        route.findRouteDeviceByIdText(r.link.idText.view(), r.deviceType, r.link.manufacturer.view());
-    if (!device)
-        return;
-    route.updateReceived(device->node, lastTelegramOf(r, host().clock().localNow()),
-                         QString::fromLatin1(r.rssiText.view()), receiveStateOf(r));
-    exportTabs_->offer(r);
+    store_->store(r, host().clock().localNow());
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------

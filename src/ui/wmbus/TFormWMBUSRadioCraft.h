@@ -8,6 +8,9 @@
 #include "core/wmbus/TelegramResult.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "core/wmbus/table/ResultTable.h"
+#include "core/wmbus/table/TelegramStore.h"
+#include "core/wmbus/table/UnregisteredList.h"
 #include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 
@@ -18,6 +21,8 @@
 #include <optional>
 
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -28,6 +33,8 @@ class AnalysePage;
 class ExportDataTabs;
 class ExportPage;
 class ArcSpinner;
+class DatenPage;
+class UnregisteredPanel;
 class FilterPage;
 class ReceiverPort;
 class RoutePage;
@@ -87,6 +94,18 @@ public:
     AnalysePage* analysePage() const { return analyse_; }
     FilterPage* filterPage() const { return filter_; }
     RoutePage* routePage() const { return routePage_; }
+    DatenPage* datenPage() const { return daten_; }
+    UnregisteredPanel* unregisteredPanel() const { return scann_; }
+    wmbus::ResultTable& table() { return table_; }
+    wmbus::UnregisteredList& unregisteredList() { return unregistered_; }
+    wmbus::UnregisteredList& importList() { return imported_; }
+    // Where every decoded telegram is stored; its route-telegram handler is free for the export
+    // formats.
+    wmbus::TelegramStore& telegramStore() { return *store_; }
+    QTabWidget* mainPages() const { return PageControlMain; }
+    QMenuBar* menuBar() const { return MainMenu; }
+    QMenu* datenMenu() const { return MenuDaten; }
+    QMenu* routeMenu() const { return MenuRoute; }
     ExportPage* exportPage() const { return exportPage_; }
     ExportDataTabs* exportTabs() const { return exportTabs_; }
 
@@ -101,6 +120,11 @@ protected:
 
 private:
     void buildPages();
+    void buildMenus();
+    void displayOptionChanged(wmbus::DisplayOption option);
+    void filterActivated();
+    // The close questions; false keeps the window open.
+    bool queryClose();
     void runSequence();
     void sendByte(std::uint8_t byte);
     void setBusy(bool busy);
@@ -120,6 +144,10 @@ private:
     QString manufacturerFile_;
     std::unique_ptr<TelegramReception> reception_;
     wmbus::TelegramDecryptor decryptor_;
+    wmbus::ResultTable table_;
+    wmbus::UnregisteredList unregistered_;
+    wmbus::UnregisteredList imported_;
+    std::unique_ptr<wmbus::TelegramStore> store_; // made with the route page, whose route it fills
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;
@@ -127,6 +155,11 @@ private:
     AnalysePage* analyse_;
     FilterPage* filter_;
     RoutePage* routePage_;
+    DatenPage* daten_;
+    UnregisteredPanel* scann_;
+    QMenuBar* MainMenu;
+    QMenu* MenuDaten;
+    QMenu* MenuRoute;
     ExportPage* exportPage_;
     ExportDataTabs* exportTabs_;
     QTabWidget* PageControlRoute;

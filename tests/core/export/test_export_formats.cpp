@@ -2,6 +2,7 @@
 #include "core/export/ExportFormatListe.h"
 #include "core/export/ExportSample.h"
 #include "core/wmbus/TelegramResult.h"
+#include "core/wmbus/table/StoredResult.h"
 
 #include "FakeClock.h"
 
@@ -49,6 +50,19 @@ const QDateTime kMay(QDate(2026, 5, 20), QTime(9, 0, 0));
 
 QString heading(const char* source, const char* option, QDate day, const char* newHeading = "Neu") {
     return columnHeading(ExportColumn{source, newHeading, option}, day);
+}
+
+// The sheet as its CSV shows it: heading row first.
+std::vector<std::vector<std::string>> cells(const ExportSheet& sheet) {
+    std::vector<std::vector<std::string>> out(1);
+    for (int c = 0; c < sheet.count(); ++c)
+        out[0].emplace_back(sheet.header(c));
+    for (int r = 0; r < sheet.table().size(); ++r) {
+        auto& row = out.emplace_back();
+        for (int c = 0; c < sheet.count(); ++c)
+            sheet.cell(sheet.table().at(r), r, c, row.emplace_back());
+    }
+    return out;
 }
 
 QByteArray readAll(const QString& path) {
@@ -128,33 +142,29 @@ TEST(ExportApply, RowPerRadioIdAndCellsInColumnOrder) {
                     {"RTime", "Zeit", ""},
                     {"TCount", "Zugriff", ""}},
                    filter());
+    ExportSheet sheet(f);
     auto a = telegram(0x12345678);
     for (int i = 0; i < 5; ++i)
         a.values[std::size_t(i)] = {"v" + std::to_string(i + 1), "u" + std::to_string(i + 1)};
-    f.apply(TelegramFields(a), kMay);
-    auto b = telegram(0x11111111);
-    f.apply(TelegramFields(b), kMay);
+    sheet.apply(a, kMay);
+    sheet.apply(telegram(0x11111111), kMay);
     a.values[0].value = "neu";
     a.accessNumber = 18;
-    f.apply(TelegramFields(a), kMay.addDays(1));
+    sheet.apply(a, kMay.addMonths(1)); // the headings stay those of the first use
 
-    const ExportTable& t = f.table();
-    EXPECT_EQ(t.heading(), (ExportTable::Row{"Nr", "Funk-ID", "Stand", "Einheit", "Value2 / 30.4.2026",
-                                             "fünf", "Zeit", "Zugriff"}));
-    ASSERT_EQ(t.rowCount(), 2);
-    EXPECT_EQ(t.row(0),
-              (ExportTable::Row{"1", "12345678", "neu", "u1", "v2", "v5", "03.05.2026 08:15:00", "18"}));
-    EXPECT_EQ(t.row(1)[0], "2");
-    EXPECT_EQ(t.row(1)[1], "11111111");
+    using Row = std::vector<std::string>;
+    const auto t = cells(sheet);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0],
+              (Row{"Nr", "Funk-ID", "Stand", "Einheit", "Value2 / 30.4.2026", "fünf", "Zeit", "Zugriff"}));
+    EXPECT_EQ(t[1], (Row{"1", "12345678", "neu", "u1", "v2", "v5", "03.05.2026 08:15:00", "18"}));
+    EXPECT_EQ(t[2][0], "2");
+    EXPECT_EQ(t[2][1], "11111111");
 
     // The CSV has a column per heading, nothing for the hidden ones.
-    const QByteArray csv = t.csvBytes();
+    const QByteArray csv = sheet.csvBytes();
     EXPECT_TRUE(csv.startsWith("Nr;Funk-ID;Stand;Einheit;Value2 / 30.4.2026;f\xFCnf;Zeit;Zugriff\r\n"));
     EXPECT_EQ(csv.count("\r\n"), 3);
-
-    // New columns start a new table.
-    f.setColumns({{"RadioID", "ID", ""}});
-    EXPECT_FALSE(f.table().started());
 }
 
 TEST(ExportApply, UnnumberedValueColumnsTakeThePairsInTurn) {
@@ -164,8 +174,9 @@ TEST(ExportApply, UnnumberedValueColumnsTakeThePairsInTurn) {
     r.values[0].value = "1";
     r.values[1].value = "2";
     r.values[2].value = "3";
-    f.apply(TelegramFields(r), kMay);
-    EXPECT_EQ(f.table().row(0), (ExportTable::Row{"1", "3"}));
+    ExportSheet sheet(f);
+    sheet.apply(r, kMay);
+    EXPECT_EQ(cells(sheet)[1], (std::vector<std::string>{"1", "3"}));
 }
 
 TEST(ExportFormatListe, FirstAcceptingFormatInListOrderTakesTheTelegram) {
@@ -179,8 +190,8 @@ TEST(ExportFormatListe, FirstAcceptingFormatInListOrderTakesTheTelegram) {
     EXPECT_EQ(list.apply(telegram(0x12345678), kMay), 0);
     EXPECT_EQ(list.apply(telegram(0x13345678), kMay), 1);
     EXPECT_EQ(list.apply(telegram(0x13345678, 47), kMay), -1);
-    EXPECT_EQ(list.at(0).table().rowCount(), 1);
-    EXPECT_EQ(list.at(1).table().rowCount(), 1);
+    EXPECT_EQ(list.sheet(0).table().size(), 1);
+    EXPECT_EQ(list.sheet(1).table().size(), 1);
 }
 
 TEST(ExportFormatFile, HandWrittenFileLoadsAndSavedFormatsLoadBackEqual) {
@@ -282,7 +293,7 @@ TEST(ExportSample, WizardBuildsDatedColumnsFromATelegram) {
     r.values[0] = {"123,529", "m³"};
     r.values[1] = {"100,000", "m³[1]"};
     r.values[3] = {"7", "h"};
-    const auto sample = sampleFields(4, r, kMay);
+    const auto sample = sampleFields(4, wmbus::StoredResult::fromTelegram(r, 0));
     ASSERT_EQ(sample.size(), 16u);
     EXPECT_EQ(sample[0].name, "Index");
     EXPECT_EQ(sample[0].value, "4");
@@ -299,14 +310,16 @@ TEST(ExportSample, WizardBuildsDatedColumnsFromATelegram) {
     EXPECT_EQ(columns[13].option, ""); // a unit is not dated
 
     // A format built from the sample takes the telegram it was built from, cell for cell.
-    ExportFormat f("Neu", columns, sampleFilter(r));
+    ExportFormat f("Neu", columns, sampleFilter(wmbus::StoredResult::fromTelegram(r, 0)));
     EXPECT_EQ(f.filter().laenge, "025");
     EXPECT_EQ(f.filter().medium, "07");
     ASSERT_TRUE(f.accepts(TelegramFields(r)));
-    f.apply(TelegramFields(r), kMay);
-    EXPECT_EQ(f.table().heading()[12], "Value2 / 30.4.2026");
-    EXPECT_EQ(f.table().row(0)[12], "100,000");
-    EXPECT_EQ(f.table().row(0)[15], "h");
+    ExportSheet sheet(f);
+    sheet.apply(r, kMay);
+    const auto t = cells(sheet);
+    EXPECT_EQ(t[0][12], "Value2 / 30.4.2026");
+    EXPECT_EQ(t[1][12], "100,000");
+    EXPECT_EQ(t[1][15], "h");
 }
 
 TEST(ExportFormatListe, ReloadKeepsTheTablesOfFormatsThatStay) {
@@ -319,9 +332,9 @@ TEST(ExportFormatListe, ReloadKeepsTheTablesOfFormatsThatStay) {
     list.adopt(ExportFormatListe::fromIni(IniFile::fromBytes(b + a)));
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list.at(0).name(), "B");
-    EXPECT_EQ(list.at(1).table().rowCount(), 1);
+    EXPECT_EQ(list.sheet(1).table().size(), 1);
     list.adopt(
         ExportFormatListe::fromIni(IniFile::fromBytes(QByteArray(a).replace("RadioID=ID", "TCount=Z"))));
     ASSERT_EQ(list.size(), 1);
-    EXPECT_FALSE(list.at(0).table().started()); // new columns, new table
+    EXPECT_FALSE(list.sheet(0).started()); // new columns, new table
 }

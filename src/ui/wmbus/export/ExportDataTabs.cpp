@@ -3,11 +3,10 @@
 #include "core/app/Clock.h"
 #include "core/app/DataRoot.h"
 #include "core/app/UserInteraction.h"
-#include "ui/wmbus/export/ExportTableModel.h"
+#include "ui/wmbus/table/ResultTableModel.h"
 
 #include <QAction>
 #include <QHeaderView>
-#include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -44,8 +43,8 @@ void ExportDataTabs::reload(const QString& path) {
     dropTabs();
     formats_.adopt(std::move(fresh.value()));
     for (int i = 0; i < formats_.size(); ++i)
-        if (formats_.at(i).table().started())
-            ensureTab(formats_.at(i));
+        if (formats_.sheet(i).started())
+            ensureTab(i);
     if (!messages.isEmpty())
         ui_.message(messages.join(u'\n'), tr("Exportformat.EXF"), UserInteraction::Icon::Warning);
 }
@@ -53,50 +52,50 @@ void ExportDataTabs::reload(const QString& path) {
 void ExportDataTabs::offer(const wmbus::TelegramResult& telegram) {
     const int taken = formats_.apply(telegram, clock_.localNow());
     if (taken >= 0)
-        ensureTab(formats_.at(taken));
+        ensureTab(taken);
 }
 
-void ExportDataTabs::ensureTab(exporting::ExportFormat& format) {
-    if (tabs_.count(&format))
+void ExportDataTabs::ensureTab(int index) {
+    exporting::ExportSheet& sheet = formats_.sheet(index);
+    if (tabs_.count(&sheet))
         return;
+    const QString name = formats_.at(index).name();
     Tab tab;
     tab.page = new QWidget;
-    tab.page->setObjectName(QStringLiteral("TabSheet_") + format.name());
+    tab.page->setObjectName(QStringLiteral("TabSheet_") + name);
     tab.view = new QTableView(tab.page);
-    tab.view->setObjectName(QStringLiteral("StringGrid_") + format.name());
-    tab.view->setAccessibleName(format.name());
-    tab.model = new ExportTableModel(format.table(), tab.page);
+    tab.view->setObjectName(QStringLiteral("StringGrid_") + name);
+    tab.view->setAccessibleName(name);
+    tab.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tab.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tab.model = new ResultTableModel(sheet.table(), sheet, tab.page);
     tab.view->setModel(tab.model);
-    tab.view->setContextMenuPolicy(Qt::CustomContextMenu);
-    tab.view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tab.view->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* layout = new QVBoxLayout(tab.page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tab.view);
 
-    auto* menu = new QMenu(tab.view);
-    menu->setObjectName(QStringLiteral("PopupMenuExport"));
-    QAction* save = menu->addAction(tr("Save Data as csv"));
+    auto* save = new QAction(tr("Save Data as csv"), tab.view);
     save->setObjectName(QStringLiteral("SaveDataAsCsv"));
-    QAction* clear = menu->addAction(tr("Delete Data in Table"));
+    auto* clear = new QAction(tr("Delete Data in Table"), tab.view);
     clear->setObjectName(QStringLiteral("DeleteDataInTable"));
-    connect(save, &QAction::triggered, this, [this, &format] { saveTable(format); });
-    connect(clear, &QAction::triggered, this, [&format] { format.table().clearRows(); });
-    connect(tab.view, &QWidget::customContextMenuRequested, menu,
-            [menu, view = tab.view](const QPoint& p) { menu->popup(view->viewport()->mapToGlobal(p)); });
+    tab.view->addAction(save);
+    tab.view->addAction(clear);
+    connect(save, &QAction::triggered, this, [this, &sheet, name] { saveTable(sheet, name); });
+    connect(clear, &QAction::triggered, this, [&sheet] { sheet.table().clear(); });
 
     if (dataTabs_)
-        dataTabs_->addTab(tab.page, format.name());
-    tabs_.emplace(&format, tab);
+        dataTabs_->addTab(tab.page, name);
+    tabs_.emplace(&sheet, tab);
 }
 
-void ExportDataTabs::saveTable(exporting::ExportFormat& format) {
+void ExportDataTabs::saveTable(const exporting::ExportSheet& sheet, const QString& name) {
     const auto path = ui_.saveFileName(
-        tr("Save Data as csv"),
-        exporting::ExportFormatListe::csvPath(folder_ ? folder_() : QString(), format.name()),
+        tr("Save Data as csv"), exporting::ExportFormatListe::csvPath(folder_ ? folder_() : QString(), name),
         tr("Daten (*.csv)"));
     if (!path)
         return;
-    if (const Status s = format.table().writeCsv(*path); !s)
+    if (const Status s = sheet.writeCsv(*path); !s)
         ui_.message(s.message(), tr("Fehler"), UserInteraction::Icon::Error);
 }
 
@@ -111,10 +110,15 @@ void ExportDataTabs::exportAll(const QString& folder) {
 }
 
 QTableView* ExportDataTabs::viewOf(const QString& formatName) const {
-    for (const auto& [format, tab] : tabs_)
-        if (format->name() == formatName)
-            return tab.view;
-    return nullptr;
+    const int i = formats_.indexOf(formatName);
+    const auto it = i < 0 ? tabs_.end() : tabs_.find(&formats_.sheet(i));
+    return it == tabs_.end() ? nullptr : it->second.view;
+}
+
+ResultTableModel* ExportDataTabs::modelOf(const QString& formatName) const {
+    const int i = formats_.indexOf(formatName);
+    const auto it = i < 0 ? tabs_.end() : tabs_.find(&formats_.sheet(i));
+    return it == tabs_.end() ? nullptr : it->second.model;
 }
 
 } // namespace kvq

@@ -18,7 +18,7 @@ class QTableView;
 namespace kvq {
 
 class Clock;
-class ExportTableModel;
+class ResultTableModel;
 class UserInteraction;
 
 class ExportDataTabs final : public QObject {
@@ -37,6 +37,7 @@ public:
     void exportAll(const QString& folder);
 
     QTableView* viewOf(const QString& formatName) const;
+    ResultTableModel* modelOf(const QString& formatName) const;
     QAction* exportAllAction() const { return exportAll_; }
     void setExportFolderSource(std::function<QString()> source) { folder_ = std::move(source); }
 
@@ -44,17 +45,17 @@ private:
     struct Tab {
         QPointer<QWidget> page; // gone already when the window's tab widget went first
         QTableView* view = nullptr;
-        ExportTableModel* model = nullptr;
+        ResultTableModel* model = nullptr;
     };
-    void ensureTab(exporting::ExportFormat& format);
+    void ensureTab(int format);
     void dropTabs();
-    void saveTable(exporting::ExportFormat& format);
+    void saveTable(const exporting::ExportSheet& sheet, const QString& name);
 
     QPointer<QTabWidget> dataTabs_;
     UserInteraction& ui_;
     const Clock& clock_;
     exporting::ExportFormatListe formats_;
-    std::map<const exporting::ExportFormat*, Tab> tabs_;
+    std::map<const exporting::ExportSheet*, Tab> tabs_;
     QAction* exportAll_;
     std::function<QString()> folder_;
 };

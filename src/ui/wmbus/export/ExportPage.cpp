@@ -6,6 +6,7 @@
 #include "core/export/ExportFormatListe.h"
 #include "core/wmbus/TelegramResult.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -92,7 +93,9 @@ void ExportPage::buildControls() {
     ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
     SButtonWizard = new QPushButton(tr("Wizard"), this);
     SButtonWizard->setObjectName(QStringLiteral("SButtonWizard"));
-    ButtonNeuesExportFormat = new QPushButton(tr("neues Export-Format"), this);
+    NeuesExportFormat = new QAction(tr("neues Export-Format"), this);
+    NeuesExportFormat->setObjectName(QStringLiteral("NeuesExportFormat"));
+    ButtonNeuesExportFormat = new QPushButton(NeuesExportFormat->text(), this);
     ButtonNeuesExportFormat->setObjectName(QStringLiteral("ButtonNeuesExportFormat"));
     ImageSave = new QLabel(this);
     ImageSave->setObjectName(QStringLiteral("ImageSave"));
@@ -162,7 +165,8 @@ void ExportPage::buildControls() {
     connect(ButtonDel, &QPushButton::clicked, this, &ExportPage::ButtonDelClick);
     connect(ButtonSave, &QPushButton::clicked, this, &ExportPage::ButtonSaveClick);
     connect(SButtonWizard, &QPushButton::clicked, this, &ExportPage::SButtonWizardClick);
-    connect(ButtonNeuesExportFormat, &QPushButton::clicked, this, &ExportPage::NeuesExportFormatClick);
+    connect(NeuesExportFormat, &QAction::triggered, this, &ExportPage::NeuesExportFormatClick);
+    connect(ButtonNeuesExportFormat, &QPushButton::clicked, NeuesExportFormat, &QAction::trigger);
     connect(CheckBoxEditMode, &QCheckBox::toggled, this, &ExportPage::setEditable);
     connect(EditNewFormatName, &QLineEdit::textEdited, this, &ExportPage::markChanged);
     connect(StringGridSpalten, &QTableWidget::itemChanged, this, [this] {
@@ -312,8 +316,8 @@ void ExportPage::SButtonWizardClick() {
     markChanged();
 }
 
-void ExportPage::newFormatFromTelegram(const wmbus::TelegramResult& telegram) {
-    const auto sample = exporting::sampleFields(1, telegram, clock_.localNow());
+void ExportPage::newFormatFromTelegram(const Sample& from) {
+    const auto sample = exporting::sampleFields(from.row, from.telegram);
     StringGridSampleData->setRowCount(0);
     StringGridSampleData->setRowCount(int(sample.size()));
     for (int r = 0; r < int(sample.size()); ++r) {
@@ -325,19 +329,19 @@ void ExportPage::newFormatFromTelegram(const wmbus::TelegramResult& telegram) {
     ListBoxExportFormate->setCurrentItem(nullptr);
     EditNewFormatName->clear();
     setColumns({});
-    setFilter(exporting::sampleFilter(telegram));
+    setFilter(exporting::sampleFilter(from.telegram));
     loading_ = false;
     CheckBoxEditMode->setChecked(true);
     markChanged();
 }
 
 void ExportPage::NeuesExportFormatClick() {
-    const wmbus::TelegramResult* t = source_ ? source_() : nullptr;
-    if (!t || t->link.l == 0) {
+    const std::optional<Sample> sample = source_ ? source_() : std::nullopt;
+    if (!sample) {
         ui_.message(tr("Es wurde noch kein Telegramm empfangen."), tr("INFO"));
         return;
     }
-    newFormatFromTelegram(*t);
+    newFormatFromTelegram(*sample);
 }
 
 void ExportPage::itemTicked(QListWidgetItem* item) {

@@ -4,11 +4,14 @@
 
 #include "core/export/ExportFormat.h"
 #include "core/export/ExportSample.h"
+#include "core/wmbus/table/StoredResult.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -33,13 +36,18 @@ public:
     QString filePath() const { return path_; }
     void setFilePath(const QString& path) { path_ = path; }
 
+    // A received telegram and its row number, as a new format starts from it.
+    struct Sample {
+        int row = 1;
+        wmbus::StoredResult telegram;
+    };
     // "neues Export-Format" / "Erstelle Exportformat": a new format from a received telegram.
-    void newFormatFromTelegram(const wmbus::TelegramResult& telegram);
-    // The telegram "neues Export-Format" starts from (none: nothing received yet).
-    void setTelegramSource(std::function<const wmbus::TelegramResult*()> source) {
-        source_ = std::move(source);
-    }
+    void newFormatFromTelegram(const Sample& sample);
+    // The telegram those commands start from: the one selected in the data table, else the last one
+    // received; none before the first.
+    void setTelegramSource(std::function<std::optional<Sample>()> source) { source_ = std::move(source); }
     void NeuesExportFormatClick();
+    QAction* newFormatAction() const { return NeuesExportFormat; }
 
     // Shown after a change that is not saved yet.
     bool hasUnsavedChange() const;
@@ -71,6 +79,7 @@ public:
     QTableWidget* StringGridSpalten;
     QTableWidget* StringGridVorschau;
     QLabel* ImageSave;
+    QAction* NeuesExportFormat;
 
 Q_SIGNALS:
     // The file changed (saved or deleted format).
@@ -93,7 +102,7 @@ private:
     QString path_;
     QString shownName_; // the list's name of the format in the editor, empty for a new one
     bool loading_ = false;
-    std::function<const wmbus::TelegramResult*()> source_;
+    std::function<std::optional<Sample>()> source_;
 };
 
 } // namespace kvq

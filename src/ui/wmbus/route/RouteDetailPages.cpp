@@ -7,11 +7,13 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace kvq {
@@ -178,6 +180,22 @@ QWidget* RouteDetailPages::buildGeraetPage() {
     LabelGeraetRSSI->setObjectName(QStringLiteral("LabelGeraetRSSI"));
     LabelGeraetEmpfang = new QLabel(w);
     LabelGeraetEmpfang->setObjectName(QStringLiteral("LabelGeraetEmpfang"));
+    const auto infoLabel = [w](const char* name) {
+        auto* l = new QLabel(w);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        return l;
+    };
+    LabelGeraetZugriff = infoLabel("LabelGeraetZugriff");
+    LabelGeraetAES = infoLabel("LabelGeraetAES");
+    TableGeraetWerte = new QTableWidget(0, 2, w);
+    TableGeraetWerte->setObjectName(QStringLiteral("TableGeraetWerte"));
+    TableGeraetWerte->setHorizontalHeaderLabels({tr("Wert"), tr("Einheit")});
+    TableGeraetWerte->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    TableGeraetWerte->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    TableGeraetWerte->verticalHeader()->hide();
+    TableGeraetWerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableGeraetWerte->setAccessibleName(tr("Werte"));
     addRow(form, QStringLiteral("&Funk ID"), EditGeraetFunkID);
     addRow(form, QStringLiteral("F&LAG ID"), EditGeraetManCode);
     auto* medium = new QHBoxLayout;
@@ -190,7 +208,10 @@ QWidget* RouteDetailPages::buildGeraetPage() {
     addRow(form, QStringLiteral("&AES-KEY"), EditGeraetAESKey);
     addRow(form, QStringLiteral("Bemerkung zur &Geräteposition im Objekt"), EditGeraetText);
     addRow(form, QStringLiteral("RSSI"), LabelGeraetRSSI);
-    addRow(form, QStringLiteral("Empfang"), LabelGeraetEmpfang);
+    addRow(form, tr("Empfang"), LabelGeraetEmpfang);
+    addRow(form, tr("Zugriffsnummer"), LabelGeraetZugriff);
+    addRow(form, tr("AES"), LabelGeraetAES);
+    form->addRow(TableGeraetWerte);
     connect(EditGeraetMedium, &QLineEdit::textChanged, this, &RouteDetailPages::showMediumText);
     connect(ButtonSaveGeraet, &QPushButton::clicked, this, &RouteDetailPages::ButtonSaveGeraetClick);
     return w;
@@ -252,8 +273,34 @@ void RouteDetailPages::refreshReceiveInfo() {
     const wmbus::RouteDevice* d = route_.device(shown_);
     if (!d)
         return;
-    LabelGeraetRSSI->setText(d->rssi);
     LabelGeraetEmpfang->setText(receiveStateText(*d));
+    const bool heard = d->state != wmbus::ReceiveState::NotReceived;
+    const wmbus::LastTelegram& t = d->last;
+    LabelGeraetRSSI->setText(d->rssi);
+    LabelGeraetZugriff->setText(heard ? t.accessNumber : QString());
+    QString aes;
+    if (heard && t.encrypted == QLatin1String("yes"))
+        aes = t.decrypted == QLatin1String("yes") ? tr("verschlüsselt, entschlüsselt")
+                                                  : tr("verschlüsselt, nicht entschlüsselt");
+    else if (heard)
+        aes = tr("unverschlüsselt");
+    LabelGeraetAES->setText(aes);
+    int rows = 0;
+    if (heard)
+        for (const wmbus::ValueUnit& p : t.values)
+            if (!p.value.isEmpty() || !p.unit.isEmpty())
+                ++rows;
+    TableGeraetWerte->setRowCount(rows);
+    int r = 0;
+    for (const wmbus::ValueUnit& p : t.values) {
+        if (r == rows)
+            break;
+        if (p.value.isEmpty() && p.unit.isEmpty())
+            continue;
+        TableGeraetWerte->setItem(r, 0, new QTableWidgetItem(p.value));
+        TableGeraetWerte->setItem(r, 1, new QTableWidgetItem(p.unit));
+        ++r;
+    }
 }
 
 void RouteDetailPages::showMediumText() {

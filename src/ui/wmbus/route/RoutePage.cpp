@@ -3,11 +3,14 @@
 #include "core/app/Clock.h"
 #include "core/app/DataRoot.h"
 #include "core/app/UserInteraction.h"
+#include "core/wmbus/keys/DeviceList.h"
 #include "core/wmbus/route/RouteFile.h"
+#include "core/wmbus/table/UnregisteredList.h"
 #include "ui/wmbus/route/RouteDetailPages.h"
 #include "ui/wmbus/route/RouteTreeModel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -154,6 +157,8 @@ void RoutePage::buildMenu() {
     SpeicherRoute = PopupMenuTreeViewRoute->addAction(QStringLiteral("Speicher Route"));
     SpeicherRoute->setObjectName(QStringLiteral("SpeicherRoute"));
     connect(SpeicherRoute, &QAction::triggered, this, [this] { SpeicherRouteClick(); });
+    ImportiereAESKeys =
+        addMenuAction(tr("Importiere AES Key's"), "ImportiereAESKeys", &RoutePage::ImportiereAESKeysClick);
 
     TreeViewHauser->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TreeViewHauser, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -263,7 +268,14 @@ void RoutePage::ZaehlerEinfuegenClick() {
     device.manufacturer = values->manufacturer;
     device.medium = values->deviceType;
     device.keyText = values->keyText;
-    edited(route_->appendDevice(floor, device));
+    addDevice(floor, device);
+}
+
+RouteNodeId RoutePage::addDevice(RouteNodeId floor, const wmbus::RouteDevice& device) {
+    const RouteNodeId node = route_->appendDevice(floor, device);
+    if (node)
+        edited(node);
+    return node;
 }
 
 void RoutePage::removeSelected(RouteNodeKind kind) {
@@ -418,6 +430,129 @@ bool RoutePage::loadRouteFile(const QString& path) {
     }
     Q_EMIT routeLoaded(result.radioModes);
     return true;
+}
+
+// --- key and device lists --------------------------------------------------------------------
+
+QString RoutePage::keyFolder() {
+    return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("AESKey")});
+}
+
+QString RoutePage::deviceListFolder() {
+    return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("Haus")});
+}
+
+QString RoutePage::lineFaultText(const wmbus::ListLineError& error) {
+    using F = wmbus::ListLineFault;
+    QString why;
+    switch (error.fault) {
+    case F::TooFewFields:
+        why = tr("zu wenige Felder");
+        break;
+    case F::BadRadioId:
+        why = tr("keine gültige Funk ID");
+        break;
+    case F::BadDeviceType:
+        why = tr("kein gültiges Medium (0 bis 255)");
+        break;
+    case F::BadKey:
+        why = tr("kein AES KEY aus 32 Hex-Ziffern");
+        break;
+    case F::BadManufacturer:
+        why = tr("keine FLAG ID aus drei Buchstaben");
+        break;
+    case F::MissingPlace:
+        why = tr("Haus und Etage müssen beide angegeben oder beide leer sein");
+        break;
+    case F::AlreadyInRoute:
+        why = tr("Gerät ist schon in der Route oder der Importliste");
+        break;
+    }
+    return tr("Zeile %1: %2").arg(error.line).arg(why);
+}
+
+namespace {
+std::optional<QByteArray> readWhole(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+} // namespace
+
+void RoutePage::ImportiereAESKeysClick() {
+    const QString folder = keyFolder();
+    QDir().mkpath(folder);
+    const auto chosen =
+        ui_.openFileName(tr("Importiere AES Key's"), folder, tr("AES_KEY_liste  (*.csv *.CSV)"));
+    if (!chosen || chosen->trimmed().isEmpty())
+        return;
+    const auto bytes = readWhole(*chosen);
+    if (!bytes) {
+        ui_.message(tr("Incorrect path"), tr("FEHLER"), UserInteraction::Icon::Error);
+        return;
+    }
+    const auto parsed = wmbus::parseKeyList(*bytes);
+    if (const auto* bad = std::get_if<wmbus::ListLineError>(&parsed)) {
+        ui_.message(tr("Incorrect csv Data!") + QLatin1Char('\n') + lineFaultText(*bad), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
+        return;
+    }
+    const int taken = wmbus::applyKeyList(std::get<wmbus::KeyList>(parsed), *route_);
+    if (taken > 0)
+        edited(selectedNode());
+    ui_.message(QString::number(taken) + tr(" AES KEY's importiert."));
+}
+
+void RoutePage::ImportiereMessgeraeteClick() {
+    const QString folder = deviceListFolder();
+    QDir().mkpath(folder);
+    const auto chosen =
+        ui_.openFileName(tr("Importiere Messgeräte in Route"), folder, tr("Devicelist  (*.csv *.CSV)"));
+    if (!chosen || chosen->trimmed().isEmpty())
+        return;
+    const auto bytes = readWhole(*chosen);
+    if (!bytes) {
+        ui_.message(tr("Incorrect path"), tr("FEHLER"), UserInteraction::Icon::Error);
+        return;
+    }
+    wmbus::DeviceListImport result = wmbus::importDeviceList(wmbus::parseDeviceList(*bytes), *route_);
+    int listed = 0;
+    for (const wmbus::DeviceListLine& line : result.unplaced) {
+        wmbus::UnregisteredDevice d;
+        d.idText = wmbus::radioIdText(line.device.radioId);
+        d.manufacturer = line.device.manufacturer;
+        d.deviceType = line.device.medium.toInt();
+        d.keyText = line.device.keyText;
+        d.positionText = line.device.positionText;
+        if (importList_ && importList_->add(d))
+            ++listed;
+        else
+            result.refused.push_back({line.line, wmbus::ListLineFault::AlreadyInRoute});
+    }
+    if (result.placed > 0) {
+        TreeViewHauser->expandAll();
+        edited(selectedNode());
+    }
+    QString text =
+        tr("%1 Geräte in die Route übernommen, %2 in die Importliste.").arg(result.placed).arg(listed);
+    if (result.refused.empty()) {
+        ui_.message(text);
+        return;
+    }
+    std::sort(result.refused.begin(), result.refused.end(),
+              [](const wmbus::ListLineError& a, const wmbus::ListLineError& b) { return a.line < b.line; });
+    QStringList lines;
+    for (const wmbus::ListLineError& e : result.refused) {
+        if (lines.size() == kMaxListedLoadMessages) {
+            lines << tr("… und %1 weitere")
+                         .arg(static_cast<int>(result.refused.size()) - kMaxListedLoadMessages);
+            break;
+        }
+        lines << lineFaultText(e);
+    }
+    text += QLatin1Char('\n') + tr("Nicht übernommen:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    ui_.message(text, tr("WARNUNG"), UserInteraction::Icon::Warning);
 }
 
 bool RoutePage::offerSave() {

@@ -1,6 +1,7 @@
 #include "core/export/ExportFormatFile.h"
 #include "core/export/ExportFormatListe.h"
 #include "core/wmbus/TelegramResult.h"
+#include "core/wmbus/table/StoredResult.h"
 #include "ui/wmbus/export/ExportPage.h"
 
 #include "FakeClock.h"
@@ -156,10 +157,11 @@ void TestExportPage::newFormatFromATelegramWithTheWizard() {
     r.deviceType = 7;
     r.values[0] = {"12,5", "m³[2]"};
     r.values[1] = {"3", "h"};
-    const wmbus::TelegramResult* source = &r;
+    std::optional<ExportPage::Sample> source = ExportPage::Sample{3, wmbus::StoredResult::fromTelegram(r, 0)};
     page.setTelegramSource([&] { return source; });
     page.NeuesExportFormatClick();
     QCOMPARE(page.StringGridSampleData->rowCount(), 14);
+    QCOMPARE(page.StringGridSampleData->item(0, 1)->text(), QStringLiteral("3"));
     QCOMPARE(page.MaskEditRFIDMin->text(), QStringLiteral("12345678"));
     QCOMPARE(page.MaskEditRFIDMax->text(), QStringLiteral("12345678"));
     QCOMPARE(page.MaskEditMedium->text(), QStringLiteral("07"));
@@ -180,7 +182,7 @@ void TestExportPage::newFormatFromATelegramWithTheWizard() {
     QCOMPARE(list->at(2).columns().size(), std::size_t(14));
     QVERIFY(list->at(2).filter().enabled);
 
-    source = nullptr;
+    source.reset();
     page.NeuesExportFormatClick();
     QCOMPARE(ui_.lastMessage(), QStringLiteral("Es wurde noch kein Telegramm empfangen."));
 }

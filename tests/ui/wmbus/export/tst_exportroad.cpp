@@ -5,6 +5,7 @@
 #include "core/export/ExportFormatFile.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 #include "ui/wmbus/export/ExportDataTabs.h"
+#include "ui/wmbus/table/ResultTableModel.h"
 
 #include "../Telegrams.h"
 #include "FakeToolHost.h"
@@ -100,7 +101,8 @@ void TestExportRoad::recorderAndCommandWriteTheSameFiles() {
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->tabText(1), QStringLiteral("Wasser"));
         QTableView* view = w.exportTabs()->viewOf(QStringLiteral("Wasser"));
-        QVERIFY(view && view->model());
+        QVERIFY(view && view->model() == w.exportTabs()->modelOf(QStringLiteral("Wasser")));
+        w.exportTabs()->modelOf(QStringLiteral("Wasser"))->flush();
         QCOMPARE(view->model()->rowCount(), 1);
         QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(),
                  QStringLiteral("Value1 / 30.4.2026"));
