@@ -37,7 +37,7 @@ using wmbus::receiver::SequenceRunner;
 
 TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : ToolWindow(host, parent) {
     setObjectName(QStringLiteral("FormWMBUSRadioCraft"));
-    setWindowTitle(QStringLiteral("Wireless M-BUS Datenrecorder"));
+    setWindowTitle(tr("Wireless M-BUS Datenrecorder"));
 
     TimerWaitOfResponse = new QTimer(this);
     TimerWaitOfResponse->setObjectName(QStringLiteral("TimerWaitOfResponse"));
@@ -58,6 +58,10 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
     detachFromLink();
+    // These pages watch the table, the lists and the route held here: they go while those still exist.
+    delete daten_;
+    delete scann_;
+    delete routePage_;
 }
 
 void TFormWMBUSRadioCraft::detachFromLink() {
@@ -67,7 +71,7 @@ void TFormWMBUSRadioCraft::detachFromLink() {
 }
 
 void TFormWMBUSRadioCraft::buildPages() {
-    LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
+    LabelRInit = new QLabel(tr("Receiver Initialisierung"), this);
     LabelRInit->setObjectName(QStringLiteral("LabelRInit"));
     sArcPreloader1RInit = new ArcSpinner(this);
     sArcPreloader1RInit->setObjectName(QStringLiteral("sArcPreloader1RInit"));
@@ -82,7 +86,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     PageControlMain->setObjectName(QStringLiteral("PageControlMain"));
 
     analyse_ = new AnalysePage(PageControlMain);
-    PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
+    PageControlMain->addTab(analyse_, tr("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
     reception_->setTelegramHandler(
         [this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) { telegramTaken(r); });
@@ -101,29 +105,23 @@ void TFormWMBUSRadioCraft::buildPages() {
     routePage_->setRadioModeSource([this] { return modeLetter_; });
     routePage_->setManufacturerCodes(host().settings().manufacturerCodes);
     connect(routePage_, &RoutePage::routeLoaded, this, &TFormWMBUSRadioCraft::startRouteModes);
-    PageControlRoute->addTab(routePage_, QStringLiteral("Route"));
+    PageControlRoute->addTab(routePage_, tr("Route"));
     filter_ = new FilterPage(host().userInteraction(), host().settings().manufacturerCodes, PageControlRoute);
     filter_->setObjectName(QStringLiteral("sTabFilter"));
-    PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
+    PageControlRoute->addTab(filter_, tr("Filter"));
     connect(filter_, &FilterPage::codesChanged, this,
             [this] { routePage_->setManufacturerCodes(host().settings().manufacturerCodes); });
     reception_->decoder().setManufacturerFilter(&filter_->filter());
     reception_->decoder().setDeviceDirectory(&routePage_->route());
     reception_->decoder().setDecryptor(&decryptor_);
-    ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
+    ButtonRadiocraftReset = new QPushButton(tr("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
             &TFormWMBUSRadioCraft::ButtonRadiocraftResetClick);
     routePage_->setImportList(&imported_);
     store_ = std::make_unique<wmbus::TelegramStore>(routePage_->route(), table_, unregistered_);
     scann_ = new UnregisteredPanel(unregistered_, imported_, route);
-    routePage_->model()->setDropHandler({UnregisteredTreeModel::mimeType()},
-                                        [this](wmbus::RouteNodeId floor, const QMimeData& data) {
-                                            return scann_->placeOnFloor(data, *routePage_, floor);
-                                        });
-    routePage_->TreeViewHauser->setAcceptDrops(true);
-    routePage_->TreeViewHauser->setDropIndicatorShown(true);
-    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    wireUnregisteredList();
     connect(filter_, &FilterPage::filterActivated, this, &TFormWMBUSRadioCraft::filterActivated);
     connect(filter_, &FilterPage::showRequested, this, [this, route] {
         PageControlMain->setCurrentWidget(route);
@@ -135,7 +133,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     auto* routeLayout = new QHBoxLayout(route);
     routeLayout->addWidget(PageControlRoute, 1);
     routeLayout->addLayout(routeSide);
-    PageControlMain->addTab(route, QStringLiteral("Route"));
+    PageControlMain->addTab(route, tr("Route"));
 
     daten_ = new DatenPage(table_, host().userInteraction(), PageControlMain);
     PageControlMain->addTab(daten_, tr("Daten"));
@@ -149,7 +147,7 @@ void TFormWMBUSRadioCraft::buildPages() {
         [this](const wmbus::TelegramResult& r, wmbus::RouteNodeId) { exportTabs_->offer(r); });
     exportPage_ = new ExportPage(host().userInteraction(), host().clock(), PageControlMain);
     exportPage_->setTelegramSource([this]() -> std::optional<ExportPage::Sample> {
-        const QModelIndex selected = daten_->ui_.Verbrauchstabelle->currentIndex();
+        const QModelIndex selected = daten_->Verbrauchstabelle->currentIndex();
         if (selected.isValid() && selected.row() < table_.size())
             return ExportPage::Sample{selected.row() + 1, table_.at(selected.row())};
         const wmbus::TelegramResult& last = reception_->lastTelegram();
@@ -158,9 +156,9 @@ void TFormWMBUSRadioCraft::buildPages() {
         return ExportPage::Sample{
             1, wmbus::StoredResult::fromTelegram(last, host().clock().localNow().toMSecsSinceEpoch())};
     });
-    auto* erstelle = new QAction(tr("Erstelle Exportformat"), daten_->ui_.Verbrauchstabelle);
+    auto* erstelle = new QAction(tr("Erstelle Exportformat"), daten_->Verbrauchstabelle);
     erstelle->setObjectName(QStringLiteral("ErstelleExportformat"));
-    daten_->ui_.Verbrauchstabelle->addAction(erstelle);
+    daten_->Verbrauchstabelle->addAction(erstelle);
     connect(erstelle, &QAction::triggered, exportPage_->newFormatAction(), &QAction::trigger);
     connect(exportPage_->newFormatAction(), &QAction::triggered, this,
             [this] { PageControlMain->setCurrentWidget(exportPage_); });
@@ -209,6 +207,42 @@ void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
 // The filter switch went on with codes ticked: the list starts again with the wanted manufacturers.
 void TFormWMBUSRadioCraft::filterActivated() {
     unregistered_.clear();
+}
+
+// Entries of the unregistered list are dragged onto floors of the route tree; a device that joins
+// the route, by any way, leaves the list.
+void TFormWMBUSRadioCraft::wireUnregisteredList() {
+    RouteTreeModel* model = routePage_->model();
+    model->setDropHandler({UnregisteredTreeModel::mimeType()},
+                          [this](wmbus::RouteNodeId floor, const QMimeData& data) {
+                              return scann_->placeOnFloor(data, *routePage_, floor);
+                          });
+    routePage_->TreeViewHauser->setAcceptDrops(true);
+    routePage_->TreeViewHauser->setDropIndicatorShown(true);
+    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this, model](const QModelIndex& parent, int first, int last) {
+                const wmbus::Route& r = routePage_->route();
+                const wmbus::RouteNodeId under = model->nodeAt(parent);
+                for (int row = first; row <= last; ++row)
+                    if (const wmbus::RouteDevice* d = r.device(r.child(under, row)))
+                        forgetUnregistered(*d);
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        const wmbus::Route& r = routePage_->route();
+        for (wmbus::RouteNodeId id : r.devicesInTreeOrder())
+            forgetUnregistered(*r.device(id));
+    });
+}
+
+void TFormWMBUSRadioCraft::forgetUnregistered(const wmbus::RouteDevice& device) {
+    bool ok = false;
+    const int type = device.medium.toInt(&ok);
+    if (!ok)
+        return;
+    const std::string id = wmbus::radioIdText(device.radioId).toStdString();
+    if (const auto row = unregistered_.rowOf(id, type, device.manufacturer.trimmed().toStdString()))
+        unregistered_.remove(*row);
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {

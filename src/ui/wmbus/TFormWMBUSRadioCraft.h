@@ -123,6 +123,8 @@ private:
     void buildMenus();
     void displayOptionChanged(wmbus::DisplayOption option);
     void filterActivated();
+    void wireUnregisteredList();
+    void forgetUnregistered(const wmbus::RouteDevice& device);
     // The close questions; false keeps the window open.
     bool queryClose();
     void runSequence();

@@ -42,17 +42,17 @@ RoutePage::RoutePage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("sTabRouteTree"));
 
     // Captions of new names, kept as hidden labels so a language module can replace them.
-    LabelHAUS = new QLabel(QStringLiteral("Haus"), this);
+    LabelHAUS = new QLabel(tr("Haus"), this);
     LabelHAUS->setObjectName(QStringLiteral("LabelHAUS"));
     LabelHAUS->hide();
-    LabelFLOOR = new QLabel(QStringLiteral("Etage"), this);
+    LabelFLOOR = new QLabel(tr("Etage"), this);
     LabelFLOOR->setObjectName(QStringLiteral("LabelFLOOR"));
     LabelFLOOR->hide();
 
     model_ = new RouteTreeModel(*route_);
     TreeViewHauser = new QTreeView(this);
     TreeViewHauser->setObjectName(QStringLiteral("TreeViewHauser"));
-    TreeViewHauser->setAccessibleName(QStringLiteral("Route"));
+    TreeViewHauser->setAccessibleName(tr("Route"));
     TreeViewHauser->setHeaderHidden(true);
     TreeViewHauser->setUniformRowHeights(true);
     TreeViewHauser->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -65,10 +65,10 @@ RoutePage::RoutePage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     details_ = new RouteDetailPages(*route_, ui_, this);
     connect(details_, &RouteDetailPages::recordSaved, this, [this](RouteNodeId node) { edited(node); });
 
-    auto* countCaption = new QLabel(QStringLiteral("Geräte:"), this);
+    auto* countCaption = new QLabel(tr("Geräte:"), this);
     LabelAnzahlSender = new QLabel(this);
     LabelAnzahlSender->setObjectName(QStringLiteral("LabelAnzahlSender"));
-    auto* receivedCaption = new QLabel(QStringLiteral("empfangen:"), this);
+    auto* receivedCaption = new QLabel(tr("empfangen:"), this);
     LabelAnzahlEmpfangen = new QLabel(this);
     LabelAnzahlEmpfangen->setObjectName(QStringLiteral("LabelAnzahlEmpfangen"));
     auto* counters = new QHBoxLayout;
@@ -132,29 +132,25 @@ QAction* RoutePage::addMenuAction(const QString& caption, const char* name, void
 void RoutePage::buildMenu() {
     PopupMenuTreeViewRoute = new QMenu(this);
     PopupMenuTreeViewRoute->setObjectName(QStringLiteral("PopupMenuTreeViewRoute"));
-    HausEinfuegen =
-        addMenuAction(QStringLiteral("Haus einfügen"), "HausEinfuegen", &RoutePage::HausEinfuegenClick);
-    EtageEinfuegen =
-        addMenuAction(QStringLiteral("Etage einfügen"), "EtageEinfuegen", &RoutePage::EtageEinfuegenClick);
-    ZaehlerEinfuegen = addMenuAction(QStringLiteral("Zähler einfügen"), "ZaehlerEinfuegen",
-                                     &RoutePage::ZaehlerEinfuegenClick);
+    HausEinfuegen = addMenuAction(tr("Haus einfügen"), "HausEinfuegen", &RoutePage::HausEinfuegenClick);
+    EtageEinfuegen = addMenuAction(tr("Etage einfügen"), "EtageEinfuegen", &RoutePage::EtageEinfuegenClick);
+    ZaehlerEinfuegen =
+        addMenuAction(tr("Zähler einfügen"), "ZaehlerEinfuegen", &RoutePage::ZaehlerEinfuegenClick);
     ZaehlerLoeschen =
-        addMenuAction(QStringLiteral("Zähler löschen"), "ZaehlerLoeschen", &RoutePage::ZaehlerLoeschenClick);
-    EtageLoeschen =
-        addMenuAction(QStringLiteral("Etrage löschen"), "EtageLoeschen", &RoutePage::EtageLoeschenClick);
-    HausLoeschen =
-        addMenuAction(QStringLiteral("Haus löschen"), "HausLoeschen", &RoutePage::HausLoeschenClick);
+        addMenuAction(tr("Zähler löschen"), "ZaehlerLoeschen", &RoutePage::ZaehlerLoeschenClick);
+    EtageLoeschen = addMenuAction(tr("Etrage löschen"), "EtageLoeschen", &RoutePage::EtageLoeschenClick);
+    HausLoeschen = addMenuAction(tr("Haus löschen"), "HausLoeschen", &RoutePage::HausLoeschenClick);
     PopupMenuTreeViewRoute->addSeparator();
-    SortiereFunkIDs = addMenuAction(QStringLiteral("sortiere nach Funk IDs"), "SortiereFunkIDs",
-                                    &RoutePage::SortiereFunkIDsClick);
-    LeereRoutenliste = addMenuAction(QStringLiteral("leere Routenliste"), "LeereRoutenliste",
-                                     &RoutePage::LeereRoutenlisteClick);
+    SortiereFunkIDs =
+        addMenuAction(tr("sortiere nach Funk IDs"), "SortiereFunkIDs", &RoutePage::SortiereFunkIDsClick);
+    LeereRoutenliste =
+        addMenuAction(tr("leere Routenliste"), "LeereRoutenliste", &RoutePage::LeereRoutenlisteClick);
     EmpfangsstatusZuruecksetzen =
-        addMenuAction(QStringLiteral("Empfangsstatus zurücksetzen"), "EmpfangsstatusZuruecksetzen",
+        addMenuAction(tr("Empfangsstatus zurücksetzen"), "EmpfangsstatusZuruecksetzen",
                       &RoutePage::EmpfangsstatusZuruecksetzenClick);
     PopupMenuTreeViewRoute->addSeparator();
-    LadeRoute = addMenuAction(QStringLiteral("Lade Route"), "LadeRoute", &RoutePage::LadeRouteClick);
-    SpeicherRoute = PopupMenuTreeViewRoute->addAction(QStringLiteral("Speicher Route"));
+    LadeRoute = addMenuAction(tr("Lade Route"), "LadeRoute", &RoutePage::LadeRouteClick);
+    SpeicherRoute = PopupMenuTreeViewRoute->addAction(tr("Speicher Route"));
     SpeicherRoute->setObjectName(QStringLiteral("SpeicherRoute"));
     connect(SpeicherRoute, &QAction::triggered, this, [this] { SpeicherRouteClick(); });
     ImportiereAESKeys =
@@ -260,7 +256,7 @@ void RoutePage::ZaehlerEinfuegenClick() {
     bool ok = false;
     const std::uint32_t radioId = values->idText.trimmed().toUInt(&ok, 10);
     if (!ok || radioId == 0) {
-        ui_.message(QStringLiteral("Only numbers permissible!"));
+        ui_.message(tr("Only numbers permissible!"));
         return;
     }
     wmbus::RouteDevice device;
@@ -363,11 +359,11 @@ QString RoutePage::routeFolder() {
 
 // The patterns name both spellings: file names are case-sensitive outside Windows.
 QString RoutePage::saveFilter() {
-    return QStringLiteral("Geräliste  (*.route *.ROUTE)");
+    return tr("Geräliste  (*.route *.ROUTE)");
 }
 
 QString RoutePage::loadFilter() {
-    return QStringLiteral("Geräteliste  (*.route *.ROUTE)");
+    return tr("Geräteliste  (*.route *.ROUTE)");
 }
 
 QString RoutePage::radioMode() const {
@@ -377,22 +373,22 @@ QString RoutePage::radioMode() const {
 bool RoutePage::SpeicherRouteClick() {
     const QString folder = routeFolder();
     QDir().mkpath(folder);
-    const auto chosen = ui_.saveFileName(QStringLiteral("Speicher Route"), folder, saveFilter());
+    const auto chosen = ui_.saveFileName(tr("Speicher Route"), folder, saveFilter());
     if (!chosen || chosen->trimmed().isEmpty())
         return false;
     const QString path = withRouteSuffix(*chosen);
     const auto written = wmbus::writeRouteFile(*route_, path, radioMode());
     if (!written) {
-        ui_.message(QStringLiteral("Die Route wurde nicht gespeichert:\n%1").arg(written.message()),
-                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        ui_.message(tr("Die Route wurde nicht gespeichert:\n%1").arg(written.message()), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
         return false;
     }
     route_->setModified(false);
     filePath_ = path;
     if (!written->isEmpty()) {
-        ui_.message(QStringLiteral("Die Route wurde gespeichert, mit diesen Hinweisen:\n%1")
+        ui_.message(tr("Die Route wurde gespeichert, mit diesen Hinweisen:\n%1")
                         .arg(written->join(QLatin1Char('\n'))),
-                    QStringLiteral("WARNUNG"), UserInteraction::Icon::Warning);
+                    tr("WARNUNG"), UserInteraction::Icon::Warning);
     }
     return true;
 }
@@ -402,7 +398,7 @@ void RoutePage::LadeRouteClick() {
         return;
     const QString folder = routeFolder();
     QDir().mkpath(folder);
-    const auto chosen = ui_.openFileName(QStringLiteral("Lade Route"), folder, loadFilter());
+    const auto chosen = ui_.openFileName(tr("Lade Route"), folder, loadFilter());
     if (!chosen || chosen->trimmed().isEmpty())
         return;
     loadRouteFile(*chosen);
@@ -411,8 +407,8 @@ void RoutePage::LadeRouteClick() {
 bool RoutePage::loadRouteFile(const QString& path) {
     auto read = wmbus::readRouteFile(path);
     if (!read) {
-        ui_.message(QStringLiteral("Die Route wurde nicht geladen:\n%1").arg(read.message()),
-                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        ui_.message(tr("Die Route wurde nicht geladen:\n%1").arg(read.message()), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
         return false;
     }
     wmbus::RouteReadResult& result = read.value();
@@ -423,10 +419,10 @@ bool RoutePage::loadRouteFile(const QString& path) {
     if (!result.messages.isEmpty()) {
         QStringList listed = result.messages.mid(0, kMaxListedLoadMessages);
         if (result.messages.size() > kMaxListedLoadMessages)
-            listed << QStringLiteral("… und %1 weitere").arg(result.messages.size() - kMaxListedLoadMessages);
-        ui_.message(QStringLiteral("%1\nDiese Teile der Routendatei wurden übersprungen:\n%2")
+            listed << tr("… und %1 weitere").arg(result.messages.size() - kMaxListedLoadMessages);
+        ui_.message(tr("%1\nDiese Teile der Routendatei wurden übersprungen:\n%2")
                         .arg(QDir::toNativeSeparators(path), listed.join(QLatin1Char('\n'))),
-                    QStringLiteral("WARNUNG"), UserInteraction::Icon::Warning);
+                    tr("WARNUNG"), UserInteraction::Icon::Warning);
     }
     Q_EMIT routeLoaded(result.radioModes);
     return true;
@@ -561,7 +557,7 @@ bool RoutePage::offerSave() {
     const bool save = ui_.question(
         QStringLiteral("Es wurden Änderungen an der Route vorgenommen die noch nicht gespeichert wurden! \n"
                        "Jetzt speichern?"),
-        QStringLiteral("WARNUNG"));
+        tr("WARNUNG"));
     return !save || SpeicherRouteClick();
 }
 

@@ -91,7 +91,7 @@ Qt::ItemFlags RouteTreeModel::flags(const QModelIndex& index) const {
     const auto kind = route_.kind(nodeAt(index));
     if (kind == RouteNodeKind::Device)
         f |= Qt::ItemNeverHasChildren;
-    if (kind == RouteNodeKind::Floor && dropHandler_)
+    if ((kind == RouteNodeKind::Floor || kind == RouteNodeKind::Device) && dropHandler_)
         f |= Qt::ItemIsDropEnabled;
     return f;
 }
@@ -109,9 +109,18 @@ Qt::DropActions RouteTreeModel::supportedDropActions() const {
     return Qt::MoveAction | Qt::CopyAction;
 }
 
+RouteNodeId RouteTreeModel::dropFloor(const QModelIndex& target) const {
+    const RouteNodeId node = nodeAt(target);
+    const auto kind = route_.kind(node);
+    if (kind == RouteNodeKind::Floor)
+        return node;
+    // A device stands for its floor.
+    return kind == RouteNodeKind::Device ? route_.parent(node) : 0;
+}
+
 bool RouteTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
                                      const QModelIndex& parent) const {
-    if (!data || !dropHandler_ || route_.kind(nodeAt(parent)) != RouteNodeKind::Floor)
+    if (!data || !dropHandler_ || dropFloor(parent) == 0)
         return false;
     for (const QString& type : dropTypes_)
         if (data->hasFormat(type))
@@ -123,7 +132,7 @@ bool RouteTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
                                   const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
-    return dropHandler_(nodeAt(parent), *data);
+    return dropHandler_(dropFloor(parent), *data);
 }
 
 QIcon RouteTreeModel::iconFor(int image, int stateImage) const {

@@ -38,8 +38,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Drops onto floors: the handler gets the floor and the dropped data and says whether it took
-    // them. Without a handler nothing can be dropped.
+    // Drops onto floors (or onto a device, meaning its floor): the handler gets the floor and the
+    // dropped data and says whether it took them. Without a handler nothing can be dropped.
     using DropHandler = std::function<bool(wmbus::RouteNodeId floor, const QMimeData& data)>;
     void setDropHandler(QStringList mimeTypes, DropHandler handler);
     QStringList mimeTypes() const override;
@@ -60,6 +60,7 @@ private:
     void aboutToReset() override;
     void reset() override;
 
+    wmbus::RouteNodeId dropFloor(const QModelIndex& target) const;
     QIcon iconFor(int image, int stateImage) const;
     QString toolTip(wmbus::RouteNodeId node) const;
 

@@ -3,48 +3,24 @@
 #include "ui/wmbus/route/RoutePage.h"
 #include "ui/wmbus/route/UnregisteredTreeModel.h"
 
-#include <QHBoxLayout>
+#include "ui_UnregisteredPanel.h"
+
 #include <QLabel>
 #include <QMenu>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 namespace kvq {
 
 UnregisteredPanel::UnregisteredPanel(wmbus::UnregisteredList& received, wmbus::UnregisteredList& imported,
                                      QWidget* parent)
-    : QWidget(parent), received_(received), imported_(imported) {
-    setObjectName(QStringLiteral("PanelScann"));
+    : QWidget(parent), ui_(std::make_unique<Ui::UnregisteredPanel>()), received_(received),
+      imported_(imported) {
+    ui_->setupUi(this);
+    TreeViewScann = ui_->TreeViewScann;
+    LabelAnzahlSenderScann = ui_->LabelAnzahlSenderScann;
     model_ = new UnregisteredTreeModel(received_, imported_, this);
-
-    auto* caption = new QLabel(tr("nicht registrierte Geräte"), this);
-    TreeViewScann = new QTreeView(this);
-    TreeViewScann->setObjectName(QStringLiteral("TreeViewScann"));
-    TreeViewScann->setAccessibleName(caption->text());
-    caption->setBuddy(TreeViewScann);
-    TreeViewScann->setHeaderHidden(true);
-    TreeViewScann->setUniformRowHeights(true);
-    TreeViewScann->setSelectionMode(QAbstractItemView::SingleSelection);
-    TreeViewScann->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeViewScann->setDragEnabled(true);
-    TreeViewScann->setDragDropMode(QAbstractItemView::DragOnly);
-    TreeViewScann->setDefaultDropAction(Qt::MoveAction);
     TreeViewScann->setModel(model_);
     TreeViewScann->expandAll();
-
-    auto* countCaption = new QLabel(tr("Geräte:"), this);
-    LabelAnzahlSenderScann = new QLabel(this);
-    LabelAnzahlSenderScann->setObjectName(QStringLiteral("LabelAnzahlSenderScann"));
-    auto* counter = new QHBoxLayout;
-    counter->addWidget(countCaption);
-    counter->addWidget(LabelAnzahlSenderScann);
-    counter->addStretch(1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(caption);
-    layout->addWidget(TreeViewScann, 1);
-    layout->addLayout(counter);
 
     PopupMenuTreeViewScann = new QMenu(this);
     PopupMenuTreeViewScann->setObjectName(QStringLiteral("PopupMenuTreeViewScann"));
@@ -60,7 +36,6 @@ UnregisteredPanel::UnregisteredPanel(wmbus::UnregisteredList& received, wmbus::U
         add(tr("leere Importliste"), "LeereImportliste", &UnregisteredPanel::LeereImportlisteClick);
     SortiereFunkIDsScann =
         add(tr("sortiere nach Funk IDs"), "SortiereFunkIDsScann", &UnregisteredPanel::SortiereFunkIDsClick);
-    TreeViewScann->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TreeViewScann, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenuTreeViewScann->popup(TreeViewScann->viewport()->mapToGlobal(pos));
     });

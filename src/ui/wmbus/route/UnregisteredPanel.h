@@ -8,11 +8,17 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class QMenu;
 class QMimeData;
 class QTreeView;
+
+namespace Ui {
+class UnregisteredPanel;
+}
 
 namespace kvq {
 
@@ -48,6 +54,7 @@ public:
 private:
     void updateCount();
 
+    std::unique_ptr<Ui::UnregisteredPanel> ui_;
     wmbus::UnregisteredList& received_;
     wmbus::UnregisteredList& imported_;
     UnregisteredTreeModel* model_;

@@ -5,6 +5,8 @@
 #include "core/wmbus/table/TableColumns.h"
 #include "ui/wmbus/table/ResultTableModel.h"
 
+#include "ui_DatenPage.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QDir>
@@ -16,21 +18,28 @@ namespace kvq {
 using wmbus::DisplayOption;
 
 DatenPage::DatenPage(wmbus::ResultTable& table, UserInteraction& ui, QWidget* parent)
-    : QWidget(parent), table_(table), user_(ui) {
-    ui_.setupUi(this);
+    : QWidget(parent), ui_(std::make_unique<Ui::DatenPage>()), table_(table), user_(ui) {
+    ui_->setupUi(this);
+    sRBLiveData = ui_->sRBLiveData;
+    sRBLiveDataNew = ui_->sRBLiveDataNew;
+    sRBEinmalData = ui_->sRBEinmalData;
+    sRBAusData = ui_->sRBAusData;
+    LabelAnzahlZeilen = ui_->LabelAnzahlZeilen;
+    PageControlDaten = ui_->PageControlDaten;
+    Verbrauchstabelle = ui_->Verbrauchstabelle;
     setObjectName(QStringLiteral("sTabDaten"));
 
     model_ = new ResultTableModel(table_, wmbus::AllColumns::instance(), this);
-    ui_.Verbrauchstabelle->setModel(model_);
-    ui_.Verbrauchstabelle->verticalHeader()->hide();
-    ui_.Verbrauchstabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    ui_.Verbrauchstabelle->horizontalHeader()->setDefaultSectionSize(72);
+    Verbrauchstabelle->setModel(model_);
+    Verbrauchstabelle->verticalHeader()->hide();
+    Verbrauchstabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    Verbrauchstabelle->horizontalHeader()->setDefaultSectionSize(72);
 
     auto* options = new QButtonGroup(this);
-    options->addButton(ui_.sRBLiveData, static_cast<int>(DisplayOption::LiveAll));
-    options->addButton(ui_.sRBLiveDataNew, static_cast<int>(DisplayOption::LiveNewest));
-    options->addButton(ui_.sRBEinmalData, static_cast<int>(DisplayOption::Once));
-    options->addButton(ui_.sRBAusData, static_cast<int>(DisplayOption::Off));
+    options->addButton(sRBLiveData, static_cast<int>(DisplayOption::LiveAll));
+    options->addButton(sRBLiveDataNew, static_cast<int>(DisplayOption::LiveNewest));
+    options->addButton(sRBEinmalData, static_cast<int>(DisplayOption::Once));
+    options->addButton(sRBAusData, static_cast<int>(DisplayOption::Off));
     connect(options, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             Q_EMIT displayOptionChanged(static_cast<DisplayOption>(id));
@@ -42,9 +51,9 @@ DatenPage::DatenPage(wmbus::ResultTable& table, UserInteraction& ui, QWidget* pa
     LeereTabelle = new QAction(tr("leere Tabelle"), this);
     LeereTabelle->setObjectName(QStringLiteral("LeereTabelle"));
     connect(LeereTabelle, &QAction::triggered, this, &DatenPage::LeereTabelleClick);
-    ui_.Verbrauchstabelle->addAction(SpeicherDatenAlsCsv);
-    ui_.Verbrauchstabelle->addAction(LeereTabelle);
-    ui_.Verbrauchstabelle->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Verbrauchstabelle->addAction(SpeicherDatenAlsCsv);
+    Verbrauchstabelle->addAction(LeereTabelle);
+    Verbrauchstabelle->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(model_, &QAbstractItemModel::rowsInserted, this, &DatenPage::showRowCount);
     connect(model_, &QAbstractItemModel::modelReset, this, &DatenPage::showRowCount);
@@ -53,15 +62,15 @@ DatenPage::DatenPage(wmbus::ResultTable& table, UserInteraction& ui, QWidget* pa
 
 DatenPage::~DatenPage() {
     // The view goes before its model.
-    delete ui_.Verbrauchstabelle;
+    delete Verbrauchstabelle;
 }
 
 DisplayOption DatenPage::displayOption() const {
-    if (ui_.sRBLiveDataNew->isChecked())
+    if (sRBLiveDataNew->isChecked())
         return DisplayOption::LiveNewest;
-    if (ui_.sRBEinmalData->isChecked())
+    if (sRBEinmalData->isChecked())
         return DisplayOption::Once;
-    if (ui_.sRBAusData->isChecked())
+    if (sRBAusData->isChecked())
         return DisplayOption::Off;
     return DisplayOption::LiveAll;
 }
@@ -69,22 +78,22 @@ DisplayOption DatenPage::displayOption() const {
 void DatenPage::setDisplayOption(DisplayOption option) {
     switch (option) {
     case DisplayOption::LiveAll:
-        ui_.sRBLiveData->setChecked(true);
+        sRBLiveData->setChecked(true);
         break;
     case DisplayOption::LiveNewest:
-        ui_.sRBLiveDataNew->setChecked(true);
+        sRBLiveDataNew->setChecked(true);
         break;
     case DisplayOption::Once:
-        ui_.sRBEinmalData->setChecked(true);
+        sRBEinmalData->setChecked(true);
         break;
     case DisplayOption::Off:
-        ui_.sRBAusData->setChecked(true);
+        sRBAusData->setChecked(true);
         break;
     }
 }
 
 void DatenPage::showRowCount() {
-    ui_.LabelAnzahlZeilen->setText(QString::number(model_->rowCount()));
+    LabelAnzahlZeilen->setText(QString::number(model_->rowCount()));
 }
 
 QString DatenPage::csvFolder() {

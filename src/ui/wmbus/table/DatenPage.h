@@ -5,11 +5,19 @@
 
 #include "core/wmbus/table/ResultTable.h"
 
-#include "ui_DatenPage.h"
-
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
+class QLabel;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+
+namespace Ui {
+class DatenPage;
+}
 
 namespace kvq {
 
@@ -26,7 +34,7 @@ public:
     wmbus::DisplayOption displayOption() const;
     void setDisplayOption(wmbus::DisplayOption option);
     ResultTableModel* model() const { return model_; }
-    QTabWidget* tabs() const { return ui_.PageControlDaten; }
+    QTabWidget* tabs() const { return PageControlDaten; }
 
     // Folder and filter of the save dialog.
     static QString csvFolder();
@@ -37,7 +45,13 @@ public:
     // "leere Tabelle"
     void LeereTabelleClick();
 
-    Ui::DatenPage ui_;
+    QRadioButton* sRBLiveData;
+    QRadioButton* sRBLiveDataNew;
+    QRadioButton* sRBEinmalData;
+    QRadioButton* sRBAusData;
+    QLabel* LabelAnzahlZeilen;
+    QTabWidget* PageControlDaten;
+    QTableView* Verbrauchstabelle;
     QAction* SpeicherDatenAlsCsv;
     QAction* LeereTabelle;
 
@@ -47,6 +61,7 @@ Q_SIGNALS:
 private:
     void showRowCount();
 
+    std::unique_ptr<Ui::DatenPage> ui_;
     wmbus::ResultTable& table_;
     UserInteraction& user_;
     ResultTableModel* model_;
