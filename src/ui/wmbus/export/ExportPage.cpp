@@ -6,12 +6,11 @@
 #include "core/export/ExportFormatListe.h"
 #include "core/wmbus/TelegramResult.h"
 
+#include "ui_ExportPage.h"
+
 #include <QAction>
 #include <QCheckBox>
-#include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace kvq {
 
@@ -30,35 +28,16 @@ using exporting::ExportFormatListe;
 
 namespace {
 
-// Qt's mask letters for the classic masks: '0' there is an optional digit, '9' a required one, 'A' a
-// letter; the blank character follows the ';'.
-struct MaskRow {
-    const char* name;
-    const char* caption;
-    const char* mask;
-    QChar blank;
-};
-constexpr MaskRow kMasks[] = {
-    {"MaskEditRFIDMin", QT_TRANSLATE_NOOP("kvq::ExportPage", "Funk-ID von:"), "00000000;*", u'*'},
-    {"MaskEditRFIDMax", QT_TRANSLATE_NOOP("kvq::ExportPage", "Funk-ID bis:"), "99999990;0", QChar()},
-    {"MaskEditMC", QT_TRANSLATE_NOOP("kvq::ExportPage", "Hersteller:"), ">AAA;_", u'_'},
-    {"MaskEditMedium", QT_TRANSLATE_NOOP("kvq::ExportPage", "Medium:"), "00;_", u'_'},
-    {"MaskEditLaenge", QT_TRANSLATE_NOOP("kvq::ExportPage", "Länge:"), "000;_", u'_'},
-};
+// The masks of the form put Qt's letters in place of the classic ones ('0' there is an optional
+// digit, 'A' a letter); these are their blank characters, which are no part of a filter text.
+const QChar kRfidMinBlank = u'*';
+const QChar kFieldBlank = u'_';
 
 QString maskedText(const QLineEdit* edit, QChar blank) {
     QString t = edit->displayText();
     if (!blank.isNull())
         t.remove(blank);
     return t;
-}
-
-QTableWidget* grid(QWidget* parent, const char* name, const QStringList& headings) {
-    auto* g = new QTableWidget(0, int(headings.size()), parent);
-    g->setObjectName(QLatin1String(name));
-    g->setHorizontalHeaderLabels(headings);
-    g->horizontalHeader()->setStretchLastSection(true);
-    return g;
 }
 
 QString cell(const QTableWidget* g, int row, int column) {
@@ -69,95 +48,47 @@ QString cell(const QTableWidget* g, int row, int column) {
 } // namespace
 
 ExportPage::ExportPage(UserInteraction& ui, const Clock& clock, QWidget* parent)
-    : QWidget(parent), ui_(ui), clock_(clock), path_(exporting::exportFormatFilePath()) {
+    : QWidget(parent), form_(std::make_unique<Ui::ExportPage>()), ui_(ui), clock_(clock),
+      path_(exporting::exportFormatFilePath()) {
+    form_->setupUi(this);
     setObjectName(QStringLiteral("sTabExport"));
     buildControls();
     setEditable(false);
 }
 
+ExportPage::~ExportPage() = default;
+
 void ExportPage::buildControls() {
-    ListBoxExportFormate = new QListWidget(this);
-    ListBoxExportFormate->setObjectName(QStringLiteral("ListBoxExportFormate"));
-    ListBoxExportFormate->setAccessibleName(tr("Export-Formate"));
-    EditNewFormatName = new QLineEdit(this);
-    EditNewFormatName->setObjectName(QStringLiteral("EditNewFormatName"));
-    auto* nameLabel = new QLabel(tr("&Name:"), this);
-    nameLabel->setBuddy(EditNewFormatName);
-    CheckBoxEditMode = new QCheckBox(tr("Edit-Mode"), this);
-    CheckBoxEditMode->setObjectName(QStringLiteral("CheckBoxEditMode"));
-    ButtonEdit = new QPushButton(tr("Edit"), this);
-    ButtonEdit->setObjectName(QStringLiteral("ButtonEdit"));
-    ButtonDel = new QPushButton(tr("Del"), this);
-    ButtonDel->setObjectName(QStringLiteral("ButtonDel"));
-    ButtonSave = new QPushButton(tr("Save"), this);
-    ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
-    SButtonWizard = new QPushButton(tr("Wizard"), this);
-    SButtonWizard->setObjectName(QStringLiteral("SButtonWizard"));
+    ListBoxExportFormate = form_->ListBoxExportFormate;
+    EditNewFormatName = form_->EditNewFormatName;
+    CheckBoxEditMode = form_->CheckBoxEditMode;
+    ButtonEdit = form_->ButtonEdit;
+    ButtonDel = form_->ButtonDel;
+    ButtonSave = form_->ButtonSave;
+    SButtonWizard = form_->SButtonWizard;
+    ButtonNeuesExportFormat = form_->ButtonNeuesExportFormat;
+    GroupBoxFilter = form_->GroupBoxFilter;
+    MaskEditRFIDMin = form_->MaskEditRFIDMin;
+    MaskEditRFIDMax = form_->MaskEditRFIDMax;
+    MaskEditMC = form_->MaskEditMC;
+    MaskEditMedium = form_->MaskEditMedium;
+    MaskEditLaenge = form_->MaskEditLaenge;
+    StringGridSampleData = form_->StringGridSampleData;
+    StringGridSpalten = form_->StringGridSpalten;
+    StringGridVorschau = form_->StringGridVorschau;
+    ImageSave = form_->ImageSave;
+
     NeuesExportFormat = new QAction(tr("neues Export-Format"), this);
     NeuesExportFormat->setObjectName(QStringLiteral("NeuesExportFormat"));
-    ButtonNeuesExportFormat = new QPushButton(NeuesExportFormat->text(), this);
-    ButtonNeuesExportFormat->setObjectName(QStringLiteral("ButtonNeuesExportFormat"));
-    ImageSave = new QLabel(this);
-    ImageSave->setObjectName(QStringLiteral("ImageSave"));
     ImageSave->setPixmap(style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(24, 24));
-    ImageSave->setToolTip(tr("Export-Format geändert"));
-    ImageSave->hide();
-
-    GroupBoxFilter = new QGroupBox(tr("Filter-Regeln"), this);
-    GroupBoxFilter->setObjectName(QStringLiteral("GroupBoxFilter"));
-    auto* filterForm = new QFormLayout(GroupBoxFilter);
-    QLineEdit** edits[] = {&MaskEditRFIDMin, &MaskEditRFIDMax, &MaskEditMC, &MaskEditMedium, &MaskEditLaenge};
-    for (std::size_t i = 0; i < std::size(kMasks); ++i) {
-        auto* e = new QLineEdit(GroupBoxFilter);
-        e->setObjectName(QLatin1String(kMasks[i].name));
-        e->setInputMask(QLatin1String(kMasks[i].mask));
-        auto* label = new QLabel(tr(kMasks[i].caption), GroupBoxFilter);
-        label->setBuddy(e);
-        filterForm->addRow(label, e);
-        *edits[i] = e;
+    StringGridSampleData->setColumnCount(2);
+    StringGridSampleData->setHorizontalHeaderLabels({tr("Name"), tr("Wert")});
+    StringGridSpalten->setColumnCount(3);
+    StringGridSpalten->setHorizontalHeaderLabels({tr("Old"), tr("New"), tr("Option")});
+    for (QTableWidget* g : {StringGridSampleData, StringGridSpalten})
+        g->horizontalHeader()->setStretchLastSection(true);
+    for (QLineEdit* e : {MaskEditRFIDMin, MaskEditRFIDMax, MaskEditMC, MaskEditMedium, MaskEditLaenge})
         connect(e, &QLineEdit::textEdited, this, &ExportPage::markChanged);
-    }
-
-    StringGridSampleData = grid(this, "StringGridSampleData", {tr("Name"), tr("Wert")});
-    StringGridSampleData->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGridSpalten = grid(this, "StringGridSpalten", {tr("Old"), tr("New"), tr("Option")});
-    StringGridVorschau = grid(this, "StringGridVorschau", {});
-    StringGridVorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGridVorschau->horizontalHeader()->setStretchLastSection(false);
-    auto labelled = [this](const QString& caption, QWidget* w) {
-        auto* box = new QVBoxLayout;
-        auto* l = new QLabel(caption, this);
-        l->setBuddy(w);
-        box->addWidget(l);
-        box->addWidget(w, 1);
-        return box;
-    };
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(ListBoxExportFormate, 1);
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(nameLabel);
-    nameRow->addWidget(EditNewFormatName, 1);
-    nameRow->addWidget(ImageSave);
-    left->addLayout(nameRow);
-    left->addWidget(ButtonNeuesExportFormat);
-    left->addWidget(CheckBoxEditMode);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {ButtonEdit, ButtonDel, ButtonSave, SButtonWizard})
-        buttons->addWidget(b);
-    left->addLayout(buttons);
-    left->addWidget(GroupBoxFilter);
-
-    auto* grids = new QGridLayout;
-    grids->addLayout(labelled(tr("Beispiel-Daten:"), StringGridSampleData), 0, 0);
-    grids->addLayout(labelled(tr("neue Spaltenbezeichnungen:"), StringGridSpalten), 0, 1);
-    grids->addLayout(labelled(tr("Ergebniss-Vorschau:"), StringGridVorschau), 1, 0, 1, 2);
-    grids->setRowStretch(0, 3);
-    grids->setRowStretch(1, 1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(grids, 1);
 
     connect(ListBoxExportFormate, &QListWidget::itemClicked, this, &ExportPage::ListBoxExportFormateClick);
     connect(ListBoxExportFormate, &QListWidget::itemChanged, this, &ExportPage::itemTicked);
@@ -238,11 +169,11 @@ std::vector<ExportColumn> ExportPage::editedColumns() const {
 
 ExportFilter ExportPage::editedFilter() const {
     ExportFilter f;
-    f.rfidMin = maskedText(MaskEditRFIDMin, kMasks[0].blank);
-    f.rfidMax = maskedText(MaskEditRFIDMax, kMasks[1].blank);
-    f.mc = maskedText(MaskEditMC, kMasks[2].blank);
-    f.medium = maskedText(MaskEditMedium, kMasks[3].blank);
-    f.laenge = maskedText(MaskEditLaenge, kMasks[4].blank);
+    f.rfidMin = maskedText(MaskEditRFIDMin, kRfidMinBlank);
+    f.rfidMax = maskedText(MaskEditRFIDMax, QChar()); // its blanks are zeros, as typed
+    f.mc = maskedText(MaskEditMC, kFieldBlank);
+    f.medium = maskedText(MaskEditMedium, kFieldBlank);
+    f.laenge = maskedText(MaskEditLaenge, kFieldBlank);
     const auto items = ListBoxExportFormate->findItems(shownName_, Qt::MatchFixedString);
     f.enabled = shownName_.isEmpty() || items.isEmpty() || items.front()->checkState() == Qt::Checked;
     return f;

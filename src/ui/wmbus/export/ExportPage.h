@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -21,6 +22,10 @@ class QListWidgetItem;
 class QPushButton;
 class QTableWidget;
 
+namespace Ui {
+class ExportPage;
+}
+
 namespace kvq {
 
 class Clock;
@@ -30,6 +35,7 @@ class ExportPage final : public QWidget {
     Q_OBJECT
 public:
     ExportPage(UserInteraction& ui, const Clock& clock, QWidget* parent = nullptr);
+    ~ExportPage() override;
 
     // Reads the format file into the list (window creation, after saving or deleting).
     void loadFormats();
@@ -97,6 +103,7 @@ private:
     void updatePreview();
     void itemTicked(QListWidgetItem* item);
 
+    std::unique_ptr<Ui::ExportPage> form_;
     UserInteraction& ui_;
     const Clock& clock_;
     QString path_;
