@@ -105,6 +105,10 @@ QString parse(const QStringList& args, ExportOptions& o) {
 } // namespace
 
 int runExportCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.contains(QLatin1String("--help"))) {
+        out << "usage: kvq-wmbus export ...\n" << kExportUsage;
+        return kExitOk;
+    }
     ExportOptions o;
     if (const QString problem = parse(args, o); !problem.isEmpty()) {
         err << "kvq-wmbus: " << problem.toStdString() << "\nusage:\n" << kExportUsage;
