@@ -76,7 +76,8 @@ TEST(ExportCli, RouteDevicesOnlyIntoEachFormatsCsv) {
     EXPECT_NE(r.out.find("3 telegrams decoded, 2 taken by a format"), std::string::npos) << r.out;
 
     // Without a route every telegram is offered; a folder that cannot be made fails by format name.
-    const ExportRun all = exportRun({"--formats", exf, "--out-dir", out, "--now", "20.05.2026 09:00:00", replay});
+    const ExportRun all =
+        exportRun({"--formats", exf, "--out-dir", out, "--now", "20.05.2026 09:00:00", replay});
     ASSERT_EQ(all.rc, kExitOk) << all.err;
     EXPECT_EQ(read(QDir(out).filePath("Wasser.csv")).count("\r\n"), 3);
     write(dir, "im-weg", "x");
