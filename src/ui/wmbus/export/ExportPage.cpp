@@ -53,6 +53,7 @@ ExportPage::ExportPage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     form_->setupUi(this);
     setObjectName(QStringLiteral("sTabExport"));
     buildControls();
+    setFilter(ExportFilter()); // "00000000" to "99999999" until a format or telegram fills them
     setEditable(false);
 }
 

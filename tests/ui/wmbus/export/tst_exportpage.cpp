@@ -68,6 +68,8 @@ void TestExportPage::init() {
 
 void TestExportPage::showEditSaveAndTheCloseQuestion() {
     ExportPage page(ui_, clock_);
+    QCOMPARE(page.MaskEditRFIDMin->text(), QStringLiteral("00000000"));
+    QCOMPARE(page.MaskEditRFIDMax->text(), QStringLiteral("99999999"));
     page.loadFormats();
     QListWidget* list = page.ListBoxExportFormate;
     QCOMPARE(list->count(), 2);
