@@ -1,5 +1,6 @@
 #include "cli/WmbusCli.h"
 
+#include "cli/ExportCommand.h"
 #include "cli/Listen.h"
 #include "cli/TelegramPrinter.h"
 #include "core/app/Bytes.h"
@@ -298,6 +299,8 @@ int runDeriveKey(const Options& o, std::ostream& out, std::ostream& err) {
 } // namespace
 
 int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+    if (!args.isEmpty() && args.front() == QLatin1String("export"))
+        return runExportCommand(args.mid(1), out, err);
     Result<Options> parsed = parseOptions(args);
     if (!parsed) {
         err << "kvq-wmbus: " << parsed.message().toStdString() << '\n' << kUsage;
@@ -305,7 +308,7 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
     }
     Options& o = parsed.value();
     if (o.help) {
-        out << kUsage;
+        out << kUsage << "more commands:\n" << kExportUsage;
         return kExitOk;
     }
     if (o.command == QLatin1String("derive-key"))

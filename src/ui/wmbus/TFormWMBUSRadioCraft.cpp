@@ -9,6 +9,8 @@
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
 #include "ui/wmbus/TelegramReception.h"
+#include "ui/wmbus/export/ExportDataTabs.h"
+#include "ui/wmbus/export/ExportPage.h"
 #include "ui/wmbus/route/RoutePage.h"
 #include "ui/wmbus/route/RouteTreeModel.h"
 #include "ui/wmbus/route/UnregisteredPanel.h"
@@ -131,10 +133,33 @@ void TFormWMBUSRadioCraft::buildPages() {
     connect(daten_, &DatenPage::displayOptionChanged, this, &TFormWMBUSRadioCraft::displayOptionChanged);
     store_->setDisplayOption(daten_->displayOption());
 
-    // The page of the export formats; hidden until they exist.
-    auto* export_ = new QWidget(PageControlMain);
-    export_->setObjectName(QStringLiteral("sTabExport"));
-    PageControlMain->setTabVisible(PageControlMain->addTab(export_, tr("Export-Formatierung")), false);
+    // The export formats: a tab per format on the data page, their editor on a page of its own.
+    exportTabs_ = new ExportDataTabs(*daten_->tabs(), host().userInteraction(), host().clock(), this);
+    exportTabs_->setExportFolderSource([this] { return host().settings().CSVPath; });
+    store_->setRouteTelegramHandler(
+        [this](const wmbus::TelegramResult& r, wmbus::RouteNodeId) { exportTabs_->offer(r); });
+    exportPage_ = new ExportPage(host().userInteraction(), host().clock(), PageControlMain);
+    exportPage_->setTelegramSource([this]() -> std::optional<ExportPage::Sample> {
+        const QModelIndex selected = daten_->Verbrauchstabelle->currentIndex();
+        if (selected.isValid() && selected.row() < table_.size())
+            return ExportPage::Sample{selected.row() + 1, table_.at(selected.row())};
+        const wmbus::TelegramResult& last = reception_->lastTelegram();
+        if (last.link.l == 0)
+            return std::nullopt;
+        return ExportPage::Sample{
+            1, wmbus::StoredResult::fromTelegram(last, host().clock().localNow().toMSecsSinceEpoch())};
+    });
+    auto* erstelle = new QAction(tr("Erstelle Exportformat"), daten_->Verbrauchstabelle);
+    erstelle->setObjectName(QStringLiteral("ErstelleExportformat"));
+    daten_->Verbrauchstabelle->addAction(erstelle);
+    connect(erstelle, &QAction::triggered, exportPage_->newFormatAction(), &QAction::trigger);
+    connect(exportPage_->newFormatAction(), &QAction::triggered, this,
+            [this] { PageControlMain->setCurrentWidget(exportPage_); });
+    PageControlMain->addTab(exportPage_, tr("Export-Formatierung"));
+    connect(exportPage_, &ExportPage::formatsChanged, exportTabs_,
+            [this] { exportTabs_->reload(exportPage_->filePath()); });
+    exportPage_->loadFormats();
+    exportTabs_->reload(exportPage_->filePath());
 
     buildMenus();
     auto* layout = new QVBoxLayout(this);
@@ -152,6 +177,9 @@ void TFormWMBUSRadioCraft::buildMenus() {
     MenuDaten->setObjectName(QStringLiteral("MenuDaten"));
     MenuDaten->addAction(daten_->SpeicherDatenAlsCsv);
     MenuDaten->addAction(daten_->LeereTabelle);
+    MenuDaten->addSeparator();
+    MenuDaten->addAction(exportTabs_->exportAllAction());
+    MenuDaten->addAction(exportPage_->newFormatAction());
     MenuRoute = MainMenu->addMenu(tr("&Route"));
     MenuRoute->setObjectName(QStringLiteral("MenuRoute"));
     MenuRoute->addAction(routePage_->LadeRoute);
@@ -222,6 +250,8 @@ void TFormWMBUSRadioCraft::afterOpen() {
 }
 
 bool TFormWMBUSRadioCraft::queryClose() {
+    if (!exportPage_->queryClose())
+        return false;
     const wmbus::Route& route = routePage_->route();
     UserInteraction& ui = host().userInteraction();
     if (route.receivedDeviceCount() < route.deviceCount() &&

@@ -30,6 +30,8 @@ class QTimer;
 namespace kvq {
 
 class AnalysePage;
+class ExportDataTabs;
+class ExportPage;
 class ArcSpinner;
 class DatenPage;
 class UnregisteredPanel;
@@ -104,6 +106,8 @@ public:
     QMenuBar* menuBar() const { return MainMenu; }
     QMenu* datenMenu() const { return MenuDaten; }
     QMenu* routeMenu() const { return MenuRoute; }
+    ExportPage* exportPage() const { return exportPage_; }
+    ExportDataTabs* exportTabs() const { return exportTabs_; }
 
 public Q_SLOTS:
     void TimerWaitOfResponseTimer();
@@ -157,6 +161,8 @@ private:
     QMenuBar* MainMenu;
     QMenu* MenuDaten;
     QMenu* MenuRoute;
+    ExportPage* exportPage_;
+    ExportDataTabs* exportTabs_;
     QTabWidget* PageControlRoute;
     QPushButton* ButtonRadiocraftReset;
     QLabel* LabelRInit;
