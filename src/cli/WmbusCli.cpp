@@ -4,6 +4,7 @@
 #include "cli/TelegramPrinter.h"
 #include "core/app/Bytes.h"
 #include "core/wmbus/Framing.h"
+#include "core/wmbus/ManufacturerDescriptions.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/crypto/DeviceKey.h"
@@ -294,7 +295,9 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
     Options o;
     if (const QString problem = parseOptions(args, o); !problem.isEmpty()) {
         if (problem == QLatin1String("help")) {
-            out << kUsage;
+            const QString descriptions = wmbus::ManufacturerDescriptions::defaultPath();
+            out << kUsage << "files:\n  manufacturer descriptions  " << descriptions.toStdString()
+                << (QFileInfo(descriptions).isFile() ? "" : " (missing)") << '\n';
             return kExitOk;
         }
         err << "kvq-wmbus: " << problem.toStdString() << '\n' << kUsage;
