@@ -12,7 +12,8 @@
 # Needs root (or sudo) and the network to the Debian mirror of this machine's apt sources.
 # KVQ_MIRROR and KVQ_SECURITY_MIRROR replace the mirrors found there; KVQ_FRESH_TMP the parent folder.
 set -euo pipefail
-
+# The whole script is one block, read before it runs: editing the file during a run does not disturb it.
+{
 quick=0 deb=1 keep=0
 for arg in "$@"; do
   case "$arg" in
@@ -159,3 +160,5 @@ if [ "$deb" -eq 1 ]; then
   say "package installs and runs"
 fi
 say "fresh Debian 12 check passed ($([ "$quick" -eq 1 ] && echo quick || echo full))"
+exit 0
+}
