@@ -6,6 +6,7 @@
 #include "core/app/Bytes.h"
 #include "core/app/Result.h"
 #include "core/wmbus/Framing.h"
+#include "core/wmbus/ManufacturerDescriptions.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/crypto/DeviceKey.h"
@@ -308,7 +309,10 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
     }
     Options& o = parsed.value();
     if (o.help) {
-        out << kUsage << "more commands:\n" << kExportUsage;
+        const QString descriptions = wmbus::ManufacturerDescriptions::defaultPath();
+        out << kUsage << "more commands:\n"
+            << kExportUsage << "files:\n  manufacturer descriptions  " << descriptions.toStdString()
+            << (QFileInfo(descriptions).isFile() ? "" : " (missing)") << '\n';
         return kExitOk;
     }
     if (o.command == QLatin1String("derive-key"))

@@ -13,7 +13,7 @@ QString dataPath(std::initializer_list<QString> parts);
 // Folder of the settings file and the settings file itself.
 QString settingsFolder();
 QString settingsFilePath();
-// Folder of the running program (installation data such as "mbusMANCODE.txt").
+// Folder of the running program (shipped files: see ShippedData.h).
 QString programFolder();
 
 } // namespace kvq

@@ -1,8 +1,8 @@
 #include "core/wmbus/ManufacturerDescriptions.h"
 
 #include "core/app/IniFile.h"
+#include "core/app/ShippedData.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +11,7 @@ namespace kvq::wmbus {
 ManufacturerDescriptions::ManufacturerDescriptions(QString filePath) : filePath_(std::move(filePath)) {}
 
 QString ManufacturerDescriptions::defaultPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mbusMANCODE.txt"));
+    return shippedDataFile(QStringLiteral("mbusMANCODE.txt"));
 }
 
 QString breakAtFirstComma(const QString& text) {

@@ -14,7 +14,7 @@ public:
     // filePath: the description file, usually defaultPath().
     explicit ManufacturerDescriptions(QString filePath);
 
-    // "mbusMANCODE.txt" in the folder of the running program.
+    // "mbusMANCODE.txt" among the files shipped with the program.
     static QString defaultPath();
 
     const QString& filePath() const { return filePath_; }
