@@ -15,14 +15,20 @@ void TelegramPrinter::print(int index, const wmbus::TelegramResult& result) {
         out_ << wmbus::telegramTextBlock(index, result, now);
         break;
     case OutputFormat::Json:
-        out_ << wmbus::telegramJson(index, result, now) << '\n';
+        line_.clear();
+        wmbus::appendTelegramJson(line_, index, result, now);
+        line_ += '\n';
+        out_.write(line_.data(), std::streamsize(line_.size()));
         break;
     case OutputFormat::Csv:
         if (!headerWritten_) {
             out_ << wmbus::csvLine(wmbus::dataTableHeader()) << "\r\n";
             headerWritten_ = true;
         }
-        out_ << wmbus::csvLine(wmbus::dataTableRow(index, result, now)) << "\r\n";
+        line_.clear();
+        wmbus::appendCsvRow(line_, index, result, now);
+        line_ += "\r\n";
+        out_.write(line_.data(), std::streamsize(line_.size()));
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include "core/wmbus/TelegramResult.h"
 
 #include <iosfwd>
+#include <string>
 
 namespace kvq::cli {
 
@@ -18,6 +19,7 @@ private:
     std::ostream& out_;
     OutputFormat format_;
     bool headerWritten_ = false;
+    std::string line_; // reused for every telegram
 };
 
 } // namespace kvq::cli

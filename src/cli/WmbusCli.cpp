@@ -250,7 +250,7 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
         path,
         [&](const wmbus::ReplayLine& line) {
             currentLine = line.lineNumber;
-            currentTime = line.receiveTime.isValid() ? line.receiveTime.toMSecsSinceEpoch() : 0;
+            currentTime = line.receiveTime;
             const std::size_t before = index;
             framer.receive(line.bytes, onFrame);
             if (std::size_t(index) == before && framer.pending() == 0)

@@ -3,6 +3,7 @@
 // decryption of encrypted payloads and the compact-frame formats. Each is optional; without it the
 // decoder behaves as if no device were known, no key fitted and no format were stored.
 
+#include "core/wmbus/AuthenticationLayer.h"
 #include "core/wmbus/FixedText.h"
 
 #include <array>
@@ -40,17 +41,18 @@ struct DecryptRequest {
     std::size_t payloadOffset = 0;          // index of the first encrypted byte
     std::size_t blocks = 0;                 // encrypted 16-byte blocks
     SecurityMode mode = SecurityMode::None;
-    std::array<std::uint8_t, 2> m{};      // link-layer M field as received
+    // The meter's M field, ID, version and device type: a long header's when the telegram has one,
+    // else the link layer's.
+    std::array<std::uint8_t, 2> m{};
     std::array<std::uint8_t, 4> linkId{}; // link-layer identification bytes
-    std::uint8_t version = 0;             // link-layer version
-    std::uint8_t deviceType = 0;          // the telegram's device type (long header's when present)
+    std::uint8_t version = 0;
+    std::uint8_t deviceType = 0;
     std::uint8_t accessNumber = 0;
     std::string_view headerIdText;          // header ID text, the link ID text without a long header
     std::array<std::uint8_t, 4> headerId{}; // bytes of the header ID (the link ID without a long header)
     std::string_view linkIdText;
-    // Authentication-layer bytes (length, fragmentation control 2, message control, message counter
-    // 4, MAC 8) when the telegram has them, else empty.
-    std::span<const std::uint8_t> authentication;
+    // The authentication layer when the telegram has one, else null.
+    const AuthenticationLayer* authentication = nullptr;
     DeviceLookup device; // the route's entry of the sender
 };
 

@@ -49,6 +49,18 @@ std::uint64_t littleEndian(std::span<const std::uint8_t> data) {
     return v;
 }
 
+// Type B: two's complement over all bytes of the field.
+std::int64_t signedLittleEndian(std::span<const std::uint8_t> data) {
+    const std::size_t n = std::min<std::size_t>(data.size(), 8);
+    if (n == 0)
+        return 0;
+    const std::uint64_t v = littleEndian(data);
+    if (n == 8)
+        return static_cast<std::int64_t>(v);
+    const std::uint64_t sign = std::uint64_t{1} << (8 * n - 1);
+    return static_cast<std::int64_t>((v ^ sign) - sign);
+}
+
 bool isBcd(std::uint8_t df) {
     return df >= 9 && df <= 14 && df != 13;
 }
@@ -143,12 +155,16 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
     const std::uint8_t df = r.dataField;
     const char sep = options_.decimalSeparator;
     ValueKind kind = info.kind;
+    // Type G needs data field 2, type F data field 4, type I data field 6; else the data is a number.
+    auto dateTimeKind = [df] {
+        return df == 4 ? ValueKind::DateTime : df == 6 ? ValueKind::DateTimeSeconds : ValueKind::Number;
+    };
     if (kind == ValueKind::Date)
         kind = df == 2 ? ValueKind::Date : ValueKind::Number;
-    if (kind == ValueKind::DateTime)
-        kind = df == 4 ? ValueKind::DateTime : ValueKind::Number;
-    if (kind == ValueKind::DateOrDateTime)
-        kind = df == 2 ? ValueKind::Date : df == 4 ? ValueKind::DateTime : ValueKind::Number;
+    else if (kind == ValueKind::DateTime)
+        kind = dateTimeKind();
+    else if (kind == ValueKind::DateOrDateTime)
+        kind = df == 2 ? ValueKind::Date : dateTimeKind();
 
     switch (kind) {
     case ValueKind::Empty:
@@ -166,22 +182,20 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
     case ValueKind::DateTime:
         appendDateTimeF(r.value, std::span<const std::uint8_t, 4>(data.first(4)));
         return;
+    case ValueKind::DateTimeSeconds:
+        appendDateTimeI(r.value, std::span<const std::uint8_t, 6>(data.first(6)));
+        return;
     default:
         break;
     }
 
     const int e = info.exponent;
-    if (df >= 1 && df <= 4) {
-        constexpr int widths[] = {0, 3, 5, 8, 10};
-        const std::uint64_t v = littleEndian(data);
+    if ((df >= 1 && df <= 4) || df == 6 || df == 7) {
+        // Digits at least: 8, 16, 24, 32-bit as 3, 5, 8, 10; 48 and 64-bit as 10 and 20.
+        constexpr int widths[] = {0, 3, 5, 8, 10, 0, 10, 20};
+        const std::int64_t v = signedLittleEndian(data);
         if (e == 0)
-            appendPadded(r.value, v, widths[df]);
-        else
-            appendScaledText(r.value, static_cast<double>(v), e, sep);
-    } else if (df == 6 || df == 7) {
-        const std::uint64_t v = littleEndian(data);
-        if (e == 0)
-            appendPadded(r.value, v, df == 6 ? 10 : 20);
+            appendPaddedSigned(r.value, v, widths[df]);
         else
             appendScaledText(r.value, static_cast<double>(v), e, sep);
     } else if (df == 5) {

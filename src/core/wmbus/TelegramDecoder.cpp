@@ -68,6 +68,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
     std::size_t c = 11;
     out.headerIdText = out.link.idText;
     out.headerId = out.link.id;
+    out.headerM = out.link.m;
+    out.headerVersion = out.link.version;
     out.deviceType = out.link.deviceType;
     out.mediumText = mediumText(out.deviceType);
     out.ci = t[c];
@@ -81,11 +83,12 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         out.extendedLinkLayerSize = size;
         c += size + 1;
         if (t[c] == kAuthenticationCi) {
-            if (c + 17 >= end)
+            const auto afl = parseAuthenticationLayer(t.subspan(c, end - c));
+            if (!afl || c + afl->size() >= end)
                 return false;
-            std::copy_n(t.begin() + c + 1, 16, out.authentication.begin());
+            out.authentication = *afl;
             out.hasAuthentication = true;
-            c += 17;
+            c += afl->size();
         }
         return true;
     };
@@ -133,6 +136,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         out.header = HeaderKind::Long;
         out.headerIdText = idText(std::span<const std::uint8_t, 4>(t.subspan(c + 1, 4)));
         std::copy_n(t.begin() + c + 1, 4, out.headerId.begin());
+        std::copy_n(t.begin() + c + 5, 2, out.headerM.begin());
+        out.headerVersion = t[c + 7];
         out.deviceType = t[c + 8];
         out.mediumText = mediumText(out.deviceType);
         out.accessNumber = t[c + 9];
@@ -168,16 +173,16 @@ void TelegramDecoder::decrypt(std::span<std::uint8_t> t, std::size_t end, const 
     req.payloadOffset = out.payloadOffset;
     req.blocks = out.encryptedBlocks;
     req.mode = out.security;
-    req.m = out.link.m;
+    req.m = out.headerM;
     req.linkId = out.link.id;
-    req.version = out.link.version;
+    req.version = out.headerVersion;
     req.deviceType = out.deviceType;
     req.accessNumber = out.accessNumber;
     req.headerIdText = out.headerIdText.view();
     req.headerId = out.headerId;
     req.linkIdText = out.link.idText.view();
     if (out.hasAuthentication)
-        req.authentication = out.authentication;
+        req.authentication = &out.authentication;
     req.device = device;
     out.decrypted = decryptor_->decrypt(req, t.subspan(out.payloadOffset, length), out.keyText);
 }

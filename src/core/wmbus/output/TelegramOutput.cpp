@@ -1,5 +1,6 @@
 #include "core/wmbus/output/TelegramOutput.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace kvq::wmbus {
@@ -14,6 +15,14 @@ std::string hex2(std::uint8_t v) {
 
 void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
+    bool plain = true;
+    for (unsigned char c : s)
+        plain = plain && c >= 0x20 && c != '"' && c != '\\';
+    if (plain) {
+        out += s;
+        out.push_back('"');
+        return;
+    }
     for (unsigned char c : s) {
         switch (c) {
         case '"':
@@ -42,6 +51,33 @@ void appendJsonString(std::string& out, std::string_view s) {
         }
     }
     out.push_back('"');
+}
+
+void appendNumber(std::string& out, long long v) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
+}
+
+bool needsQuotes(std::string_view c) {
+    for (char ch : c)
+        if (ch == ';' || ch == '"' || ch == '\r' || ch == '\n')
+            return true;
+    return false;
+}
+
+void appendCsvCell(std::string& line, std::string_view c) {
+    if (!needsQuotes(c)) {
+        line += c;
+        return;
+    }
+    line.push_back('"');
+    for (char ch : c) {
+        if (ch == '"')
+            line.push_back('"');
+        line.push_back(ch);
+    }
+    line.push_back('"');
 }
 
 std::size_t usedPairs(const TelegramResult& r) {
@@ -74,9 +110,11 @@ const std::vector<std::string>& dataTableHeader() {
     return header;
 }
 
-std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
-    if (time <= 0)
-        return now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+void appendReceiveTimeText(std::string& out, ReceiveTime time, const QDateTime& now) {
+    if (time <= 0) {
+        out += now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+        return;
+    }
     // Recordings carry many telegrams of the same second; the time zone conversion is the costly part.
     thread_local ReceiveTime lastSecond = -1;
     thread_local std::string lastText;
@@ -88,7 +126,13 @@ std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
                        .toStdString();
         lastSecond = second;
     }
-    return lastText;
+    out += lastText;
+}
+
+std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
+    std::string s;
+    appendReceiveTimeText(s, time, now);
+    return s;
 }
 
 std::vector<std::string> dataTableRow(int index, const TelegramResult& r, const QDateTime& now) {
@@ -116,20 +160,38 @@ std::string csvLine(const std::vector<std::string>& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i)
             line.push_back(';');
-        const std::string& c = cells[i];
-        if (c.find_first_of(";\r\n\"") == std::string::npos) {
-            line += c;
-            continue;
-        }
-        line.push_back('"');
-        for (char ch : c) {
-            if (ch == '"')
-                line.push_back('"');
-            line.push_back(ch);
-        }
-        line.push_back('"');
+        appendCsvCell(line, cells[i]);
     }
     return line;
+}
+
+void appendCsvRow(std::string& out, int index, const TelegramResult& r, const QDateTime& now) {
+    // The cells of dataTableRow, in its order.
+    appendNumber(out, index);
+    out.push_back(';');
+    appendNumber(out, r.link.l);
+    out.push_back(';');
+    appendCsvCell(out, r.link.idText.view());
+    out.push_back(';');
+    appendNumber(out, r.accessNumber);
+    out.push_back(';');
+    appendCsvCell(out, r.headerIdText.view());
+    out.push_back(';');
+    appendReceiveTimeText(out, r.receiveTime, now);
+    out.push_back(';');
+    appendNumber(out, r.deviceType);
+    out.push_back(';');
+    appendCsvCell(out, r.link.manufacturer.view());
+    out.push_back(';');
+    out += TelegramResult::yesNo(r.encrypted);
+    out.push_back(';');
+    appendCsvCell(out, r.rssiText.view());
+    for (const ValuePair& p : r.values) {
+        out.push_back(';');
+        appendCsvCell(out, p.value);
+        out.push_back(';');
+        appendCsvCell(out, p.unit);
+    }
 }
 
 std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now) {
@@ -151,7 +213,14 @@ std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTim
 }
 
 std::string telegramJson(int index, const TelegramResult& r, const QDateTime& now) {
-    std::string s = "{\"index\":" + std::to_string(index);
+    std::string s;
+    appendTelegramJson(s, index, r, now);
+    return s;
+}
+
+void appendTelegramJson(std::string& s, int index, const TelegramResult& r, const QDateTime& now) {
+    s += "{\"index\":";
+    appendNumber(s, index);
     auto field = [&](const char* name, std::string_view text) {
         s += ",\"";
         s += name;
@@ -161,14 +230,17 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     auto number = [&](const char* name, long long v) {
         s += ",\"";
         s += name;
-        s += "\":" + std::to_string(v);
+        s += "\":";
+        appendNumber(s, v);
     };
     auto boolean = [&](const char* name, bool v) {
         s += ",\"";
         s += name;
         s += v ? "\":true" : "\":false";
     };
-    field("time", receiveTimeText(r.receiveTime, now));
+    s += ",\"time\":\"";
+    appendReceiveTimeText(s, r.receiveTime, now); // digits, points, colons and a blank only
+    s += '"';
     number("l", r.link.l);
     number("c", r.link.c);
     field("manufacturer", r.link.manufacturer.view());
@@ -199,7 +271,6 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
         s.push_back('}');
     }
     s += "]}";
-    return s;
 }
 
 } // namespace kvq::wmbus
