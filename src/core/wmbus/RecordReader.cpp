@@ -112,16 +112,21 @@ bool RecordReader::next(DataRecord& r) {
             prev = d[q++];
         }
     }
+    std::size_t unitOffset = 0, unitLength = 0;
     if ((vif & 0x7F) == 0x7C) { // unit given as plain text: length byte and characters
         if (q >= size || d[q] > size - q - 1)
             return fail(RecordListEnd::Truncated);
+        unitOffset = q + 1;
+        unitLength = d[q];
         q += 1 + d[q];
     }
     std::size_t length = fixedLength(df);
+    std::uint8_t lvar = 0;
     if (df == 13) {
         if (q >= size)
             return fail(RecordListEnd::Truncated);
-        const auto var = variableLength(d[q++]);
+        lvar = d[q++];
+        const auto var = variableLength(lvar);
         if (!var)
             return fail(RecordListEnd::Truncated);
         length = *var;
@@ -138,14 +143,23 @@ bool RecordReader::next(DataRecord& r) {
     r.vif = vif;
     r.vife = vife;
     r.hasVife = hasVife;
+    r.lvar = lvar;
+    r.unitOffset = unitOffset;
+    r.unitLength = unitLength;
     formatValue(r, bytes_.subspan(q, length));
     pos_ = q + length;
     return true;
 }
 
 void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data) const {
-    const UnitInfo info = unitInfo(r.vif, r.vife);
+    UnitInfo info = unitInfo(r.vif, r.vife);
     r.unit.assign(info.unit);
+    if (r.unitLength > 0) {
+        // A plain-text unit is stored last character first; its value is a plain number.
+        for (std::size_t k = r.unitLength; k-- > 0;)
+            r.unit += static_cast<char>(bytes_[r.unitOffset + k]);
+        info = UnitInfo{{}, 0, false, ValueKind::Number};
+    }
     if (info.storageSuffix && r.storage > 0) {
         r.unit += '[';
         appendPadded(r.unit, r.storage, 1);
@@ -205,8 +219,40 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
         appendScaledText(r.value, f, e, sep);
     } else if (isBcd(df)) {
         appendBcdText(r.value, data, e, sep);
+    } else if (df == 13) {
+        formatVariable(r, data, e);
     }
-    // Data fields 0 and 8 carry no data; variable-length data has no number form.
+    // Data fields 0 and 8 carry no data.
+}
+
+void RecordReader::formatVariable(DataRecord& r, std::span<const std::uint8_t> data, int e) const {
+    const std::uint8_t lvar = r.lvar;
+    const char sep = options_.decimalSeparator;
+    if (lvar <= 0xBF) {
+        // Text, stored last character first; shown as text only when every byte is printable.
+        const bool printable =
+            std::all_of(data.begin(), data.end(), [](std::uint8_t c) { return c >= 0x20 && c < 0x7F; });
+        if (printable) {
+            for (std::size_t k = data.size(); k-- > 0;)
+                r.value += static_cast<char>(data[k]);
+        } else {
+            appendHexBytes(r.value, data);
+        }
+    } else if (lvar <= 0xC9) {
+        appendBcdText(r.value, data, e, sep);
+    } else if (lvar >= 0xD0 && lvar <= 0xD9) {
+        if (!data.empty())
+            r.value += '-';
+        appendBcdText(r.value, data, e, sep);
+    } else if (lvar >= 0xE0 && lvar <= 0xEF && data.size() <= 8) {
+        const std::int64_t v = signedLittleEndian(data);
+        if (e == 0)
+            appendPaddedSigned(r.value, v, 1);
+        else
+            appendScaledText(r.value, static_cast<double>(v), e, sep);
+    } else {
+        appendHexBytes(r.value, data); // long binary numbers
+    }
 }
 
 std::vector<std::string> decodeRecordTexts(std::span<const std::uint8_t> bytes, RecordOptions options) {

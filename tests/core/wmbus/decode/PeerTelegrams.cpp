@@ -48,6 +48,9 @@ const Conversion kConversions[] = {
     {"_s", "AV_TIME_SEC", 1},
     {"_h", "AC_TIME_HOU", 1},
     {"_h", "AV_TIME_HOU", 1},
+    {"_rh", "%RH", 1},
+    {"_s", "ss DURATION SINCE READOUT", 1},
+    {"_h", "hh DURATION SINCE READOUT", 1},
 };
 
 bool endsWith(const std::string& s, std::string_view suffix) {
@@ -119,10 +122,11 @@ Outcome compare(const PeerValue& ref, const DataRecord& r, std::string& detail) 
 // not differ.
 const char* ruleDifference(const PeerValue&, const DataRecord& r) {
     const std::string unit = baseUnit(r.unit);
+    double number = 0;
+    if (r.dataField == 13 && !parseNumber(r.value, number))
+        return "a data container that the reference splits by the maker's layout";
     if ((unit == "DATETIME" && r.dataField != 4 && r.dataField != 6) || (unit == "DATE" && r.dataField != 2))
         return "a date in another data field than G (2), F (4) or I (6) is a number";
-    if (r.dataField == 13)
-        return "variable-length data has no number form";
     return nullptr;
 }
 

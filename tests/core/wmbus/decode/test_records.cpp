@@ -122,7 +122,7 @@ TEST(RecordUnits, TablesOfThePrimaryAndExtensionVifs) {
         {{0x6F}, "", ""},
         {{0x7E}, "", ""},
         {{0xFD, 0x02}, "Credit", "0,5"},
-        {{0xFD, 0x25}, "", ""},
+        {{0xFD, 0x25}, "mm STORAGE INTERVAL", "005"},
         {{0xFD, 0x3A}, " ", "005"},
         {{0xFD, 0x48}, "V", "0,5"},
         {{0xFD, 0x5C}, "A", "005"},
@@ -165,7 +165,8 @@ TEST(RecordList, VariableLengthAndPlainTextUnits) {
     EXPECT_EQ(r.value, "1234");
     ASSERT_TRUE(reader.next(r));
     EXPECT_EQ(r.dataOffset, 16u);
-    EXPECT_EQ(r.value, "");
+    EXPECT_EQ(r.value, "007");
+    EXPECT_EQ(r.unit, "KH");
     ASSERT_TRUE(reader.next(r));
     EXPECT_EQ(r.unit, "m³");
     EXPECT_FALSE(reader.next(r));
