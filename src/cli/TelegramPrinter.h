@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace kvq::cli {
 
@@ -13,7 +14,9 @@ enum class OutputFormat { Text, Csv, Json };
 class TelegramPrinter {
 public:
     TelegramPrinter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
-    void print(int index, const wmbus::TelegramResult& result);
+    // allRecords, when given, replaces the 20 value/unit pairs in the text and JSON forms.
+    void print(int index, const wmbus::TelegramResult& result,
+               const std::vector<wmbus::ValuePair>* allRecords = nullptr);
 
 private:
     std::ostream& out_;

@@ -194,7 +194,8 @@ void appendCsvRow(std::string& out, int index, const TelegramResult& r, const QD
     }
 }
 
-std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now) {
+std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now,
+                              std::span<const ValuePair> values) {
     std::string s = "Telegram " + std::to_string(index) + "  " + receiveTimeText(r.receiveTime, now) + "\n";
     s += "  L " + hex2(r.link.l) + "  C " + hex2(r.link.c) + "  M " +
          std::string(r.link.manufacturer.view()) + "  ID " + r.link.idText.str() + "  Version " +
@@ -206,9 +207,10 @@ std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTim
     if (r.decrypted)
         s += "  Key " + r.keyText;
     s += "\n";
-    const std::size_t n = usedPairs(r);
-    for (std::size_t i = 0; i < n; ++i)
-        s += "  " + std::to_string(i + 1) + ": " + r.values[i].value + " " + r.values[i].unit + "\n";
+    if (values.empty())
+        values = std::span<const ValuePair>(r.values).first(usedPairs(r));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        s += "  " + std::to_string(i + 1) + ": " + values[i].value + " " + values[i].unit + "\n";
     return s;
 }
 
@@ -218,7 +220,8 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     return s;
 }
 
-void appendTelegramJson(std::string& s, int index, const TelegramResult& r, const QDateTime& now) {
+void appendTelegramJson(std::string& s, int index, const TelegramResult& r, const QDateTime& now,
+                        std::span<const ValuePair> values) {
     s += "{\"index\":";
     appendNumber(s, index);
     auto field = [&](const char* name, std::string_view text) {
@@ -260,14 +263,15 @@ void appendTelegramJson(std::string& s, int index, const TelegramResult& r, cons
         field("key", r.keyText);
     field("rssi", r.rssiText.view());
     s += ",\"values\":[";
-    const std::size_t n = usedPairs(r);
-    for (std::size_t i = 0; i < n; ++i) {
+    if (values.empty())
+        values = std::span<const ValuePair>(r.values).first(usedPairs(r));
+    for (std::size_t i = 0; i < values.size(); ++i) {
         if (i)
             s.push_back(',');
         s += "{\"value\":";
-        appendJsonString(s, r.values[i].value);
+        appendJsonString(s, values[i].value);
         s += ",\"unit\":";
-        appendJsonString(s, r.values[i].unit);
+        appendJsonString(s, values[i].unit);
         s.push_back('}');
     }
     s += "]}";

@@ -5,6 +5,7 @@
 #include "core/wmbus/TelegramResult.h"
 
 #include <QDateTime>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,13 @@ std::string csvLine(const std::vector<std::string>& cells);
 void appendCsvRow(std::string& out, int index, const TelegramResult& result, const QDateTime& now);
 
 // A readable multi-line block: link fields, header ID, access number, security and key text, values.
-std::string telegramTextBlock(int index, const TelegramResult& result, const QDateTime& now);
+// `values`, when not empty, stands in for the result's 20 pairs (every record of the telegram).
+std::string telegramTextBlock(int index, const TelegramResult& result, const QDateTime& now,
+                              std::span<const ValuePair> values = {});
 
 // One JSON object on one line (no trailing line break).
 std::string telegramJson(int index, const TelegramResult& result, const QDateTime& now);
-void appendTelegramJson(std::string& out, int index, const TelegramResult& result, const QDateTime& now);
+void appendTelegramJson(std::string& out, int index, const TelegramResult& result, const QDateTime& now,
+                        std::span<const ValuePair> values = {});
 
 } // namespace kvq::wmbus
