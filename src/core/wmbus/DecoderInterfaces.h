@@ -32,7 +32,9 @@ public:
                                     std::string_view manufacturer) const = 0;
 };
 
-enum class SecurityMode : std::uint8_t { None = 0, Mode5 = 5, Mode7 = 7 };
+// Mode 5 and 7 encrypt the transport layer's payload; ExtendedLinkLayer is AES-128 in counter mode
+// over everything behind the session number of an extended link layer (CI 0x8D).
+enum class SecurityMode : std::uint8_t { None = 0, Mode5 = 5, Mode7 = 7, ExtendedLinkLayer = 0x8D };
 
 // Everything about an encrypted telegram that a decryption needs.
 struct DecryptRequest {
@@ -53,6 +55,9 @@ struct DecryptRequest {
     std::string_view linkIdText;
     // The authentication layer when the telegram has one, else null.
     const AuthenticationLayer* authentication = nullptr;
+    // Extended link layer (CI 0x8D): communication control and session number for the counter block.
+    std::uint8_t communicationControl = 0;
+    std::array<std::uint8_t, 4> sessionNumber{};
     DeviceLookup device; // the route's entry of the sender
 };
 

@@ -10,6 +10,7 @@ namespace kvq::wmbus {
 namespace {
 constexpr std::uint8_t kFiller = 0x2F;
 constexpr std::uint8_t kAuthenticationCi = 0x90;
+constexpr std::uint8_t kEllCi = 0x8D; // extended link layer with session number and payload CRC
 constexpr std::uint8_t kFixupL = 119, kFixupDeviceType = 7, kFixupVersion = 25;
 } // namespace
 
@@ -31,7 +32,31 @@ bool TelegramDecoder::decode(std::span<std::uint8_t> t, ReceiveTime time, Telegr
     // Header and payload end before the RSSI byte.
     const std::size_t end = static_cast<std::size_t>(link->l) + 1;
 
-    readTransport(t, end, out);
+    // An encrypted extended link layer hides the transport layer: it is decrypted first.
+    const bool ellEncrypted = t[11] == kEllCi && end >= 20 && (t[17] >> 5) == 1;
+    bool ellDecrypted = false;
+    if (ellEncrypted) {
+        DeviceLookup device;
+        if (directory_)
+            device = directory_->findDevice(radioIdOf(link->idText.view()), link->deviceType,
+                                            link->manufacturer.view());
+        ellDecrypted = decryptExtendedLinkLayer(t, end, device, out);
+    }
+    if (!ellEncrypted || ellDecrypted) {
+        readTransport(t, end, out);
+    } else {
+        out.ci = t[11];
+        out.ciPosition = 11;
+        out.deviceType = out.link.deviceType;
+        out.mediumText = mediumText(out.deviceType);
+        out.headerIdText = out.link.idText;
+        out.headerId = out.link.id;
+    }
+    if (ellEncrypted && out.security == SecurityMode::None) {
+        out.security = SecurityMode::ExtendedLinkLayer;
+        out.encrypted = true;
+        out.decrypted = ellDecrypted;
+    }
 
     const bool filterPasses =
         !filter_ || filter_->passes(link->manufacturer.view()) || link->manufacturer.view() == "WZG";
@@ -43,7 +68,7 @@ bool TelegramDecoder::decode(std::span<std::uint8_t> t, ReceiveTime time, Telegr
             directory_->findDevice(radioIdOf(link->idText.view()), out.deviceType, link->manufacturer.view());
     out.registered = device.found;
 
-    if (out.encrypted)
+    if (out.security == SecurityMode::Mode5 || out.security == SecurityMode::Mode7)
         decrypt(t, end, device, out);
     if (out.knownCi && !out.truncated && (!out.encrypted || out.decrypted))
         dispatch(t, end, out);
@@ -97,6 +122,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         complete = extended(2);
     else if (out.ci == 0x8E)
         complete = extended(10);
+    else if (out.ci == kEllCi)
+        complete = extended(8); // CC, access number, session number, payload CRC
     out.ci = t[c];
     out.ciPosition = c;
     if (!complete) {
@@ -187,6 +214,28 @@ void TelegramDecoder::decrypt(std::span<std::uint8_t> t, std::size_t end, const 
     out.decrypted = decryptor_->decrypt(req, t.subspan(out.payloadOffset, length), out.keyText);
 }
 
+bool TelegramDecoder::decryptExtendedLinkLayer(std::span<std::uint8_t> t, std::size_t end,
+                                               const DeviceLookup& device, TelegramResult& out) {
+    if (!decryptor_)
+        return false;
+    DecryptRequest req;
+    req.telegram = t;
+    req.ciPosition = 11;
+    req.payloadOffset = 18; // the payload CRC, then the transport layer
+    req.mode = SecurityMode::ExtendedLinkLayer;
+    req.m = out.link.m;
+    req.linkId = out.link.id;
+    req.version = out.link.version;
+    req.deviceType = out.link.deviceType;
+    req.headerIdText = out.link.idText.view();
+    req.headerId = out.link.id;
+    req.linkIdText = out.link.idText.view();
+    req.communicationControl = t[12];
+    std::copy_n(t.begin() + 14, 4, req.sessionNumber.begin());
+    req.device = device;
+    return decryptor_->decrypt(req, t.subspan(18, end - 18), out.keyText);
+}
+
 void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end, TelegramResult& out) {
     const std::size_t p = out.payloadOffset;
     auto from = [&](std::size_t start) {
@@ -197,7 +246,7 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
     case 0x72:
     case 0x78: {
         std::size_t start = p;
-        if (out.encrypted)
+        if (out.security == SecurityMode::Mode5 || out.security == SecurityMode::Mode7)
             start = p + 2; // behind the 2F 2F that proved the key
         else if ((p < end && t[p] == kFiller) || (p + 1 < end && t[p + 1] == kFiller))
             start = p + 2;

@@ -1,5 +1,6 @@
 #include "core/wmbus/TelegramDecryptor.h"
 
+#include "core/wmbus/Crc16.h"
 #include "core/wmbus/crypto/Cmac.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "core/wmbus/crypto/KeyText.h"
@@ -62,8 +63,42 @@ crypto::Block TelegramDecryptor::mode5Iv(const DecryptRequest& r) {
     return iv;
 }
 
+namespace {
+
+// Counter mode of the extended link layer: counter block M, A (ID, version, device type), CC, SN,
+// frame number 0 and the block counter. The plaintext starts with the CRC of the rest.
+bool tryExtendedLinkLayer(const crypto::Key& key, const DecryptRequest& r, std::span<std::uint8_t> payload) {
+    if (payload.size() < 2)
+        return false;
+    crypto::Block counter{};
+    counter[0] = r.m[0];
+    counter[1] = r.m[1];
+    std::copy(r.linkId.begin(), r.linkId.end(), counter.begin() + 2);
+    counter[6] = r.version;
+    counter[7] = r.deviceType;
+    counter[8] = r.communicationControl;
+    std::copy(r.sessionNumber.begin(), r.sessionNumber.end(), counter.begin() + 9);
+    const crypto::Aes128 cipher(key);
+    std::array<std::uint8_t, 256> plain;
+    for (std::size_t k = 0; k < payload.size(); k += 16) {
+        counter[15] = static_cast<std::uint8_t>(k / 16);
+        const crypto::Block stream = cipher.encrypt(counter);
+        for (std::size_t j = k; j < std::min(payload.size(), k + 16); ++j)
+            plain[j] = payload[j] ^ stream[j - k];
+    }
+    const std::uint16_t crc = static_cast<std::uint16_t>(plain[0] | (plain[1] << 8));
+    if (wmbusCrc(std::span<const std::uint8_t>(plain.data() + 2, payload.size() - 2)) != crc)
+        return false;
+    std::copy_n(plain.begin(), payload.size(), payload.begin());
+    return true;
+}
+
+} // namespace
+
 bool TelegramDecryptor::tryKey(const crypto::Key& key, const DecryptRequest& r,
                                std::span<std::uint8_t> payload) {
+    if (r.mode == SecurityMode::ExtendedLinkLayer)
+        return tryExtendedLinkLayer(key, r, payload);
     if (r.mode == SecurityMode::Mode7) {
         const AuthenticationLayer* afl = r.authentication;
         if (!afl || !afl->mcl || !afl->counter || afl->macLength == 0)
@@ -113,7 +148,12 @@ bool TelegramDecryptor::tryKey(const crypto::Key& key, const DecryptRequest& r,
 bool TelegramDecryptor::decrypt(const DecryptRequest& r, std::span<std::uint8_t> payload,
                                 std::string& keyText) {
     keyText.clear();
-    if (r.mode == SecurityMode::None || payload.size() % 16 != 0 || payload.size() > kMaxBlocks * 16)
+    if (r.mode == SecurityMode::None)
+        return false;
+    if (r.mode != SecurityMode::ExtendedLinkLayer &&
+        (payload.size() % 16 != 0 || payload.size() > kMaxBlocks * 16))
+        return false;
+    if (payload.size() > 256)
         return false;
     const crypto::DeviceKey derived = crypto::DeriveDeviceKey(r.headerIdText);
     if (tryKey(derived.key, r, payload)) {

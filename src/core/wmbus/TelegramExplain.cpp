@@ -61,6 +61,8 @@ const char* functionText(std::uint8_t dif) {
 std::string securityText(const TelegramResult& r) {
     if (r.security == SecurityMode::None)
         return "no encryption";
+    if (r.security == SecurityMode::ExtendedLinkLayer)
+        return "no encryption in the transport layer";
     std::string s = r.mode7 ? "mode 7" : "mode 5";
     s += ", " + std::to_string(r.encryptedBlocks) + " blocks, ";
     s += r.decrypted ? "decrypted" : "not decrypted";
@@ -115,7 +117,20 @@ std::vector<std::string> explainTelegram(std::span<const std::uint8_t> t, const 
     lines.add(9, 1, "version " + std::to_string(l.version));
     lines.add(10, 1, "device type " + std::to_string(l.deviceType));
     std::size_t c = 11;
-    if (r.extendedLinkLayerSize > 0) {
+    if (t[c] == 0x8D && (r.extendedLinkLayerSize > 0 || r.security == SecurityMode::ExtendedLinkLayer)) {
+        lines.add(c, 1, "CI 8D extended link layer");
+        lines.add(c + 1, 2, "communication control, access number");
+        lines.add(c + 3, 4, "session number");
+        if (r.security == SecurityMode::ExtendedLinkLayer && !r.decrypted) {
+            lines.add(c + 7, r.link.l + 1 - (c + 7), "encrypted (no key fitted)");
+            lines.add(r.link.l + 1, 1, "RSSI " + r.rssiText.str());
+            return out;
+        }
+        lines.add(c + 7, 2,
+                  r.security == SecurityMode::ExtendedLinkLayer ? "payload CRC, decrypted and checked"
+                                                                : "payload CRC");
+        c += 9;
+    } else if (r.extendedLinkLayerSize > 0) {
         lines.add(c, 1, "CI " + hex2(t[c]) + " extended link layer");
         lines.add(c + 1, r.extendedLinkLayerSize, "communication control, access number");
         c += r.extendedLinkLayerSize + 1;

@@ -90,7 +90,9 @@ std::size_t usedPairs(const TelegramResult& r) {
 std::string securityText(const TelegramResult& r) {
     if (!r.encrypted)
         return "none";
-    std::string s = r.mode7 ? "mode 7" : "mode 5";
+    std::string s = r.security == SecurityMode::ExtendedLinkLayer ? "extended link layer"
+                    : r.mode7                                     ? "mode 7"
+                                                                  : "mode 5";
     s += r.decrypted ? ", decrypted" : ", encrypted (no key fitted)";
     return s;
 }
@@ -258,7 +260,7 @@ void appendTelegramJson(std::string& s, int index, const TelegramResult& r, cons
     boolean("encrypted", r.encrypted);
     boolean("decrypted", r.decrypted);
     if (r.encrypted)
-        number("securityMode", r.mode7 ? 7 : 5);
+        number("securityMode", static_cast<int>(r.security)); // 5, 7, or 141 (0x8D) for the link layer
     if (r.decrypted)
         field("key", r.keyText);
     field("rssi", r.rssiText.view());

@@ -104,7 +104,8 @@ TEST(Decryption, SharedTelegramsWithKeysDecryptAndGiveTheReferenceValues) {
     // Mode 5 rows, and row 64 in mode 7. Row 62 is a deliberately broken telegram: it must decrypt,
     // its values are not compared. Row 49 is a compact frame behind a long header whose meter differs
     // from the link layer's: its decrypted data bytes are compared.
-    const std::set<int> rows = {46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 62, 64};
+    // Row 63 is encrypted in its extended link layer (counter mode).
+    const std::set<int> rows = {46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 62, 63, 64};
     TelegramDecoder decoder;
     TelegramDecryptor decryptor;
     OneDevice device;
@@ -125,6 +126,7 @@ TEST(Decryption, SharedTelegramsWithKeysDecryptAndGiveTheReferenceValues) {
         EXPECT_TRUE(result.encrypted);
         ASSERT_TRUE(result.decrypted);
         EXPECT_EQ(result.mode7, pt.row == 64);
+        EXPECT_EQ(result.security == SecurityMode::ExtendedLinkLayer, pt.row == 63);
         EXPECT_EQ(result.keyText, pt.keyHex);
         if (pt.row == 49) {
             for (const std::string& diff : peerBytesDiffering(pt.row, t))

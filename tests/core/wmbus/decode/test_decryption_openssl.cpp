@@ -248,3 +248,42 @@ TEST(DecryptionAgainstOpenSsl, ModeSevenKeysFromTheLongHeaderAndMacOverTheFields
         }
     }
 }
+
+TEST(DecryptionAgainstOpenSsl, ExtendedLinkLayerInCounterModeWithItsPayloadCrc) {
+    const Bytes id = {0x78, 0x56, 0x34, 0x12};
+    const Bytes key = {0x28, 0xF6, 0x4A, 0x24, 0x98, 0x80, 0x64, 0xA0,
+                       0x79, 0xAA, 0x2C, 0x80, 0x7D, 0x61, 0x02, 0xAE};
+    const Bytes sn = {0x01, 0x02, 0x03, 0x20}; // encryption field 1: AES-128 in counter mode
+    // Plaintext: CRC of the rest, then a transport layer without header and two records (more than
+    // one block, so the block counter counts).
+    Bytes tpl = cat({0x78}, cat({0x04, 0x13, 0x39, 0x30, 0x00, 0x00}, {0x02, 0x3B, 0x10, 0x00}));
+    tpl = cat(tpl, {0x0C, 0x13, 0x45, 0x23, 0x01, 0x00, 0x01, 0xFD, 0x17, 0x00});
+    // EN 13757-4 CRC, written here bit by bit.
+    std::uint16_t crc = 0;
+    for (std::uint8_t b : tpl) {
+        crc ^= std::uint16_t(b << 8);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc & 0x8000) ? std::uint16_t((crc << 1) ^ 0x3D65) : std::uint16_t(crc << 1);
+    }
+    crc = std::uint16_t(~crc);
+    const Bytes plain = cat({std::uint8_t(crc & 0xFF), std::uint8_t(crc >> 8)}, tpl);
+    // Counter block: M, ID, version, device type, CC, SN, frame number 0, block counter 0.
+    const Bytes counter = cat(cat(cat({0xAE, 0x0C}, id), {0x01, 0x07, 0x20}), cat(sn, {0x00, 0x00, 0x00}));
+    const Bytes cipher = aes("AES-128-CTR", key, counter, plain);
+    Bytes t = telegram(id, 0x8D, cat(cat({0x20, 0x55}, sn), cipher));
+    const Bytes received = t;
+    Decoding d;
+    ASSERT_TRUE(d.decoder.decode(t, 0, d.result));
+    EXPECT_TRUE(d.result.encrypted);
+    EXPECT_FALSE(d.result.decrypted); // neither the derived key nor a route key
+    EXPECT_EQ(d.result.recordCount, 0u);
+    EXPECT_EQ(t, received);
+    d.device.key = keyText(key);
+    ASSERT_TRUE(d.decoder.decode(t, 0, d.result));
+    EXPECT_TRUE(d.result.decrypted);
+    EXPECT_EQ(d.result.security, SecurityMode::ExtendedLinkLayer);
+    EXPECT_EQ(d.result.ci, 0x78);
+    ASSERT_EQ(d.result.recordCount, 4u);
+    EXPECT_EQ(d.result.values[0].value, "12,345");
+    EXPECT_EQ(d.result.values[2].value, "00012,345");
+}
