@@ -39,7 +39,8 @@ struct FuzzDecryptor : PayloadDecryptor {
 // Copies the frame behind a 4-byte signature as records, filling the output completely when asked.
 struct FuzzCompact : CompactFrameHandler {
     std::size_t expand(std::span<const std::uint8_t> frame, std::string_view, std::uint8_t,
-                       std::span<std::uint8_t> out) override {
+                       std::span<std::uint8_t> out, CompactOutcome& outcome) override {
+        outcome = CompactOutcome::Expanded;
         if (frame.size() < 4)
             return 0;
         std::size_t n = 0;

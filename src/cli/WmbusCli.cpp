@@ -8,6 +8,7 @@
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/TelegramExplain.h"
+#include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "core/wmbus/crypto/KeyText.h"
 #include "core/wmbus/output/KeyDirectory.h"
@@ -40,6 +41,8 @@ const char* const kUsage =
     "  --out FILE                 write the output to FILE instead of stdout\n"
     "  --route FILE.ROUTE         devices and their keys from a route file\n"
     "  --key ID=KEYTEXT           AES key of a device (repeatable; wins over the route)\n"
+    "  --kformate FILE            compact-frame formats (default: kformate.ini of the data root when\n"
+    "                             present); formats learned from format frames are added to FILE\n"
     "  --format text|csv|json     output form (decode: text, replay: csv, listen: text)\n"
     "  --locale de|c              decimal separator of value texts: comma (de, default) or point (c)\n";
 
@@ -52,6 +55,7 @@ struct Options {
     bool framingGiven = false;
     QString outPath;
     QString routePath;
+    QString kformatePath;
     QString port;
     QString mode = QStringLiteral("T");
     int seconds = 0;
@@ -103,6 +107,9 @@ QString parseOptions(const QStringList& args, Options& o) {
         } else if (a == QLatin1String("--route")) {
             if (!value(o.routePath))
                 return QStringLiteral("--route needs a route file");
+        } else if (a == QLatin1String("--kformate")) {
+            if (!value(o.kformatePath))
+                return QStringLiteral("--kformate needs a file");
         } else if (a == QLatin1String("--port")) {
             if (!value(o.port))
                 return QStringLiteral("--port needs a device");
@@ -162,6 +169,7 @@ struct DecodeSetup {
     std::unique_ptr<wmbus::Route> route;
     wmbus::KeyDirectory keys;
     wmbus::TelegramDecryptor decryptor;
+    wmbus::KompaktFormatList formats;
     wmbus::TelegramDecoder decoder;
 
     explicit DecodeSetup(const Options& o) : decoder(o.framing) {
@@ -170,10 +178,32 @@ struct DecodeSetup {
             keys.add(id, key);
         decoder.setDeviceDirectory(&keys);
         decoder.setDecryptor(&decryptor);
+        decoder.setCompactFrameHandler(&formats);
     }
 
-    // Loads the route file of the options, if any; false when it cannot be read.
-    bool loadRoute(const Options& o, std::ostream& err) {
+    // Compact-frame formats: the file given, else the data root's when present. Formats learned
+    // while decoding are written only to a file the user named.
+    bool loadFormats(const Options& o, std::ostream& err) {
+        QString path = o.kformatePath;
+        if (path.isEmpty()) {
+            const QString fallback = wmbus::KompaktFormatList::defaultPath();
+            if (!QFileInfo::exists(fallback))
+                return true;
+            path = fallback;
+        } else if (!QFileInfo::exists(path)) {
+            err << "kvq-wmbus: " << path.toStdString() << ": no such file\n";
+            return false;
+        }
+        for (const QString& problem : formats.load(path))
+            err << path.toStdString() << ": " << problem.toStdString() << '\n';
+        formats.setWriteBack(!o.kformatePath.isEmpty());
+        return true;
+    }
+
+    // Loads the compact formats and the route file of the options; false when one cannot be read.
+    bool loadFiles(const Options& o, std::ostream& err) {
+        if (!loadFormats(o, err))
+            return false;
         if (o.routePath.isEmpty())
             return true;
         auto read = wmbus::readRouteFile(o.routePath);
@@ -232,7 +262,7 @@ int runExplain(const Options& o, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err))
+    if (!setup.loadFiles(o, err))
         return kExitInput;
     wmbus::TelegramBuffer buffer;
     wmbus::TelegramResult result;
@@ -251,7 +281,7 @@ int runDecode(const Options& o, TelegramPrinter& printer, std::ostream& err) {
         return kExitUsage;
     }
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err))
+    if (!setup.loadFiles(o, err))
         return kExitInput;
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
@@ -278,7 +308,7 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
     }
     const QString path = o.positional.front();
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err))
+    if (!setup.loadFiles(o, err))
         return kExitInput;
     wmbus::TelegramFramer framer(o.framing);
     wmbus::TelegramResult result;
@@ -390,7 +420,7 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
             return kExitUsage;
         }
         DecodeSetup setup(o);
-        if (!setup.loadRoute(o, err))
+        if (!setup.loadFiles(o, err))
             return kExitInput;
         rc = listen(ListenOptions{o.port, o.framing, o.mode, o.seconds}, setup.decoder, printer, err);
     }

@@ -298,3 +298,32 @@ TEST(WmbusCli, AllRecordsListsTheRecordsAfterTheTwentieth) {
     const CliRun textAll = run({"decode", "--no-rssi", "--all-records", text});
     EXPECT_NE(textAll.out.find("  22: 031 HCA"), std::string::npos) << textAll.out;
 }
+
+TEST(WmbusCli, ReplayedFullFrameTeachesTheCompactFramesThatFollow) {
+    // Shared rows 63 (full frame) and 65 (compact frame) of one meter, both encrypted in the extended
+    // link layer; the compact frame comes first once, when its format is not known yet.
+    QFile tsv(kvq::test::testDataDir() + "/wmbus/peer-telegrams.tsv");
+    ASSERT_TRUE(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> rows = tsv.readAll().split('\n');
+    auto frame = [&](int row) {
+        QByteArray radio = QByteArray::fromHex(rows[row].split('\t')[0]);
+        radio[0] = char(radio[0] + 1); // the receiver's L counts the RSSI byte
+        return "68" + radio.toHex().toUpper() + "8A16\n";
+    };
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, "replay.dat", frame(65) + frame(63) + frame(65) + frame(65));
+    const QString key = "76348799=" + QString::fromLatin1(rows[63].split('\t')[1]);
+    const QString formats = writeTemp(dir, "kformate.ini", "");
+    const CliRun r =
+        run({"replay", path, "--format", "json", "--locale", "c", "--key", key, "--kformate", formats});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains("\"values\":[]")) << lines[0].toStdString();
+    for (int k = 1; k < 4; ++k)
+        EXPECT_TRUE(lines[k].contains("\"value\":\"6.40")) << lines[k].toStdString();
+    // The learned format is kept in the file the user named.
+    QFile ini(formats);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("[EDA8]\r\nNAME=learned\r\nHERST=KAM\r\nMEDIUM=22"));
+}

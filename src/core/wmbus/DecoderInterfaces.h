@@ -71,17 +71,33 @@ public:
                          std::string& keyText) = 0;
 };
 
+// What became of a compact frame.
+enum class CompactOutcome : std::uint8_t {
+    None,        // not a compact frame, or not looked at
+    NoFormat,    // no stored format fits (signature, manufacturer and device type)
+    CrcMismatch, // a format fits by its signature, but the records it gives fail the full frame's CRC
+    Expanded,
+};
+
 // Compact frames carry only record data and a format signature; format frames teach the headers.
 class CompactFrameHandler {
 public:
     virtual ~CompactFrameHandler() = default;
-    // Writes full data records for a compact frame into out and returns their byte count; 0 when no
-    // stored format fits (signature, manufacturer and device type). Must not write past out.
+    // Writes full data records for a compact frame (signature, full-frame CRC, data) into out and
+    // returns their byte count, 0 when none. Must not write past out.
     virtual std::size_t expand(std::span<const std::uint8_t> frame, std::string_view manufacturer,
-                               std::uint8_t deviceType, std::span<std::uint8_t> out) = 0;
-    // Learns the record headers of a format frame.
+                               std::uint8_t deviceType, std::span<std::uint8_t> out,
+                               CompactOutcome& outcome) = 0;
+    // Learns the record headers of a format frame (signature, then the headers).
     virtual void learn(std::span<const std::uint8_t> frame, std::string_view manufacturer,
                        std::uint8_t deviceType) = 0;
+    // The data records of a full frame, to learn their headers; ignored unless a handler wants it.
+    virtual void learnFullFrame(std::span<const std::uint8_t> records, std::string_view manufacturer,
+                                std::uint8_t deviceType) {
+        (void)records;
+        (void)manufacturer;
+        (void)deviceType;
+    }
 };
 
 } // namespace kvq::wmbus

@@ -257,6 +257,8 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
             out.recordsEnd = end;
         }
         takeRecords(from(start), out);
+        if (compact_)
+            compact_->learnFullFrame(from(start), out.link.manufacturer.view(), out.deviceType);
         return;
     }
     case 0x79:
@@ -265,8 +267,8 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
         if (!compact_ || !out.valuesTaken)
             return;
         const auto frame = from(out.ci == 0x79 ? p : p + 2);
-        const std::size_t n =
-            compact_->expand(frame, out.link.manufacturer.view(), out.deviceType, std::span(expanded_));
+        const std::size_t n = compact_->expand(frame, out.link.manufacturer.view(), out.deviceType,
+                                               std::span(expanded_), out.compact);
         takeRecords(std::span<const std::uint8_t>(expanded_).first(std::min(n, expanded_.size())), out);
         return;
     }

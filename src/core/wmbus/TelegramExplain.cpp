@@ -196,7 +196,11 @@ std::vector<std::string> explainTelegram(std::span<const std::uint8_t> t, const 
         if (r.encrypted && !r.decrypted)
             what = "encrypted payload (no key fitted)";
         else if (r.ci == 0x79 || r.ci == 0x7B || r.ci == 0x73)
-            what = "compact frame";
+            what = r.compact == CompactOutcome::Expanded ? "compact frame, expanded by its stored format"
+                   : r.compact == CompactOutcome::CrcMismatch
+                       ? "compact frame: the stored format of its signature "
+                         "fails the full frame's CRC, no values"
+                       : "compact frame: no stored format, no values";
         else if (r.ci == 0x69 || r.ci == 0x6A || r.ci == 0x6B)
             what = "format frame";
         else if (!r.valuesTaken)

@@ -68,6 +68,7 @@ struct TelegramResult {
     FixedText<8> rssiText;
     int rssi = 0;
 
+    CompactOutcome compact = CompactOutcome::None;
     bool valuesTaken = false;    // manufacturer filter passed
     std::size_t recordCount = 0; // records decoded (may exceed the 20 pairs)
     // Where the data records were read in the telegram buffer (both 0 when none were read, and for

@@ -6,6 +6,7 @@
 #include "core/wmbus/ManufacturerLists.h"
 #include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/TelegramResult.h"
+#include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
 #include "link/LinkWindows.h"
@@ -116,6 +117,7 @@ private:
     QString manufacturerFile_;
     std::unique_ptr<TelegramReception> reception_;
     wmbus::TelegramDecryptor decryptor_;
+    wmbus::KompaktFormatList kompaktFormate_; // "kformate.ini", loaded when the window opens
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;

@@ -81,7 +81,8 @@ struct FakeCompact : CompactFrameHandler {
     std::string manufacturer;
     std::uint8_t deviceType = 0;
     std::size_t expand(std::span<const std::uint8_t> frame, std::string_view m, std::uint8_t type,
-                       std::span<std::uint8_t> out) override {
+                       std::span<std::uint8_t> out, CompactOutcome& outcome) override {
+        outcome = CompactOutcome::Expanded;
         expandedFrame.assign(frame.begin(), frame.end());
         manufacturer = m;
         deviceType = type;
