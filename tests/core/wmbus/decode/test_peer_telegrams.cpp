@@ -21,8 +21,9 @@ namespace {
 const std::set<int> kPlainRows = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
                                   17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 31, 32, 45};
 
-// Rows whose header announces encryption but whose payload was stored already decrypted.
-const std::set<int> kPlaintextReplays = {1, 2, 27, 28, 29, 30, 33, 34, 35, 36, 37};
+// Rows whose header announces encryption but whose payload was stored already decrypted: in the
+// transport layer, and (38 to 40) in an extended link layer.
+const std::set<int> kPlaintextReplays = {1, 2, 27, 28, 29, 30, 33, 34, 35, 36, 37, 38, 39, 40};
 
 } // namespace
 
