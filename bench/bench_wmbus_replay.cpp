@@ -7,6 +7,7 @@
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
+#include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/crypto/Aes128.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 
@@ -66,7 +67,8 @@ void replay(benchmark::State& state, bool encrypted, const char* format) {
     state.SetItemsProcessed(state.iterations() * lines);
 }
 
-// The decoder alone on the telegram of a replay line, framed once beforehand.
+// The decoder alone on the telegram of a replay line, framed once beforehand, set up as kvq-wmbus
+// sets it up (decryption, compact formats learned from full frames).
 void decoderAlone(benchmark::State& state, bool encrypted) {
     using namespace kvq::wmbus;
     const QByteArray line = encrypted ? encryptedLine() : kLine;
@@ -77,7 +79,9 @@ void decoderAlone(benchmark::State& state, bool encrypted) {
     framer.receive(frame, [&](const ReceivedFrame& f) { received.assign(f.telegram); });
     TelegramDecoder decoder;
     TelegramDecryptor decryptor;
+    KompaktFormatList formats;
     decoder.setDecryptor(&decryptor);
+    decoder.setCompactFrameHandler(&formats);
     TelegramResult result;
     for (auto _ : state) {
         TelegramBuffer t = received; // decryption works in place

@@ -146,7 +146,8 @@ bool RecordReader::next(DataRecord& r) {
     r.lvar = lvar;
     r.unitOffset = unitOffset;
     r.unitLength = unitLength;
-    formatValue(r, bytes_.subspan(q, length));
+    if (options_.formatValues)
+        formatValue(r, bytes_.subspan(q, length));
     pos_ = q + length;
     return true;
 }

@@ -22,6 +22,7 @@ namespace kvq::wmbus {
 
 struct RecordOptions {
     char decimalSeparator = ','; // the user's locale: ',' German, '.' English
+    bool formatValues = true;    // false: only the structure (offsets, fields), no texts
 };
 
 struct DataRecord {

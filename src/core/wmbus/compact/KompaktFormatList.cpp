@@ -15,7 +15,20 @@ namespace kvq::wmbus {
 
 namespace {
 constexpr std::uint8_t kFiller = 0x2F;
+
+// "ABCD" (first byte AB, second CD) as the 16-bit value of the two bytes received, -1 when no hex.
+int signatureValue(const QString& text) {
+    bool ok = false;
+    const unsigned v = text.toUInt(&ok, 16);
+    if (!ok || text.size() != 4)
+        return -1;
+    return int(((v & 0xFF) << 8) | (v >> 8));
 }
+
+std::uint16_t signatureOf(std::uint8_t first, std::uint8_t second) {
+    return static_cast<std::uint16_t>(first | (second << 8));
+}
+} // namespace
 
 QString KompaktFormatList::defaultPath() {
     QDir().mkpath(dataPath({QStringLiteral("QUELMAR")}));
@@ -29,6 +42,7 @@ bool KompaktFormatList::fileExists() const {
 QStringList KompaktFormatList::load(const QString& path) {
     path_ = path;
     formats_.clear();
+    signatures_.clear();
     QStringList problems;
     const auto ini = IniFile::load(path);
     if (!ini.ok()) {
@@ -53,6 +67,7 @@ QStringList KompaktFormatList::load(const QString& path) {
 bool KompaktFormatList::add(TKompaktFormat f) {
     if (!parseKompaktFormat(f))
         return false;
+    signatures_.push_back(signatureValue(f.signature));
     formats_.push_back(std::move(f));
     return true;
 }
@@ -63,10 +78,10 @@ QStringList KompaktFormatList::takeMessages() {
     return m;
 }
 
-const TKompaktFormat* KompaktFormatList::find(const QString& signature) const {
-    for (const TKompaktFormat& f : formats_)
-        if (f.signature.compare(signature, Qt::CaseInsensitive) == 0)
-            return &f;
+const TKompaktFormat* KompaktFormatList::find(std::uint16_t signature) const {
+    for (std::size_t k = 0; k < signatures_.size(); ++k)
+        if (signatures_[k] == signature)
+            return &formats_[k];
     return nullptr;
 }
 
@@ -76,7 +91,7 @@ std::size_t KompaktFormatList::expand(std::span<const std::uint8_t> frame, std::
     outcome = CompactOutcome::NoFormat;
     if (frame.size() < 4)
         return 0;
-    const TKompaktFormat* f = find(kompaktSignatureText(frame[0], frame[1]));
+    const TKompaktFormat* f = find(signatureOf(frame[0], frame[1]));
     if (!f ||
         f->herst.compare(QLatin1String(manufacturer.data(), qsizetype(manufacturer.size())),
                          Qt::CaseInsensitive) != 0 ||
@@ -94,10 +109,11 @@ std::size_t KompaktFormatList::expand(std::span<const std::uint8_t> frame, std::
     return *n;
 }
 
-void KompaktFormatList::store(const QString& name, const QString& signature, std::string_view manufacturer,
+void KompaktFormatList::store(const QString& name, std::uint16_t sig, std::string_view manufacturer,
                               std::uint8_t deviceType, std::span<const std::uint8_t> headers) {
-    if (find(signature))
+    if (find(sig))
         return;
+    const QString signature = kompaktSignatureText(std::uint8_t(sig & 0xFF), std::uint8_t(sig >> 8));
     TKompaktFormat f;
     f.name = name;
     f.signature = signature;
@@ -138,8 +154,8 @@ void KompaktFormatList::learn(std::span<const std::uint8_t> frame, std::string_v
     std::span<const std::uint8_t> headers = frame.subspan(2);
     while (!headers.empty() && headers.back() == kFiller)
         headers = headers.first(headers.size() - 1);
-    const QString signature = kompaktSignatureText(frame[0], frame[1]);
-    if (kompaktSignature(headers) != signature)
+    const std::uint16_t signature = signatureOf(frame[0], frame[1]);
+    if (wmbusCrc(headers) != signature)
         return;
     store(QStringLiteral("unknown"), signature, manufacturer, deviceType, headers);
 }
@@ -150,7 +166,7 @@ void KompaktFormatList::learnFullFrame(std::span<const std::uint8_t> records, st
         return;
     std::array<std::uint8_t, 256> headers;
     std::size_t n = 0;
-    RecordReader reader(records);
+    RecordReader reader(records, RecordOptions{',', false});
     DataRecord r;
     while (reader.next(r)) {
         // Plain-text units cannot be left out of a compact frame.
@@ -166,7 +182,7 @@ void KompaktFormatList::learnFullFrame(std::span<const std::uint8_t> records, st
     if (n == 0 || (reader.end() != RecordListEnd::Complete && reader.end() != RecordListEnd::Filler))
         return;
     const std::span<const std::uint8_t> h(headers.data(), n);
-    store(QStringLiteral("learned"), kompaktSignature(h), manufacturer, deviceType, h);
+    store(QStringLiteral("learned"), wmbusCrc(h), manufacturer, deviceType, h);
 }
 
 } // namespace kvq::wmbus

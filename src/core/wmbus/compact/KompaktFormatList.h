@@ -47,12 +47,15 @@ public:
                         std::uint8_t deviceType) override;
 
 private:
-    const TKompaktFormat* find(const QString& signature) const;
-    void store(const QString& name, const QString& signature, std::string_view manufacturer,
+    const TKompaktFormat* find(std::uint16_t signature) const;
+    void store(const QString& name, std::uint16_t signature, std::string_view manufacturer,
                std::uint8_t deviceType, std::span<const std::uint8_t> headers);
 
     QString path_;
     std::vector<TKompaktFormat> formats_;
+    // Signature of each definition as received (first byte low), for lookups without texts;
+    // -1 for a section name that is no signature.
+    std::vector<int> signatures_;
     QStringList messages_;
     bool writeBack_ = false;
     bool learnFullFrames_ = true;
