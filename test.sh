@@ -12,6 +12,10 @@ if grep -rEn '#\s*include\s*[<"](QtWidgets|QtGui|QWidget|QApplication|QSerialPor
   echo "src/core must not include GUI or serial-port headers" >&2; exit 1
 fi
 
+echo "== visible texts through tr()"
+python3 scripts/check-tr.py --self-test
+python3 scripts/check-tr.py
+
 echo "== gcc build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"

@@ -20,7 +20,7 @@ const QString& hexTextOf(std::uint8_t b) {
 } // namespace
 
 bool LinkController::ReadStopState() {
-    const RecorderWindow* recorder = role<RecorderWindow>(LinkWindowKind::WMBus);
+    const RecorderChunkSink* recorder = role(&LinkWindow::recorderChunks);
     return recorder && recorder->stopSwitch();
 }
 
@@ -28,87 +28,40 @@ void LinkController::handleByte(const std::uint8_t* chunk, std::uint32_t bytesRe
     const std::uint8_t b = chunk[pos];
     hexText_ = hexTextOf(b);
 
-    if (HKVDataOpen() || HKVParamOpen() || HKVBillingOpen()) {
-        OnByteHKV(b);
-    } else if (ThermoDataOpen()) {
-        OnByteThermo(b);
-    } else if (WZDataOpen()) {
-        OnByteWZData(b);
-        hexText_.clear();
-    } else if (WZParamOpen()) {
-        OnByteWZParam(b);
-        hexText_.clear();
-    } else if (WZReadoutOpen()) {
-        OnByteWZReadout(b);
-        hexText_.clear();
-    }
+    // The roles of the current window decide where the byte goes; they may change from one byte to the
+    // next, so they are asked for each.
+    if (DeviceByteSink* device = role(&LinkWindow::deviceByteSink))
+        OnByteDevice(*device, b);
+    if (SensorStreamSink* stream = role(&LinkWindow::sensorStream))
+        OnByteSensorStream(*stream, b);
+    else if (BootloaderByteSink* boot = role(&LinkWindow::bootloaderByte))
+        boot->bootloaderByte(b);
 
-    if (WMBusOpen()) {
-        OnByteRecorder();
+    if (RecorderChunkSink* recorder = role(&LinkWindow::recorderChunks)) {
+        OnByteRecorder(*recorder);
         if (pos + 1 == bytesRead)
-            OnChunkRecorder(chunk, bytesRead);
+            OnChunkRecorder(*recorder, chunk, bytesRead);
     } else {
         OnByteProgress();
     }
 }
 
-void LinkController::deviceLogByte(LinkWindowKind kind) {
-    LinkLogWindow* log = role<LinkLogWindow>(kind);
-    if (!log)
+void LinkController::OnByteDevice(DeviceByteSink& sink, std::uint8_t b) {
+    RxIdleTicks = 0;
+    StoreRxByte(b);
+    const int limit = sink.rxLogLineLimit();
+    if (limit > 0 && sink.rxLogLineCount() > limit)
+        sink.clearRxLog();
+    sink.appendRxLog(hexText_);
+    if (!sink.sensorTestActive())
         return;
-    log->appendRxLog(hexText_);
-    SensorTestWindow* sensor = role<SensorTestWindow>(kind);
-    if (!sensor || !sensor->sensorTestActive())
-        return;
-    if (const auto timers = parseSensorTestLog(log->rxLogText()))
-        sensor->showSensorTimers((*timers)[0], (*timers)[1], (*timers)[2]);
+    if (const auto timers = parseSensorTestLog(sink.rxLogText()))
+        sink.showSensorTimers((*timers)[0], (*timers)[1], (*timers)[2]);
 }
 
-void LinkController::OnByteHKV(std::uint8_t b) {
-    RxIdleTicks = 0;
-    StoreRxByte(b);
-    if (HKVDataOpen())
-        deviceLogByte(LinkWindowKind::HKVData);
-}
-
-void LinkController::OnByteThermo(std::uint8_t b) {
-    RxIdleTicks = 0;
-    StoreRxByte(b);
-    if (ThermoDataOpen())
-        deviceLogByte(LinkWindowKind::ThermoData);
-}
-
-void LinkController::OnByteWZData(std::uint8_t b) {
-    RxIdleTicks = 0;
-    StoreRxByte(b);
-    if (LinkLogWindow* log = role<LinkLogWindow>(LinkWindowKind::WZData)) {
-        if (log->rxLogLineCount() > 15)
-            log->clearRxLog();
-        log->appendRxLog(hexText_);
-    }
-    const WaterModuleLinkWindow* wz = role<WaterModuleLinkWindow>(LinkWindowKind::WZData);
-    if (!wz)
-        return;
-    if (wz->SensorWindowOpen()) {
-        if (sensor_.feed(b) && sensorDataWindow_)
-            sensorDataWindow_->sensorGroup(sensor_.SensorMarker, sensor_.SensorByte0, sensor_.SensorByte1,
-                                           sensor_.SensorByte2);
-    } else if (wz->NoPreamble() && bootLoaderWindow_ && bootLoaderWindow_->isShownForLink()) {
-        if (bootLoaderWindow_->singleByteMode())
-            bootLoaderWindow_->setLastReceivedByte(b);
-        else
-            bootLoaderWindow_->appendRxChar(static_cast<char>(b));
-    }
-}
-
-void LinkController::OnByteWZParam(std::uint8_t b) {
-    RxIdleTicks = 0;
-    StoreRxByte(b);
-}
-
-void LinkController::OnByteWZReadout(std::uint8_t b) {
-    RxIdleTicks = 0;
-    StoreRxByte(b);
+void LinkController::OnByteSensorStream(SensorStreamSink& sink, std::uint8_t b) {
+    if (sensor_.feed(b))
+        sink.sensorGroup(sensor_.SensorMarker, sensor_.SensorByte0, sensor_.SensorByte1, sensor_.SensorByte2);
 }
 
 void LinkController::OnByteProgress() {
@@ -119,16 +72,15 @@ void LinkController::OnByteProgress() {
     progress_->clearTickCount();
 }
 
-void LinkController::OnByteRecorder() {
+void LinkController::OnByteRecorder(RecorderChunkSink& recorder) {
     RxIdleTicks = 0;
-    if (RecorderWindow* recorder = role<RecorderWindow>(LinkWindowKind::WMBus);
-        recorder && !recorder->stopSwitch())
-        recorder->monitorByte(hexText_);
+    if (!recorder.stopSwitch())
+        recorder.monitorByte(hexText_);
 }
 
-void LinkController::OnChunkRecorder(const std::uint8_t* chunk, std::uint32_t bytesRead) {
-    if (RecorderWindow* recorder = role<RecorderWindow>(LinkWindowKind::WMBus))
-        recorder->receiveChunk(chunk, static_cast<std::uint16_t>(bytesRead), 0.0);
+void LinkController::OnChunkRecorder(RecorderChunkSink& recorder, const std::uint8_t* chunk,
+                                     std::uint32_t bytesRead) {
+    recorder.receiveChunk(chunk, static_cast<std::uint16_t>(bytesRead), 0.0);
 }
 
 } // namespace kvq

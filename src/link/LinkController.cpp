@@ -44,8 +44,8 @@ LinkController::~LinkController() {
 
 void LinkController::InitPortSettings(PortPage& sio1, PortPage& sio2) {
     const QStringList entries = portListEntries(portMap_);
-    SIO1Settings_.PortNr = SIO1Port;
-    SIO2Settings_.PortNr = SIO2Port;
+    SIO1Settings_.PortNr = settings.SIO1Port;
+    SIO2Settings_.PortNr = settings.SIO2Port;
     kvq::InitPortSettings(SerialInterface::SIO1, SIO1Settings_, sio1, entries);
     kvq::InitPortSettings(SerialInterface::SIO2, SIO2Settings_, sio2, entries);
 }
@@ -62,16 +62,16 @@ void LinkController::ApplyPortSettings(const PortPage& sio1, const PortPage& sio
 bool LinkController::openPort(SerialInterface which) {
     PortSettingsRecord& rec = portSettings(which);
     Interface& in = iface(which);
-    PortOpenError error;
-    in.handle = SerialPort::open(portSystemName(rec.PortNr, portMap_), rec.lineSettings, rec.RxQueueSize,
-                                 rec.TxQueueSize, &error);
-    in.open = in.handle != nullptr;
+    auto opened = SerialPort::open(portSystemName(rec.PortNr, portMap_), rec.lineSettings, rec.RxQueueSize,
+                                   rec.TxQueueSize);
+    in.open = opened.ok();
     if (!in.open) {
-        if (error.failure == PortOpenFailure::NotMapped && rec.PortNr > 0)
-            error.detail = QStringLiteral("com%1 ist keinem Gerät zugeordnet.").arg(rec.PortNr);
-        Q_EMIT statusToolTipChanged(0, error.detail);
+        const bool unmapped = opened.code() == ErrorCode::PortNotMapped && rec.PortNr > 0;
+        Q_EMIT statusToolTipChanged(0, unmapped ? tr("com%1 ist keinem Gerät zugeordnet.").arg(rec.PortNr)
+                                                : opened.message());
         return false;
     }
+    in.handle = std::move(opened).value();
     Q_EMIT statusToolTipChanged(0, QString());
     const std::uint64_t generation = ++portGeneration_;
     connect(
@@ -107,19 +107,19 @@ void LinkController::OpenInterface() {
     // One port at a time: a port still open would keep its worker running beside the new one.
     if (sio1_.open || sio2_.open)
         CloseInterface();
-    SIO1Settings_.PortNr = SIO1Port;
-    SIO2Settings_.PortNr = SIO2Port;
-    if (SIO1Active || SIO2Active) {
-        const SerialInterface which = SIO1Active ? SerialInterface::SIO1 : SerialInterface::SIO2;
+    SIO1Settings_.PortNr = settings.SIO1Port;
+    SIO2Settings_.PortNr = settings.SIO2Port;
+    if (settings.SIO1Active || settings.SIO2Active) {
+        const SerialInterface which = settings.SIO1Active ? SerialInterface::SIO1 : SerialInterface::SIO2;
         if (openPort(which)) {
             setStatus(0, onlineStatusText(which, portNumber(which),
                                           which == SerialInterface::SIO1 && PreambleChecked));
         } else {
             ui_.beep();
-            setStatus(0, LinkTexts::kError);
+            setStatus(0, LinkTexts::error());
         }
     } else {
-        setStatus(0, LinkTexts::kComDisabled);
+        setStatus(0, LinkTexts::comDisabled());
     }
     repaint();
 }
@@ -130,7 +130,7 @@ bool LinkController::closePort(SerialInterface which) {
         return true;
     if (!stopWorker() || !in.handle->close()) {
         ui_.beep();
-        ui_.message(texts_.LabelSIOnotClose, QStringLiteral("Error"), UserInteraction::Icon::Error);
+        ui_.message(texts_.LabelSIOnotClose, LinkTexts::error(), UserInteraction::Icon::Error);
         setStatus(0, texts_.LabelSIOnotClose);
         return false;
     }
@@ -170,38 +170,9 @@ void LinkController::onPortFailed(SerialInterface which, std::uint64_t generatio
 
 // ---------------------------------------------------------------------------------------------------
 
-void LinkController::setToolWindow(LinkWindowKind kind, LinkWindow* window) {
-    windows_[index(kind)] = {true, window};
-}
-
-void LinkController::clearToolWindow(LinkWindowKind kind) {
-    windows_[index(kind)] = {};
-}
-
 void LinkController::setLinkState(std::uint8_t state) {
     LinkState = state;
     Q_EMIT linkStateChanged(state);
-}
-
-PanelColour LinkController::interfacePanelColour() const {
-    if (SIO1Active)
-        return sio1_.open ? PanelColour::Green : PanelColour::Red;
-    if (SIO2Active)
-        return sio2_.open ? PanelColour::Green : PanelColour::Red;
-    return PanelColour::Neutral;
-}
-
-PanelColour LinkController::linkStatePanelColour() const {
-    switch (LinkState) {
-    case 1:
-        return PanelColour::Yellow;
-    case 2:
-        return PanelColour::Green;
-    case 3:
-        return PanelColour::Red;
-    default:
-        return PanelColour::Neutral;
-    }
 }
 
 } // namespace kvq

@@ -1,11 +1,14 @@
 #pragma once
 // The optical-head and receiver link of the main window: both interfaces with their settings, the open
-// port and its worker, the receive ring, and the routing of received bytes to the open tool window.
+// port and its worker, the receive ring, and the routing of received bytes to the roles of the current
+// tool window.
 // Everything here runs on the window thread; the window learns what to show through the signals.
 
 #include "core/app/Parameter.h"
 #include "core/app/UserInteraction.h"
+#include "core/link/LinkSettings.h"
 #include "core/link/LinkTexts.h"
+#include "core/link/PanelColours.h"
 #include "core/link/PortMap.h"
 #include "core/link/PortSettings.h"
 #include "core/link/ReceiveStreams.h"
@@ -29,8 +32,6 @@ namespace kvq {
 
 class IniFile;
 
-enum class PanelColour { Neutral, Yellow, Green, Red };
-
 class LinkController : public QObject, public ChunkSink {
     Q_OBJECT
 public:
@@ -39,12 +40,8 @@ public:
     explicit LinkController(UserInteraction& ui, QObject* parent = nullptr);
     ~LinkController() override;
 
-    // --- interface settings (section COM of the settings file, and the interface dialog) ---
-    bool SIO1Active = true;
-    bool SIO2Active = false;
-    int SIO1Port = 1;
-    int SIO2Port = 2;
-    bool PreambleDefault = false;
+    // --- settings: interfaces, ports and accepted firmware versions, as the main window hands them on ---
+    LinkSettings settings;
     bool PreambleChecked = false; // the interface dialog's "Aufweck Preamble" box
 
     PortSettingsRecord& portSettings(SerialInterface which) {
@@ -73,20 +70,11 @@ public:
     RS232Thread1* Worker() const { return worker_.get(); }
     bool WorkerDone() const { return workerDone_.load(); }
 
-    // --- tool windows ---
-    void setToolWindow(LinkWindowKind kind, LinkWindow* window);
-    void clearToolWindow(LinkWindowKind kind);
-    bool isOpen(LinkWindowKind kind) const { return windows_[index(kind)].open; }
-    bool HKVDataOpen() const { return isOpen(LinkWindowKind::HKVData); }
-    bool HKVParamOpen() const { return isOpen(LinkWindowKind::HKVParam); }
-    bool HKVBillingOpen() const { return isOpen(LinkWindowKind::HKVBilling); }
-    bool ThermoDataOpen() const { return isOpen(LinkWindowKind::ThermoData); }
-    bool WZDataOpen() const { return isOpen(LinkWindowKind::WZData); }
-    bool WZParamOpen() const { return isOpen(LinkWindowKind::WZParam); }
-    bool WZReadoutOpen() const { return isOpen(LinkWindowKind::WZReadout); }
-    bool WMBusOpen() const { return isOpen(LinkWindowKind::WMBus); }
-    void setSensorDataWindow(SensorDataSink* w) { sensorDataWindow_ = w; }
-    void setBootLoaderWindow(BootLoaderSink* w) { bootLoaderWindow_ = w; }
+    // --- the current tool window ---
+    // Where the link finds the one current tool window; it asks at every byte and every answer, so it
+    // never holds a window of its own that could outlive it.
+    void setWindowSource(std::function<LinkWindow*()> source) { windowSource_ = std::move(source); }
+    LinkWindow* currentWindow() const { return windowSource_ ? windowSource_() : nullptr; }
     void setProgress(ProgressIndicator* p) { progress_ = p; }
     ProgressIndicator* progress() const { return progress_; }
 
@@ -99,16 +87,12 @@ public:
     void handleByte(const std::uint8_t* chunk, std::uint32_t bytesRead, std::uint32_t pos) override;
 
     void StoreRxByte(std::uint8_t b) { ring_.StoreRxByte(b); }
-    void OnByteHKV(std::uint8_t b);
-    void OnByteThermo(std::uint8_t b);
-    void OnByteWZData(std::uint8_t b);
-    void OnByteWZParam(std::uint8_t b);
-    void OnByteWZReadout(std::uint8_t b);
+    // The byte hooks, each for the role that takes the byte.
+    void OnByteDevice(DeviceByteSink& sink, std::uint8_t b);
+    void OnByteSensorStream(SensorStreamSink& sink, std::uint8_t b);
     void OnByteProgress();
-    void OnByteRecorder();
-    void OnChunkRecorder(const std::uint8_t* chunk, std::uint32_t bytesRead);
-    // Text of the byte being handed over ("0A "), emptied after the water-meter module hooks.
-    const QString& HexText() const { return hexText_; }
+    void OnByteRecorder(RecorderChunkSink& recorder);
+    void OnChunkRecorder(RecorderChunkSink& recorder, const std::uint8_t* chunk, std::uint32_t bytesRead);
 
     // --- the command transaction of the optical head ---
     // The record answers are decoded into; owned by the main window and replaced with each device window.
@@ -120,9 +104,6 @@ public:
         currentParams_ = std::move(provider);
     }
     PARAmeter* CurrentParams() const { return currentParams_ ? currentParams_() : nullptr; }
-    // Accepted firmware versions, copied into the record before each decode.
-    int EHKVMin = 52, EHKVMax = 72, WMTHERMOMin = 1, WMTHERMOMax = 13, WZMin = 10, WZMax = 37;
-
     std::array<std::uint8_t, 300> TxBuf{};
     std::uint32_t TxLen = 0;
     QString VersionText, WrongDeviceText, WrongDataText;
@@ -155,8 +136,10 @@ public:
     // --- state shown in the status bar ---
     std::uint8_t LinkState = 0;
     void setLinkState(std::uint8_t state);
-    PanelColour interfacePanelColour() const;
-    PanelColour linkStatePanelColour() const;
+    PanelColour interfacePanelColour() const {
+        return kvq::interfacePanelColour(settings.SIO1Active, sio1_.open, settings.SIO2Active, sio2_.open);
+    }
+    PanelColour linkStatePanelColour() const { return kvq::linkStatePanelColour(LinkState); }
     LinkTexts& texts() { return texts_; }
 
 Q_SIGNALS:
@@ -167,9 +150,8 @@ Q_SIGNALS:
     void linkStateChanged(int state);
     // The device behind an open port went away; the port has been closed.
     void interfaceDisconnected(kvq::SerialInterface which);
-    // A valid answer was decoded: the main window caption becomes the device name and the open tool
+    // A valid answer was decoded: the main window caption becomes the device name and the current tool
     // window shows the record.
-    void mainCaptionChanged(const QString& caption);
     void showRecordRequested();
 
 private:
@@ -177,18 +159,14 @@ private:
         bool open = false;
         std::unique_ptr<SerialPort> handle;
     };
-    struct WindowSlot {
-        bool open = false;
-        LinkWindow* window = nullptr;
-    };
-
-    static int index(LinkWindowKind kind) { return static_cast<int>(kind); }
-    template <typename Role> Role* role(LinkWindowKind kind) const {
-        return dynamic_cast<Role*>(windows_[index(kind)].window);
+    // A role of the current tool window, null when no window is open or it does not play the role now.
+    template <typename Role> Role* role(Role* (LinkWindow::*query)()) const {
+        LinkWindow* w = currentWindow();
+        return w ? (w->*query)() : nullptr;
     }
     Interface& iface(SerialInterface which) { return which == SerialInterface::SIO1 ? sio1_ : sio2_; }
     int portNumber(SerialInterface which) const {
-        return which == SerialInterface::SIO1 ? SIO1Port : SIO2Port;
+        return which == SerialInterface::SIO1 ? settings.SIO1Port : settings.SIO2Port;
     }
 
     bool openPort(SerialInterface which);
@@ -198,8 +176,6 @@ private:
     void onPortFailed(SerialInterface which, std::uint64_t generation, const QString& reason);
     void setStatus(int panel, const QString& text) { Q_EMIT statusTextChanged(panel, text); }
     void repaint() { Q_EMIT statusBarRepaint(); }
-    void deviceLogByte(LinkWindowKind kind);
-    LinkLogWindow* deviceLogWindow() const;
     bool echoOfLastRequestAt(std::uint16_t start) const;
     void followUpAfterRead();
     void endProgress();
@@ -213,9 +189,7 @@ private:
     std::atomic<bool> workerDone_{false};
     std::uint64_t portGeneration_ = 0;
 
-    std::array<WindowSlot, kLinkWindowKinds> windows_{};
-    SensorDataSink* sensorDataWindow_ = nullptr;
-    BootLoaderSink* bootLoaderWindow_ = nullptr;
+    std::function<LinkWindow*()> windowSource_;
     ProgressIndicator* progress_ = nullptr;
 
     std::function<PARAmeter*()> currentParams_;
@@ -224,7 +198,7 @@ private:
 
     RxRingBuffer ring_;
     SensorStreamState sensor_;
-    QString hexText_;
+    QString hexText_; // the byte being handed over, "0A "
 };
 
 } // namespace kvq

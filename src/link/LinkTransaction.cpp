@@ -29,14 +29,6 @@ void LinkController::setAnswerTimerEnabled(bool on) {
         Timer1->stop();
 }
 
-LinkLogWindow* LinkController::deviceLogWindow() const {
-    if (HKVDataOpen())
-        return role<LinkLogWindow>(LinkWindowKind::HKVData);
-    if (ThermoDataOpen())
-        return role<LinkLogWindow>(LinkWindowKind::ThermoData);
-    return role<LinkLogWindow>(LinkWindowKind::WZData);
-}
-
 void LinkController::SendFrame(const std::uint8_t* frame, std::uint32_t count, bool wakeUp) {
     if (count > TxBuf.size()) {
         qCWarning(lcLink) << "request of" << count << "bytes cut to" << TxBuf.size();
@@ -46,7 +38,7 @@ void LinkController::SendFrame(const std::uint8_t* frame, std::uint32_t count, b
     if (!sio1_.open)
         return;
 
-    LinkLogWindow* log = deviceLogWindow();
+    DeviceByteSink* log = role(&LinkWindow::deviceByteSink);
     if (log)
         log->clearLinkLogs();
     QString txText;
@@ -57,8 +49,8 @@ void LinkController::SendFrame(const std::uint8_t* frame, std::uint32_t count, b
     if (log)
         log->appendTxLog(txText);
 
-    const WaterModuleLinkWindow* wz = role<WaterModuleLinkWindow>(LinkWindowKind::WZData);
-    preambleSent_ = PreambleChecked && wakeUp && !(wz && wz->NoPreamble());
+    // A firmware update talks to the boot loader, which needs no waking.
+    preambleSent_ = PreambleChecked && wakeUp && !role(&LinkWindow::bootloaderByte);
     if (preambleSent_) {
         sio1_.handle->write(QByteArray(frame::kPreambleLength, char(frame::kPreambleByte)));
         if (progress_ && progress_->isShownForLink()) {
@@ -105,13 +97,14 @@ bool LinkController::echoOfLastRequestAt(std::uint16_t start) const {
 void LinkController::ProcessAnswer() {
     const std::uint16_t readPos = ring_.RxReadPos;
     const std::uint16_t writePos = ring_.RxWritePos;
-    if (!WMBusOpen()) {
+    // The recorder reads the receiver's bytes itself.
+    if (!role(&LinkWindow::recorderChunks)) {
         // An echo is recognised before it is decoded, so the echo of a write is not taken for a garbled
         // answer; anything else gets the first attempt at the bytes as they came.
         const bool echo = echoOfLastRequestAt(readPos);
         bool ok = false;
         if (!echo && ParseAnswer(readPos)) {
-            setStatus(0, onlineStatusText(SerialInterface::SIO1, SIO1Port, PreambleChecked));
+            setStatus(0, onlineStatusText(SerialInterface::SIO1, settings.SIO1Port, PreambleChecked));
             ok = true;
         }
         if (!ok) {
@@ -126,7 +119,8 @@ void LinkController::ProcessAnswer() {
             }
             // A second attempt from the same place would only repeat the first, messages included.
             if ((echo || start != readPos) && ParseAnswer(start))
-                setStatus(0, onlineStatusText(SerialInterface::SIO1, SIO1Port, PreambleChecked, true));
+                setStatus(0,
+                          onlineStatusText(SerialInterface::SIO1, settings.SIO1Port, PreambleChecked, true));
         }
     }
     ring_.RxReadPos = ring_.RxWritePos;
@@ -145,13 +139,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
     const std::size_t length = buffer.size() - 1; // the stop byte is not counted
 
     PARAmeter& p = *params;
-    p.EHKVMin = EHKVMin;
-    p.EHKVMax = EHKVMax;
-    p.WMTHERMOMin = WMTHERMOMin;
-    p.WMTHERMOMax = WMTHERMOMax;
-    p.WZMin = WZMin;
-    p.WZMax = WZMax;
-    const int result = DecodeFrame(p, std::span(buffer.data(), length));
+    const int result = DecodeFrame(p, std::span(buffer.data(), length), settings.versions);
     VersionText = QString::fromStdString(p.VersionText);
 
     switch (result) {
@@ -159,13 +147,10 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         endProgress();
         VersionText = texts_.LabelGV;
         setStatus(3, VersionText + QString::fromStdString(p.VersionText) + QStringLiteral("x"));
-        Q_EMIT mainCaptionChanged(QString::fromStdString(p.DeviceName));
         Q_EMIT showRecordRequested();
-        if (HKVBillingOpen()) {
-            if (BillingWindow* billing = role<BillingWindow>(LinkWindowKind::HKVBilling)) {
-                billing->billingEvaluation();
-                billing->dataLogEntry(QStringLiteral("heatcount"));
-            }
+        if (BillingEvaluator* billing = role(&LinkWindow::billing)) {
+            billing->billingEvaluation();
+            billing->dataLogEntry(QStringLiteral("heatcount"));
         }
         setStatus(4, texts_.LabelDatenGueltig);
         setLinkState(2);
@@ -175,14 +160,8 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
     case kDecodeNoFrameStart:
         if (buffer[0] != frame::kAck)
             return false;
-        for (LinkWindowKind kind :
-             {LinkWindowKind::HKVData, LinkWindowKind::ThermoData, LinkWindowKind::WZData,
-              LinkWindowKind::WZParam, LinkWindowKind::HKVParam}) {
-            if (!isOpen(kind))
-                continue;
-            if (AcknowledgeWindow* w = role<AcknowledgeWindow>(kind))
-                w->OnWriteAck();
-        }
+        if (AcknowledgementHandler* w = role(&LinkWindow::acknowledgement))
+            w->OnWriteAck();
         return true;
     case kDecodeBadChecksum:
         setLinkState(3);
@@ -207,24 +186,8 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
 }
 
 void LinkController::followUpAfterRead() {
-    if (HKVParamOpen()) {
-        WriteAfterReadWindow* w = role<WriteAfterReadWindow>(LinkWindowKind::HKVParam);
-        if (!w)
-            return;
-        if (w->isShownForLink())
-            w->enableSendButton();
-        if (w->sendPending())
-            w->WriteRecord();
-        return;
-    }
-    for (LinkWindowKind kind : {LinkWindowKind::HKVData, LinkWindowKind::ThermoData}) {
-        if (!isOpen(kind))
-            continue;
-        WriteAfterReadWindow* w = role<WriteAfterReadWindow>(kind);
-        if (w && w->isShownForLink() && w->sendPending())
-            w->WriteRecord();
-        return;
-    }
+    if (ReadFollowUp* w = role(&LinkWindow::readFollowUp))
+        w->afterValidRead();
 }
 
 void LinkController::ProgressTimeout(const QString& timeoutText) {

@@ -1,95 +1,96 @@
 #pragma once
-// What the link needs from the tool windows. A window implements the roles it plays and registers
-// itself with LinkController::setToolWindow; the link finds the roles with dynamic_cast, so a window
-// that does not play a role is simply not asked.
+// What the link needs from the windows. The link never knows which window is open: it asks the one
+// current tool window (LinkWindow) for the roles it plays. A role the window does not play, or does not
+// play at this moment, is null, and the link leaves it out.
 
 #include <QString>
 #include <cstdint>
 
 namespace kvq {
 
-// The tool windows the link routes bytes and answers by; at most one is open at a time.
-enum class LinkWindowKind { HKVData, HKVParam, HKVBilling, ThermoData, WZData, WZParam, WZReadout, WMBus };
-constexpr int kLinkWindowKinds = 8;
-
-class LinkWindow {
+// Device byte sink: a window that talks to a device over the optical head. Every byte received is
+// collected for the answer decoding; a window that keeps the receive and transmit logs sees the bytes
+// there. A window without logs keeps the defaults.
+class DeviceByteSink {
 public:
-    virtual ~LinkWindow() = default;
+    virtual ~DeviceByteSink() = default;
+    // Both logs, receive (Memo1) and transmit (Memo2), cleared before a request goes out.
+    virtual void clearLinkLogs() {}
+    // Hexadecimal text of a request ("68 08 ") and of each received byte ("0A ").
+    virtual void appendTxLog(const QString& /*hexText*/) {}
+    virtual void appendRxLog(const QString& /*hexText*/) {}
+    virtual QString rxLogText() const { return {}; }
+    virtual int rxLogLineCount() const { return 0; }
+    virtual void clearRxLog() {}
+    // How many lines the receive log keeps: a byte arriving at a fuller log clears it first. 0 keeps all.
+    virtual int rxLogLineLimit() const { return 0; }
+    // While the sensor test runs, the three timer values of its answer are shown.
+    virtual bool sensorTestActive() const { return false; }
+    virtual void showSensorTimers(int /*referenceTimer*/, int /*sensor1Timer*/, int /*sensor2Timer*/) {}
 };
 
-// The receive (Memo1) and transmit (Memo2) logs of a device window.
-class LinkLogWindow : public virtual LinkWindow {
+// Acknowledgement: the single byte 0xE5 with which a device confirms a write or a service command.
+class AcknowledgementHandler {
 public:
-    virtual void clearLinkLogs() = 0;
-    virtual void appendTxLog(const QString& hexText) = 0;
-    virtual void appendRxLog(const QString& hexText) = 0;
-    virtual QString rxLogText() const = 0;
-    virtual int rxLogLineCount() const = 0;
-    virtual void clearRxLog() = 0;
-};
-
-// A device window that runs the sensor test and shows the raw timer values of its answer.
-class SensorTestWindow : public virtual LinkWindow {
-public:
-    virtual bool sensorTestActive() const = 0;
-    virtual void showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) = 0;
-};
-
-// A window that handles the single-byte acknowledgement 0xE5 of a write or service command.
-class AcknowledgeWindow : public virtual LinkWindow {
-public:
+    virtual ~AcknowledgementHandler() = default;
     virtual void OnWriteAck() = 0;
 };
 
-// A window whose write goes out after a valid read answer (read, merge, write).
-class WriteAfterReadWindow : public virtual LinkWindow {
+// What a window does after a valid read answer, once the record has been shown: the write step of
+// read-merge-write, the parameter window's send button. The window decides by its own state.
+class ReadFollowUp {
 public:
-    virtual bool isShownForLink() const = 0;
-    virtual bool sendPending() const = 0;
-    virtual void WriteRecord() = 0;
-    // Called before the write step when the window is shown (the parameter window's send button).
-    virtual void enableSendButton() {}
+    virtual ~ReadFollowUp() = default;
+    virtual void afterValidRead() = 0;
 };
 
-// The billing window: evaluates every valid answer and logs it.
-class BillingWindow : public virtual LinkWindow {
+// Billing: evaluates every valid answer and makes a data log entry for it.
+class BillingEvaluator {
 public:
+    virtual ~BillingEvaluator() = default;
     virtual void billingEvaluation() = 0;
     virtual void dataLogEntry(const QString& name) = 0;
 };
 
-// The water-meter module window's link flags.
-class WaterModuleLinkWindow : public virtual LinkWindow {
+// Recorder chunks: the wireless M-Bus recorder reads the receiver's bytes itself, chunk by chunk.
+class RecorderChunkSink {
 public:
-    // Set while the firmware update runs: no wake-up preamble, received bytes go to the boot loader.
-    virtual bool NoPreamble() const = 0;
-    // Set while the sensor data window is open: received bytes are the measurement stream.
-    virtual bool SensorWindowOpen() const = 0;
+    virtual ~RecorderChunkSink() = default;
+    // "STOP Daten vom Empfänger": while on, the link reads and drops what arrives.
+    virtual bool stopSwitch() const = 0;
+    virtual void monitorByte(const QString& hexText) = 0;
+    virtual void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) = 0;
 };
 
-// The sensor data window: one group of the measurement stream.
-class SensorDataSink {
+// Sensor stream: played while the measurement stream of a device is shown. The link splits the
+// received bytes into groups of a marker and three data bytes and hands over each group.
+class SensorStreamSink {
 public:
-    virtual ~SensorDataSink() = default;
+    virtual ~SensorStreamSink() = default;
     virtual void sensorGroup(std::uint8_t marker, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2) = 0;
 };
 
-// The firmware update window's receive side.
-class BootLoaderSink {
+// Bootloader byte: played while a firmware update is open. Requests then go out without the wake-up
+// preamble, and every received byte is handed over unless the sensor stream takes it. The sink decides
+// what a byte is (the reply the transfer waits for, or a character of its receive log) and drops the
+// bytes that arrive while it is not shown.
+class BootloaderByteSink {
 public:
-    virtual ~BootLoaderSink() = default;
-    virtual bool isShownForLink() const = 0;
-    virtual bool singleByteMode() const = 0;
-    virtual void setLastReceivedByte(std::uint8_t b) = 0;
-    virtual void appendRxChar(char c) = 0; // MemoRxBL
+    virtual ~BootloaderByteSink() = default;
+    virtual void bootloaderByte(std::uint8_t b) = 0;
 };
 
-// The wireless M-Bus recorder.
-class RecorderWindow : public virtual LinkWindow {
+// The current tool window as the link sees it: the roles it plays, each null unless played now.
+class LinkWindow {
 public:
-    virtual bool stopSwitch() const = 0; // "STOP Daten vom Empfänger"
-    virtual void monitorByte(const QString& hexText) = 0;
-    virtual void receiveChunk(const std::uint8_t* bytes, std::uint16_t count, double time) = 0;
+    virtual ~LinkWindow() = default;
+    virtual DeviceByteSink* deviceByteSink() { return nullptr; }
+    virtual AcknowledgementHandler* acknowledgement() { return nullptr; }
+    virtual ReadFollowUp* readFollowUp() { return nullptr; }
+    virtual BillingEvaluator* billing() { return nullptr; }
+    virtual RecorderChunkSink* recorderChunks() { return nullptr; }
+    virtual SensorStreamSink* sensorStream() { return nullptr; }
+    virtual BootloaderByteSink* bootloaderByte() { return nullptr; }
 };
 
 // The progress window as the link sees it.

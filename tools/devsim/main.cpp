@@ -1,10 +1,12 @@
 // Simulated devices on pseudo-terminals, for trying the program without hardware and for tests.
 //   kvq-devsim script "send 68 08; wait 100; expect E5; hangup"
 //   kvq-devsim device hca|thermo|wz|all [faults]
+//   kvq-devsim bootloader [--checksum] [faults]
 //   kvq-devsim demo
 // print the terminal's path on the first line; a script ends with its last step, devices run until
 // interrupted.
 
+#include "BootLoaderSim.h"
 #include "Demo.h"
 #include "DeviceBench.h"
 #include "ScriptedDevice.h"
@@ -24,14 +26,17 @@ void onSignal(int) {
 }
 
 int usage() {
-    std::fputs("usage: kvq-devsim script \"<steps>\"\n"
-               "  steps: send <hex..> | wait <ms> | expect <hex..> [/ms] | echo on|off | silence |\n"
-               "         stream <hex..> [*count] | hangup   (separated by ';')\n"
-               "       kvq-devsim device hca|thermo|wz|all [--echo] [--wrong-checksum] [--wrong-medium]\n"
-               "         [--version HH] [--ext-version N:MARKER] [--silent] [--split PIECES:MS] "
-               "[--hangup-in-answer]\n"
-               "       kvq-devsim demo\n",
-               stderr);
+    std::fputs(
+        "usage: kvq-devsim script \"<steps>\"\n"
+        "  steps: send <hex..> | wait <ms> | expect <hex..> [/ms] | echo on|off | silence |\n"
+        "         stream <hex..> [*count] | hangup   (separated by ';')\n"
+        "       kvq-devsim device hca|thermo|wz|all [--echo] [--wrong-checksum] [--wrong-medium]\n"
+        "         [--version HH] [--ext-version N:MARKER] [--silent] [--split PIECES:MS] "
+        "[--hangup-in-answer]\n"
+        "       kvq-devsim bootloader [--checksum] [--baud N] [--corrupt-every N] [--drop-ack-every N]\n"
+        "         [--cancel-after N] [--silent-after N] [--hangup-after N]\n"
+        "       kvq-devsim demo\n",
+        stderr);
     return 2;
 }
 
@@ -108,6 +113,46 @@ int runDevices(const QStringList& args) {
     return runBench(bench);
 }
 
+int runBootLoader(const QStringList& args) {
+    SimulatedBootLoader loader;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--checksum")) {
+            loader.crcMode = false;
+            continue;
+        }
+        bool ok = false;
+        const int n = args.value(i + 1).toInt(&ok);
+        if (!ok || n < 0)
+            return usage();
+        ++i;
+        if (a == QLatin1String("--baud"))
+            loader.baudRate = n;
+        else if (a == QLatin1String("--corrupt-every"))
+            loader.faults.corruptEvery = n;
+        else if (a == QLatin1String("--drop-ack-every"))
+            loader.faults.dropAckEvery = n;
+        else if (a == QLatin1String("--cancel-after"))
+            loader.faults.cancelAfter = n;
+        else if (a == QLatin1String("--silent-after"))
+            loader.faults.silentAfter = n;
+        else if (a == QLatin1String("--hangup-after"))
+            loader.faults.hangUpAfter = n;
+        else
+            return usage();
+    }
+    QString error;
+    if (!loader.start(&error)) {
+        std::fprintf(stderr, "kvq-devsim: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(loader.path()));
+    std::fflush(stdout);
+    while (!g_quit && !loader.isHungUp())
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return 0;
+}
+
 int runDemo() {
     QString error;
     std::unique_ptr<DemoRig> rig = startDemoRig(&error);
@@ -156,6 +201,8 @@ int main(int argc, char** argv) {
         return runScript(args[1]);
     if (args.size() >= 2 && args[0] == QLatin1String("device"))
         return runDevices(args.mid(1));
+    if (!args.isEmpty() && args[0] == QLatin1String("bootloader"))
+        return runBootLoader(args.mid(1));
     if (args.size() == 1 && args[0] == QLatin1String("demo"))
         return runDemo();
     return usage();

@@ -29,9 +29,6 @@ struct PARAmeter {
     std::string Text; // kept for the record layout; nothing reads it
     std::string DeviceName;
     std::string VersionText;
-    int EHKVMin = 52, EHKVMax = 72;
-    int WMTHERMOMin = 1, WMTHERMOMax = 13;
-    int WZMin = 10, WZMax = 37;
 
     PARAmeter() : PARAmeter(DeviceFamily::HeatCostAllocator) {}
     // A fresh record of a family: that family's image zeroed and preset.

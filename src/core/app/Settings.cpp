@@ -6,9 +6,7 @@ namespace kvq {
 
 namespace {
 const QString kWindow = QStringLiteral("WINDOW");
-const QString kCom = QStringLiteral("COM");
 const QString kZeitzone = QStringLiteral("Zeitzone");
-const QString kVersion = QStringLiteral("Version");
 const QString kLang = QStringLiteral("LANG");
 const QString kWmbus = QStringLiteral("WMBUS");
 const QString kStateList = QStringLiteral("STATELIST");
@@ -25,20 +23,9 @@ void Settings::read(const IniFile& ini) {
     windowHeight = ini.readInteger(kWindow, QStringLiteral("HEIGHT"), 723);
     windowLeft = ini.readInteger(kWindow, QStringLiteral("LEFT"), 0);
 
-    SIO1Port = ini.readInteger(kCom, QStringLiteral("com1"), 1);
-    SIO2Port = ini.readInteger(kCom, QStringLiteral("com2"), 2);
-    PreambleDefault = ini.readBool(kCom, QStringLiteral("com1Preamble"), false);
-    SIO1Active = ini.readBool(kCom, QStringLiteral("com1ative"), true);
-    SIO2Active = ini.readBool(kCom, QStringLiteral("com2ative"), false);
+    link.read(ini);
 
     TimeZoneDiff = ini.readInteger(kZeitzone, QStringLiteral("Diff"), 0);
-
-    EHKVMin = ini.readInteger(kVersion, QStringLiteral("EHKVMin"), 52);
-    EHKVMax = ini.readInteger(kVersion, QStringLiteral("EHKVMax"), 72);
-    WMTHERMOMin = ini.readInteger(kVersion, QStringLiteral("WMTHERMOMin"), 1);
-    WMTHERMOMax = ini.readInteger(kVersion, QStringLiteral("WMTHERMOMax"), 13);
-    WZMin = ini.readInteger(kVersion, QStringLiteral("WZMin"), 10);
-    WZMax = ini.readInteger(kVersion, QStringLiteral("WZMax"), 37);
 
     for (int i = 0; i < 4; ++i) {
         const QString sec = QStringLiteral("LANG%1").arg(i + 1);
@@ -91,11 +78,7 @@ void Settings::write(IniFile& ini) const {
     ini.writeInteger(kWindow, QStringLiteral("HEIGHT"), windowHeight);
     ini.writeInteger(kWindow, QStringLiteral("LEFT"), windowLeft);
 
-    ini.writeInteger(kCom, QStringLiteral("com1"), SIO1Port);
-    ini.writeInteger(kCom, QStringLiteral("com2"), SIO2Port);
-    ini.writeBool(kCom, QStringLiteral("com1Preamble"), PreambleDefault);
-    ini.writeBool(kCom, QStringLiteral("com1ative"), SIO1Active);
-    ini.writeBool(kCom, QStringLiteral("com2ative"), SIO2Active);
+    link.write(ini);
 
     ini.writeInteger(kZeitzone, QStringLiteral("Diff"), TimeZoneDiff);
     ini.writeString(kLang, QStringLiteral("HELPFILE"), helpFile);

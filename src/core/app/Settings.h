@@ -3,6 +3,7 @@
 // window is confirmed. Unknown sections and keys of the file are kept.
 
 #include "core/app/IniFile.h"
+#include "core/link/LinkSettings.h"
 
 #include <QRect>
 #include <QString>
@@ -30,14 +31,10 @@ struct StatusMaskEntry {
 struct Settings {
     // WINDOW
     int windowTop = 0, windowWidth = 933, windowHeight = 723, windowLeft = 0;
-    // COM
-    int SIO1Port = 1, SIO2Port = 2;
-    bool PreambleDefault = false;
-    bool SIO1Active = true, SIO2Active = false;
+    // COM and Version (read only)
+    LinkSettings link;
     // Zeitzone
     int TimeZoneDiff = 0;
-    // Version (read only)
-    int EHKVMin = 52, EHKVMax = 72, WMTHERMOMin = 1, WMTHERMOMax = 13, WZMin = 10, WZMax = 37;
     // LANG1..LANG4, LANG
     std::array<LanguageEntry, 4> languages;
     QString helpFile = QStringLiteral("KVQ_Help_de.chm");

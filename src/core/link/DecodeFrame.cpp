@@ -57,7 +57,7 @@ const char* deviceNameOf(int family) {
     }
 }
 
-int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes) {
+int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes, const FirmwareVersions& accepted) {
     const Bytes b(bytes);
     if (!b.is(0, frame::kStart))
         return kDecodeNoFrameStart;
@@ -93,20 +93,7 @@ int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes) {
         params.VersionText.clear();
     }
 
-    bool versionOk = false;
-    switch (params.Family) {
-    case 0:
-        versionOk = version >= params.EHKVMin && version <= params.EHKVMax;
-        break;
-    case 1:
-        versionOk = version >= params.WMTHERMOMin && version <= params.WMTHERMOMax;
-        break;
-    case 2:
-        versionOk = version >= params.WZMin && version <= params.WZMax;
-        break;
-    default:
-        break;
-    }
+    const bool versionOk = accepted.of(params.Family).contains(version);
     const bool mediumOk = b.is(14, mediumOf(params.Family));
     if (params.Family == 0)
         params.DataEHKV.ExtVersionFlag = versionOk && mediumOk && marker >= 1;

@@ -3,6 +3,7 @@
 // Pure and bounded: a byte past the received ones is missing and never read.
 
 #include "core/app/Parameter.h"
+#include "core/link/LinkSettings.h"
 
 #include <cstdint>
 #include <span>
@@ -19,8 +20,10 @@ enum DecodeResult : int {
 };
 
 // Sets VersionText, DeviceName and (heat cost allocator) ExtVersionFlag of the record as it goes,
-// and on success fills the family's image. Returns one of DecodeResult.
-int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes);
+// and on success fills the family's image. The firmware version must lie in the family's accepted range.
+// Returns one of DecodeResult.
+int DecodeFrame(PARAmeter& params, std::span<const std::uint8_t> bytes,
+                const FirmwareVersions& accepted = {});
 
 // Device name of a family, as the main window caption shows it.
 const char* deviceNameOf(int family);

@@ -19,7 +19,7 @@ StatusPanel::StatusPanel(int width, QWidget* parent) : QFrame(parent) {
     layout->addWidget(image_);
     layout->addWidget(text_, 1);
     setAutoFillBackground(true);
-    setBackground(QColor());
+    setColour(PanelColour::Neutral);
 }
 
 void StatusPanel::setText(const QString& text) {
@@ -36,10 +36,25 @@ void StatusPanel::setImage(const QPixmap& image) {
     image_->setVisible(!image.isNull());
 }
 
-void StatusPanel::setBackground(const QColor& colour) {
-    background_ = colour;
+void StatusPanel::setColour(PanelColour colour) {
+    colour_ = colour;
+    switch (colour) {
+    case PanelColour::Yellow:
+        background_ = QColor(Qt::yellow);
+        break;
+    case PanelColour::Green:
+        background_ = QColor(Qt::green);
+        break;
+    case PanelColour::Red:
+        background_ = QColor(Qt::red);
+        break;
+    case PanelColour::Neutral:
+        background_ = QColor();
+        break;
+    }
+    const QColor& shown = background_;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour.isValid() ? colour
+    pal.setColor(QPalette::Window, shown.isValid()  ? shown
                                    : parentWidget() ? parentWidget()->palette().color(QPalette::Window)
                                                     : QPalette().color(QPalette::Window));
     pal.setColor(QPalette::WindowText, Qt::black);

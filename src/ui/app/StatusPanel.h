@@ -1,6 +1,8 @@
 #pragma once
 // One panel of the main window's status bar: fixed width, optional image, black text on a colour.
 
+#include "core/link/PanelColours.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QPixmap>
@@ -16,13 +18,14 @@ public:
     void setText(const QString& text);
     QString text() const;
     void setImage(const QPixmap& image);
-    // An invalid colour gives the bar's own colour.
-    void setBackground(const QColor& colour);
-    QColor background() const { return background_; }
+    // Neutral gives the bar's own colour.
+    void setColour(PanelColour colour);
+    PanelColour colour() const { return colour_; }
 
 private:
     QLabel* image_ = nullptr;
     QLabel* text_ = nullptr;
+    PanelColour colour_ = PanelColour::Neutral;
     QColor background_;
 };
 

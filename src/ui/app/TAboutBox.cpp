@@ -15,7 +15,7 @@ QString TAboutBox::formatVersion(const QString& fileVersion) {
 TAboutBox::TAboutBox(const QString& fileVersion, QWidget* parent)
     : QDialog(parent), versionText_(formatVersion(fileVersion)) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Version"));
+    setWindowTitle(tr("Version"));
     auto* layout = new QVBoxLayout(this);
     auto* product = new QLabel(QStringLiteral("KVQ Commander"), this);
     product->setObjectName(QStringLiteral("ProductName"));
@@ -27,7 +27,7 @@ TAboutBox::TAboutBox(const QString& fileVersion, QWidget* parent)
     Version = new QLabel(versionText_, this);
     Version->setObjectName(QStringLiteral("Version"));
     layout->addWidget(Version);
-    auto* copyright = new QLabel(QStringLiteral("QUELMAR"), this);
+    auto* copyright = new QLabel(QStringLiteral("QUELMAR"), this); // notr: the maker's name
     copyright->setObjectName(QStringLiteral("Copyright"));
     layout->addWidget(copyright);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -35,20 +35,20 @@ struct ToolMenuEntry {
 
 // The device menu in its order, with what each entry opens.
 constexpr ToolMenuEntry kDeviceMenu[] = {
-    {ToolKind::HKVData, "Gerätedaten EHKV", "GeraetedatenEHKVItem", DeviceFamily::HeatCostAllocator, true,
-     true, true},
-    {ToolKind::HKVBilling, "Abrechendaten EHKV", "AbrechendatenEHKVItem", DeviceFamily::HeatCostAllocator,
-     false, true, true},
-    {ToolKind::HKVParam, "Parameterdaten EHKV", "ParameterdatenEHKVItem", DeviceFamily::HeatCostAllocator,
-     false, true, true},
-    {ToolKind::ThermoData, "Gerätedaten WMTHERMO", "GeraetedatenWMTHERMOItem", DeviceFamily::RadioThermometer,
-     true, true, true},
-    {ToolKind::WZData, "Gerätedaten WZ", "GeraetedatenWZItem", DeviceFamily::WaterMeterModule, true, true,
-     false},
-    {ToolKind::WZReadout, "Abrechendaten WZ", "AbrechendatenWZItem", DeviceFamily::WaterMeterModule, false,
-     true, false},
-    {ToolKind::WZParam, "Parameterdaten WZ", "ParameterdatenWZItem", DeviceFamily::WaterMeterModule, false,
-     true, false},
+    {ToolKind::HKVData, QT_TRANSLATE_NOOP("kvq::TMainForm", "Gerätedaten EHKV"), "GeraetedatenEHKVItem",
+     DeviceFamily::HeatCostAllocator, true, true, true},
+    {ToolKind::HKVBilling, QT_TRANSLATE_NOOP("kvq::TMainForm", "Abrechendaten EHKV"), "AbrechendatenEHKVItem",
+     DeviceFamily::HeatCostAllocator, false, true, true},
+    {ToolKind::HKVParam, QT_TRANSLATE_NOOP("kvq::TMainForm", "Parameterdaten EHKV"), "ParameterdatenEHKVItem",
+     DeviceFamily::HeatCostAllocator, false, true, true},
+    {ToolKind::ThermoData, QT_TRANSLATE_NOOP("kvq::TMainForm", "Gerätedaten WMTHERMO"),
+     "GeraetedatenWMTHERMOItem", DeviceFamily::RadioThermometer, true, true, true},
+    {ToolKind::WZData, QT_TRANSLATE_NOOP("kvq::TMainForm", "Gerätedaten WZ"), "GeraetedatenWZItem",
+     DeviceFamily::WaterMeterModule, true, true, false},
+    {ToolKind::WZReadout, QT_TRANSLATE_NOOP("kvq::TMainForm", "Abrechendaten WZ"), "AbrechendatenWZItem",
+     DeviceFamily::WaterMeterModule, false, true, false},
+    {ToolKind::WZParam, QT_TRANSLATE_NOOP("kvq::TMainForm", "Parameterdaten WZ"), "ParameterdatenWZItem",
+     DeviceFamily::WaterMeterModule, false, true, false},
 };
 
 const ToolMenuEntry* menuEntry(ToolKind kind) {
@@ -68,18 +68,20 @@ struct HiddenText {
 };
 
 constexpr HiddenText kHiddenTexts[] = {
-    {"LabelDatenGueltig", "Gültige Daten"},
-    {"LabelGV", "Geräteversion:"},
-    {"LabelDatenFalsch", "Falsche Daten!"},
-    {"LabelFalschesGeraet", "Falsches Gerät oder Softwareversion!"},
-    {"LabelTimezone", "PC-ZEIT:"},
-    {"LabelDateifehler", "Die Datei hat nicht die erwartete Größe!"},
-    {"LabelFileError", "Dateifehler"},
-    {"LabelSIOError", "Fehler beim Trennen der Schnittstelle!"},
-    {"LabelNetzError", "Fehler beim Verbinden mit dem Netzwerk!"},
-    {"LabelSIOnotClose", "Schnittstelle konnte nicht geschlossen werden!"},
-    {"LabelSIOclose", "Schnittstelle wurde geschlossen."},
-    {"LabelSettingsNotSaved", "Die Einstellungen konnten nicht gespeichert werden:"},
+    {"LabelDatenGueltig", QT_TRANSLATE_NOOP("kvq::TMainForm", "Gültige Daten")},
+    {"LabelGV", QT_TRANSLATE_NOOP("kvq::TMainForm", "Geräteversion:")},
+    {"LabelDatenFalsch", QT_TRANSLATE_NOOP("kvq::TMainForm", "Falsche Daten!")},
+    {"LabelFalschesGeraet", QT_TRANSLATE_NOOP("kvq::TMainForm", "Falsches Gerät oder Softwareversion!")},
+    {"LabelTimezone", QT_TRANSLATE_NOOP("kvq::TMainForm", "PC-ZEIT:")},
+    {"LabelDateifehler", QT_TRANSLATE_NOOP("kvq::TMainForm", "Die Datei hat nicht die erwartete Größe!")},
+    {"LabelFileError", QT_TRANSLATE_NOOP("kvq::TMainForm", "Dateifehler")},
+    {"LabelSIOError", QT_TRANSLATE_NOOP("kvq::TMainForm", "Fehler beim Trennen der Schnittstelle!")},
+    {"LabelNetzError", QT_TRANSLATE_NOOP("kvq::TMainForm", "Fehler beim Verbinden mit dem Netzwerk!")},
+    {"LabelSIOnotClose",
+     QT_TRANSLATE_NOOP("kvq::TMainForm", "Schnittstelle konnte nicht geschlossen werden!")},
+    {"LabelSIOclose", QT_TRANSLATE_NOOP("kvq::TMainForm", "Schnittstelle wurde geschlossen.")},
+    {"LabelSettingsNotSaved",
+     QT_TRANSLATE_NOOP("kvq::TMainForm", "Die Einstellungen konnten nicht gespeichert werden:")},
 };
 
 constexpr int kPanelWidths[6] = {300, 120, 80, 160, 100, 50};
@@ -124,7 +126,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::buildHiddenLabels() {
     for (const HiddenText& h : kHiddenTexts) {
-        auto* label = new QLabel(QString::fromUtf8(h.text), this);
+        auto* label = new QLabel(tr(h.text), this);
         label->setObjectName(QString::fromLatin1(h.name));
         label->hide();
     }
@@ -136,31 +138,31 @@ QString TMainForm::text(const char* labelName) const {
 }
 
 void TMainForm::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QMenu* file = menuBar()->addMenu(tr("&Datei"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    actionLoad_ = file->addAction(QStringLiteral("Laden"));
+    actionLoad_ = file->addAction(tr("Laden"));
     actionLoad_->setObjectName(QStringLiteral("FileOpenItem"));
     connect(actionLoad_, &QAction::triggered, this, [this] {
         if (current_ && current_->canLoadFile())
             current_->loadFile();
     });
-    actionSaveAs_ = file->addAction(QStringLiteral("Speichern &unter..."));
+    actionSaveAs_ = file->addAction(tr("Speichern &unter..."));
     actionSaveAs_->setObjectName(QStringLiteral("FileSaveAsItem"));
     connect(actionSaveAs_, &QAction::triggered, this, [this] {
         if (current_ && current_->canSaveFile())
             current_->saveFileAs();
     });
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("&Beenden"));
+    QAction* exit = file->addAction(tr("&Beenden"));
     exit->setObjectName(QStringLiteral("FileExitItem"));
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     enableFileEntries(false, false);
 
-    QMenu* devices = menuBar()->addMenu(QStringLiteral("Geräte"));
+    QMenu* devices = menuBar()->addMenu(tr("Geräte"));
     devices->setObjectName(QStringLiteral("GeraeteMenu"));
     for (const ToolMenuEntry& e : kDeviceMenu) {
-        QAction* a = devices->addAction(QString::fromUtf8(e.caption));
+        QAction* a = devices->addAction(tr(e.caption));
         a->setObjectName(QString::fromLatin1(e.objectName));
         a->setEnabled(false);
         const ToolKind kind = e.kind;
@@ -168,17 +170,17 @@ void TMainForm::buildMenus() {
         toolActions_[kind] = a;
     }
 
-    QAction* wmbus = menuBar()->addAction(QStringLiteral("Wireless M-Bus"));
+    QAction* wmbus = menuBar()->addAction(tr("Wireless M-Bus"));
     wmbus->setObjectName(QStringLiteral("WirelessMBusItem"));
     wmbus->setEnabled(false);
     connect(wmbus, &QAction::triggered, this, [this] { OpenToolWindow(ToolKind::WMBus); });
     toolActions_[ToolKind::WMBus] = wmbus;
 
-    QAction* setup = menuBar()->addAction(QStringLiteral("Setup"));
+    QAction* setup = menuBar()->addAction(tr("Setup"));
     setup->setObjectName(QStringLiteral("SetupItem"));
     setup->setEnabled(false);
 
-    QMenu* lang = menuBar()->addMenu(QStringLiteral("Sprache"));
+    QMenu* lang = menuBar()->addMenu(tr("Sprache"));
     lang->setObjectName(QStringLiteral("SpracheMenu"));
     auto* group = new QActionGroup(this);
     QAction* de = lang->addAction(QStringLiteral("Deutsch"));
@@ -199,9 +201,9 @@ void TMainForm::buildMenus() {
         group->addAction(r);
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QMenu* help = menuBar()->addMenu(tr("&Hilfe"));
     help->setObjectName(QStringLiteral("HilfeMenu"));
-    QAction* version = help->addAction(QStringLiteral("Version"));
+    QAction* version = help->addAction(tr("Version"));
     version->setObjectName(QStringLiteral("HelpAboutItem"));
     connect(version, &QAction::triggered, this, [this] { AboutBox->exec(); });
 }
@@ -262,22 +264,14 @@ void TMainForm::FormCreate() {
 }
 
 std::unique_ptr<PARAmeter> TMainForm::newRecord(DeviceFamily family) const {
-    // A fresh record carries the accepted firmware versions of the settings file.
-    auto p = std::make_unique<PARAmeter>(family);
-    p->EHKVMin = settings_.EHKVMin;
-    p->EHKVMax = settings_.EHKVMax;
-    p->WMTHERMOMin = settings_.WMTHERMOMin;
-    p->WMTHERMOMax = settings_.WMTHERMOMax;
-    p->WZMin = settings_.WZMin;
-    p->WZMax = settings_.WZMax;
-    return p;
+    return std::make_unique<PARAmeter>(family);
 }
 
 void TMainForm::TimerSIOstartTimer() {
     TimerSIOstart->stop();
-    interfaceDialog_.sio1Active = settings_.SIO1Active;
-    interfaceDialog_.sio2Active = settings_.SIO2Active;
-    interfaceDialog_.preamble = settings_.PreambleDefault;
+    interfaceDialog_.sio1Active = settings_.link.SIO1Active;
+    interfaceDialog_.sio2Active = settings_.link.SIO2Active;
+    interfaceDialog_.preamble = settings_.link.PreambleDefault;
     if (onInitPortSettings)
         onInitPortSettings();
     updateStatusColours();
@@ -287,32 +281,6 @@ void TMainForm::registerToolWindow(ToolKind kind, ToolFactory factory) {
     factories_[kind] = std::move(factory);
     if (auto it = toolActions_.find(kind); it != toolActions_.end())
         it->second->setEnabled(true);
-}
-
-bool* TMainForm::flagFor(ToolKind kind) {
-    switch (kind) {
-    case ToolKind::HKVData:
-        return &HKVDataOpen;
-    case ToolKind::HKVBilling:
-        return &HKVBillingOpen;
-    case ToolKind::HKVParam:
-        return &HKVParamOpen;
-    case ToolKind::ThermoData:
-        return &ThermoDataOpen;
-    case ToolKind::WZData:
-        return &WZDataOpen;
-    case ToolKind::WZReadout:
-        return &WZReadoutOpen;
-    case ToolKind::WZParam:
-        return &WZParamOpen;
-    case ToolKind::WMBus:
-        return &WMBusOpen;
-    }
-    return nullptr;
-}
-
-bool TMainForm::isToolWindowOpen(ToolKind kind) const {
-    return const_cast<TMainForm*>(this)->flagFor(kind) && *const_cast<TMainForm*>(this)->flagFor(kind);
 }
 
 void TMainForm::reopenInterface() {
@@ -338,8 +306,8 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
         if (current_)
             return; // the open window refused to close
         interfaceDialog_.sio2Active = true;
-        settings_.SIO1Active = false;
-        settings_.SIO2Active = true;
+        settings_.link.SIO1Active = false;
+        settings_.link.SIO2Active = true;
         reopenInterface();
     } else {
         CloseAllToolWindows();
@@ -349,8 +317,8 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
             interfaceDialog_.preamble = true;
         else
             interfaceDialog_.sio1Active = true;
-        settings_.SIO1Active = true;
-        settings_.SIO2Active = false;
+        settings_.link.SIO1Active = true;
+        settings_.link.SIO2Active = false;
         reopenInterface();
     }
 
@@ -374,10 +342,6 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
             currentSub_ = nullptr;
         }
     });
-    if (bool* flag = flagFor(kind))
-        *flag = true;
-    if (linkWiring_)
-        linkWiring_->toolWindowOpened(kind, w);
 
     if (entry && entry->serviceCaption)
         setWindowTitle(QStringLiteral("KVQ Service Console  ") + appVersionText_);
@@ -391,10 +355,6 @@ void TMainForm::OpenToolWindow(ToolKind kind) {
 }
 
 void TMainForm::onToolWindowClosed(ToolWindow* w) {
-    if (bool* flag = flagFor(w->kind()))
-        *flag = false;
-    if (linkWiring_)
-        linkWiring_->toolWindowClosed(w->kind());
     if (current_ == w) {
         current_ = nullptr;
         currentSub_ = nullptr;
@@ -414,8 +374,8 @@ void TMainForm::CloseAllToolWindows() {
 }
 
 void TMainForm::ShowRecordInWindow() {
-    setWindowTitle(QString::fromStdString(CurrentParams->DeviceName));
-    if (current_ && isToolWindowOpen(current_->kind()))
+    setWindowTitle(QString::fromStdString(CurrentParams->DeviceName)); // notr: the device's own name
+    if (current_)
         current_->ShowRecord();
 }
 
@@ -436,26 +396,9 @@ void TMainForm::setInterfacesOpen(bool sio1Open, bool sio2Open) {
 }
 
 void TMainForm::updateStatusColours() {
-    auto* p0 = panels_[0];
-    const bool ticked = interfaceDialog_.sio1Active || interfaceDialog_.sio2Active;
-    const bool open =
-        (interfaceDialog_.sio1Active && sio1Open_) || (interfaceDialog_.sio2Active && sio2Open_);
-    p0->setBackground(!ticked ? QColor() : open ? QColor(Qt::green) : QColor(Qt::red));
-    auto* p4 = panels_[4];
-    switch (LinkState) {
-    case 1:
-        p4->setBackground(QColor(Qt::yellow));
-        break;
-    case 2:
-        p4->setBackground(QColor(Qt::green));
-        break;
-    case 3:
-        p4->setBackground(QColor(Qt::red));
-        break;
-    default:
-        p4->setBackground(QColor());
-        break;
-    }
+    panels_[0]->setColour(
+        interfacePanelColour(interfaceDialog_.sio1Active, sio1Open_, interfaceDialog_.sio2Active, sio2Open_));
+    panels_[4]->setColour(linkStatePanelColour(LinkState));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -476,7 +419,7 @@ void TMainForm::FormClose() {
     settings_.windowLeft = g.left();
     settings_.windowWidth = g.width();
     settings_.windowHeight = g.height();
-    settings_.PreambleDefault = interfaceDialog_.preamble;
+    settings_.link.PreambleDefault = interfaceDialog_.preamble;
     settings_.write(ini_);
     if (linkWiring_)
         linkWiring_->saveSettings(ini_);

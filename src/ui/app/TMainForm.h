@@ -64,8 +64,9 @@ public:
     void OpenToolWindow(ToolKind kind);
     void CloseAllToolWindows();
     void ShowRecordInWindow();
+    // The one current tool window; everything that asks which window is open asks here.
     ToolWindow* currentToolWindow() const { return current_; }
-    bool isToolWindowOpen(ToolKind kind) const;
+    bool isToolWindowOpen(ToolKind kind) const { return current_ && current_->kind() == kind; }
 
     void TimerSIOstartTimer();
 
@@ -79,9 +80,15 @@ public:
     const QString& settingsPath() const { return settingsPath_; }
     const QString& AppVersionText() const { return appVersionText_; }
 
-    // Window flags: which single tool window is open.
-    bool HKVDataOpen = false, HKVParamOpen = false, HKVBillingOpen = false, ThermoDataOpen = false,
-         WZDataOpen = false, WZParamOpen = false, WZReadoutOpen = false, WMBusOpen = false;
+    // Which single tool window is open, by the names the device windows know them by.
+    bool HKVDataOpen() const { return isToolWindowOpen(ToolKind::HKVData); }
+    bool HKVParamOpen() const { return isToolWindowOpen(ToolKind::HKVParam); }
+    bool HKVBillingOpen() const { return isToolWindowOpen(ToolKind::HKVBilling); }
+    bool ThermoDataOpen() const { return isToolWindowOpen(ToolKind::ThermoData); }
+    bool WZDataOpen() const { return isToolWindowOpen(ToolKind::WZData); }
+    bool WZParamOpen() const { return isToolWindowOpen(ToolKind::WZParam); }
+    bool WZReadoutOpen() const { return isToolWindowOpen(ToolKind::WZReadout); }
+    bool WMBusOpen() const { return isToolWindowOpen(ToolKind::WMBus); }
 
     StatusPanel* statusPanel(int panel) const { return panel >= 0 && panel < 6 ? panels_[panel] : nullptr; }
 
@@ -107,7 +114,6 @@ private:
     void buildHiddenLabels();
     void updateStatusColours();
     void enableFileEntries(bool load, bool save);
-    bool* flagFor(ToolKind kind);
     void onToolWindowClosed(ToolWindow* w);
     void reopenInterface();
     std::unique_ptr<PARAmeter> newRecord(DeviceFamily family) const;

@@ -1,6 +1,9 @@
 #pragma once
 // A tool window: one of the device windows or the recorder, shown as a child of the main window.
-// At most one is open at a time; the main window opens it through OpenToolWindow.
+// At most one is open at a time; the main window opens it through OpenToolWindow. The link asks the
+// current tool window for the roles it plays (LinkWindow).
+
+#include "link/LinkWindows.h"
 
 #include <QWidget>
 
@@ -19,7 +22,7 @@ enum class ToolKind {
     WMBus,      // "Wireless M-Bus"
 };
 
-class ToolWindow : public QWidget {
+class ToolWindow : public QWidget, public LinkWindow {
     Q_OBJECT
 public:
     ToolWindow(ToolHost& host, QWidget* parent = nullptr) : QWidget(parent), host_(host) {}
@@ -35,7 +38,7 @@ public:
     virtual void saveFileAs() {}
 
 Q_SIGNALS:
-    // Emitted from closeEvent so the main window can clear the window's flag and pointer.
+    // Emitted from closeEvent so the main window lets go of the window.
     void closed();
 
 protected:

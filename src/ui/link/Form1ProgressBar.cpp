@@ -12,7 +12,7 @@ namespace kvq {
 Form1ProgressBar::Form1ProgressBar(LinkController& link, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), link_(link) {
     setObjectName(QStringLiteral("Form1ProgressBar"));
-    setWindowTitle(QStringLiteral("Daten Werden geladen!"));
+    setWindowTitle(tr("Daten Werden geladen!"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(320, 48);
 
@@ -24,10 +24,10 @@ Form1ProgressBar::Form1ProgressBar(LinkController& link, QWidget* parent)
     ProgressBar1->setValue(0);
     layout->addWidget(ProgressBar1);
 
-    LabelLaden = new QLabel(QStringLiteral("Daten werden geladen!"), this);
+    LabelLaden = new QLabel(tr("Daten werden geladen!"), this);
     LabelLaden->setObjectName(QStringLiteral("LabelLaden"));
     LabelLaden->hide();
-    LabelSenden = new QLabel(QStringLiteral("Daten werden gesendet!"), this);
+    LabelSenden = new QLabel(tr("Daten werden gesendet!"), this);
     LabelSenden->setObjectName(QStringLiteral("LabelSenden"));
     LabelSenden->hide();
 

@@ -6,34 +6,13 @@
 
 namespace kvq {
 
-LinkWindowKind linkWindowKind(ToolKind kind) {
-    switch (kind) {
-    case ToolKind::HKVData:
-        return LinkWindowKind::HKVData;
-    case ToolKind::HKVBilling:
-        return LinkWindowKind::HKVBilling;
-    case ToolKind::HKVParam:
-        return LinkWindowKind::HKVParam;
-    case ToolKind::ThermoData:
-        return LinkWindowKind::ThermoData;
-    case ToolKind::WZData:
-        return LinkWindowKind::WZData;
-    case ToolKind::WZReadout:
-        return LinkWindowKind::WZReadout;
-    case ToolKind::WZParam:
-        return LinkWindowKind::WZParam;
-    case ToolKind::WMBus:
-        return LinkWindowKind::WMBus;
-    }
-    return LinkWindowKind::HKVData;
-}
-
 MainFormLink::MainFormLink(TMainForm& form, UserInteraction& ui)
     : form_(form), link_(std::make_unique<LinkController>(ui)),
       progress_(std::make_unique<Form1ProgressBar>(*link_, &form)) {
     LinkController& l = *link_;
     l.setProgress(progress_.get());
     l.setCurrentParamsProvider([&form] { return &form.currentParams(); });
+    l.setWindowSource([&form]() -> LinkWindow* { return form.currentToolWindow(); });
     LinkTexts& t = l.texts();
     t.LabelSIOclose = form.text("LabelSIOclose");
     t.LabelSIOnotClose = form.text("LabelSIOnotClose");
@@ -72,6 +51,7 @@ MainFormLink::~MainFormLink() {
     form_.onCloseInterface = nullptr;
     form_.onInitPortSettings = nullptr;
     form_.attachLink(nullptr);
+    link_->setWindowSource(nullptr);
     link_->setProgress(nullptr);
     progress_.reset();
 }
@@ -79,18 +59,12 @@ MainFormLink::~MainFormLink() {
 void MainFormLink::syncSettings() {
     const Settings& s = form_.settings();
     LinkController& l = *link_;
-    l.SIO1Active = s.SIO1Active;
-    l.SIO2Active = s.SIO2Active;
-    l.SIO1Port = demoSio1_ > 0 ? demoSio1_ : s.SIO1Port;
-    l.SIO2Port = demoSio2_ > 0 ? demoSio2_ : s.SIO2Port;
-    l.PreambleDefault = s.PreambleDefault;
+    l.settings = s.link;
+    if (demoSio1_ > 0)
+        l.settings.SIO1Port = demoSio1_;
+    if (demoSio2_ > 0)
+        l.settings.SIO2Port = demoSio2_;
     l.PreambleChecked = form_.interfaceDialog().preamble;
-    l.EHKVMin = s.EHKVMin;
-    l.EHKVMax = s.EHKVMax;
-    l.WMTHERMOMin = s.WMTHERMOMin;
-    l.WMTHERMOMax = s.WMTHERMOMax;
-    l.WZMin = s.WZMin;
-    l.WZMax = s.WZMax;
 }
 
 void MainFormLink::reopenInterface() {
@@ -103,15 +77,6 @@ void MainFormLink::closeInterface() {
     link_->setAnswerTimerEnabled(false);
     link_->CloseInterface();
     form_.setInterfacesOpen(link_->SIO1Open(), link_->SIO2Open());
-}
-
-void MainFormLink::toolWindowOpened(ToolKind kind, ToolWindow* window) {
-    // The flag routes the received bytes; the roles the window plays come with it.
-    link_->setToolWindow(linkWindowKind(kind), dynamic_cast<LinkWindow*>(window));
-}
-
-void MainFormLink::toolWindowClosed(ToolKind kind) {
-    link_->clearToolWindow(linkWindowKind(kind));
 }
 
 void MainFormLink::saveSettings(IniFile& ini) const {

@@ -25,8 +25,6 @@ public:
     Form1ProgressBar& progressWindow() { return *progress_; }
 
     // From the main window.
-    void toolWindowOpened(ToolKind kind, ToolWindow* window);
-    void toolWindowClosed(ToolKind kind);
     void saveSettings(IniFile& ini) const;
 
     // Demo mode: the optical head (and the receiver) are simulators on these terminals, for this run
@@ -46,7 +44,5 @@ private:
     // The interface dialog's port pages (port lists and line-setting choices).
     PortPage sio1Page_, sio2Page_;
 };
-
-LinkWindowKind linkWindowKind(ToolKind kind);
 
 } // namespace kvq

@@ -60,7 +60,7 @@ QLabel* valueLabel(const char* name, QWidget* parent) {
 AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sTabAnalyse"));
 
-    GroupBoxHeader = new QGroupBox(QStringLiteral("WM-BUS Header"), this);
+    GroupBoxHeader = new QGroupBox(tr("WM-BUS Header"), this);
     GroupBoxHeader->setObjectName(QStringLiteral("GroupBoxHeader"));
     auto* header = new QFormLayout(GroupBoxHeader);
     for (const HeaderField& f : kHeaderFields) {
@@ -72,8 +72,8 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     auto* counters = new QFormLayout;
     LabelAnzahlProtokolle = valueLabel("LabelAnzahlProtokolle", this);
     LabeCountByte = valueLabel("LabeCountByte", this);
-    counters->addRow(QStringLiteral("Anzahl Protokolle:"), LabelAnzahlProtokolle);
-    counters->addRow(QStringLiteral("Anzahl Byte:"), LabeCountByte);
+    counters->addRow(tr("Anzahl Protokolle:"), LabelAnzahlProtokolle);
+    counters->addRow(tr("Anzahl Byte:"), LabeCountByte);
 
     LabelRSSI1 = valueLabel("LabelRSSI1", this);
     ProgressBarRSSI1 = new QProgressBar(this);
@@ -81,9 +81,9 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     ProgressBarRSSI1->setRange(-107, -10);
     ProgressBarRSSI1->setValue(-107);
     ProgressBarRSSI1->setTextVisible(false);
-    ProgressBarRSSI1->setAccessibleName(QStringLiteral("RSSI"));
+    ProgressBarRSSI1->setAccessibleName(tr("RSSI"));
     auto* rssi = new QHBoxLayout;
-    auto* rssiCaption = new QLabel(QStringLiteral("RSSI [dBm]:"), this);
+    auto* rssiCaption = new QLabel(tr("RSSI [dBm]:"), this);
     rssi->addWidget(rssiCaption);
     rssi->addWidget(LabelRSSI1);
     rssi->addWidget(ProgressBarRSSI1, 1);
@@ -91,7 +91,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     sBitBtnStop = new QPushButton(QString::fromUtf8("STOP Daten vom Empfänger"), this);
     sBitBtnStop->setObjectName(QStringLiteral("sBitBtnStop"));
     sBitBtnStop->setCheckable(true);
-    StartTrigger = new QCheckBox(QStringLiteral("Trigger auf Funk ID"), this);
+    StartTrigger = new QCheckBox(tr("Trigger auf Funk ID"), this);
     StartTrigger->setObjectName(QStringLiteral("StartTrigger"));
     EditTgFunkID = new QLineEdit(this);
     EditTgFunkID->setObjectName(QStringLiteral("EditTgFunkID"));
@@ -99,7 +99,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     EditTgFunkID->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), EditTgFunkID));
     EditTgFunkID->setAccessibleName(StartTrigger->text());
-    sBitBtnLOGProt = new QPushButton(QStringLiteral("LOG Protokolle in Datei"), this);
+    sBitBtnLOGProt = new QPushButton(tr("LOG Protokolle in Datei"), this);
     sBitBtnLOGProt->setObjectName(QStringLiteral("sBitBtnLOGProt"));
     sBitBtnLOGProt->setCheckable(true);
     sBitBtnLOGProt->hide(); // the telegram log comes with its own switch handling
@@ -110,7 +110,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     switches->addWidget(EditTgFunkID, 1, 1);
     switches->addWidget(sBitBtnLOGProt, 2, 0, 1, 2);
 
-    auto* hersteller = new QGroupBox(QStringLiteral("empfangene Hersteller-Kennungen (FLAG-ID)"), this);
+    auto* hersteller = new QGroupBox(tr("empfangene Hersteller-Kennungen (FLAG-ID)"), this);
     hersteller->setObjectName(QStringLiteral("GroupBoxHersteller"));
     ListBoxHersteller = new QListWidget(hersteller);
     ListBoxHersteller->setObjectName(QStringLiteral("ListBoxHersteller"));
@@ -124,15 +124,15 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
 
     StringGridWerte = new QTableWidget(kValueRows, 2, this);
     StringGridWerte->setObjectName(QStringLiteral("StringGridWerte"));
-    StringGridWerte->setHorizontalHeaderLabels({QStringLiteral("Value"), QStringLiteral("Unit")});
+    StringGridWerte->setHorizontalHeaderLabels({tr("Value"), tr("Unit")});
     StringGridWerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGridWerte->horizontalHeader()->setStretchLastSection(true);
     StringGridWerte->verticalHeader()->setDefaultSectionSize(18);
-    StringGridWerte->setAccessibleName(QStringLiteral("Werte"));
+    StringGridWerte->setAccessibleName(tr("Werte"));
 
     RichEdit1 = new HexMonitor(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Monitor"));
+    RichEdit1->setAccessibleName(tr("Monitor"));
     MemoRX = new QPlainTextEdit(this);
     MemoRX->setObjectName(QStringLiteral("MemoRX"));
     MemoRX->setReadOnly(true);
@@ -140,7 +140,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     MemoRX->setMaximumHeight(80);
     MemoRX->setMaximumBlockCount(kMaxRawLines);
     MemoRX->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    MemoRX->setAccessibleName(QStringLiteral("RX"));
+    MemoRX->setAccessibleName(tr("RX"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBoxHeader);

@@ -2,6 +2,7 @@
 
 #include "core/app/UserInteraction.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -12,7 +13,11 @@ namespace kvq {
 FilterPage::FilterPage(UserInteraction& ui, QStringList& mainList, QWidget* parent)
     : QWidget(parent), ui_(ui), mainList_(mainList), filter_(mainList) {
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(QStringLiteral("Hersteller-Filter (FLAG-ID):"), this);
+    sSliderFilter = new QCheckBox(tr("Filter aktivieren"), this);
+    sSliderFilter->setObjectName(QStringLiteral("sSliderFilter"));
+    connect(sSliderFilter, &QCheckBox::toggled, this, &FilterPage::sSliderFilterClick);
+    layout->addWidget(sSliderFilter);
+    auto* caption = new QLabel(tr("Hersteller-Filter (FLAG-ID):"), this);
     ComboBoxManCode = new QListWidget(this);
     ComboBoxManCode->setObjectName(QStringLiteral("ComboBoxManCode"));
     ComboBoxManCode->setAccessibleName(caption->text());
@@ -29,12 +34,12 @@ FilterPage::FilterPage(UserInteraction& ui, QStringList& mainList, QWidget* pare
 
     PopupMenuManCode = new QMenu(this);
     PopupMenuManCode->setObjectName(QStringLiteral("PopupMenuManCode"));
-    QAction* add = PopupMenuManCode->addAction(QStringLiteral("NEW FlagID"));
+    QAction* add = PopupMenuManCode->addAction(tr("NEW FlagID"));
     add->setObjectName(QStringLiteral("NEWFlagID"));
     add->setShortcut(QKeySequence(Qt::Key_Insert));
     add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(add, &QAction::triggered, this, &FilterPage::NewFlagIDClick);
-    QAction* del = PopupMenuManCode->addAction(QStringLiteral("Delete FlagID"));
+    QAction* del = PopupMenuManCode->addAction(tr("Delete FlagID"));
     del->setObjectName(QStringLiteral("DeleteFlagID"));
     del->setShortcut(QKeySequence(Qt::Key_Delete));
     del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -49,7 +54,7 @@ FilterPage::FilterPage(UserInteraction& ui, QStringList& mainList, QWidget* pare
 }
 
 void FilterPage::NewFlagIDClick() {
-    const auto text = ui_.inputText(QStringLiteral("Flag ID"), QStringLiteral("Input 3 Character:"));
+    const auto text = ui_.inputText(tr("Flag ID"), tr("Input 3 Character:"));
     if (!text)
         return;
     const auto code = filter_.add(*text);
@@ -78,6 +83,19 @@ void FilterPage::DeleteFlagIDClick() {
     const QSignalBlocker block(ComboBoxManCode);
     delete ComboBoxManCode->takeItem(row);
     Q_EMIT codesChanged();
+}
+
+void FilterPage::sSliderFilterClick(bool on) {
+    if (!on)
+        return;
+    if (filter_.anyChecked()) {
+        Q_EMIT filterActivated();
+        return;
+    }
+    Q_EMIT showRequested();
+    ui_.question(tr("Bitte erst Hersteller zum Filtern eintragen und auswählen!"), tr("WARNUNG"));
+    const QSignalBlocker block(sSliderFilter);
+    sSliderFilter->setChecked(false);
 }
 
 void FilterPage::itemChanged(QListWidgetItem* item) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -26,12 +27,19 @@ public:
     // "Delete FlagID": removes the selected code from both lists.
     void DeleteFlagIDClick();
 
+    // "Filter aktivieren" switched on: with a code ticked the recorder is told (it empties the
+    // unregistered list); with none ticked the user is warned and the switch goes back off.
+    void sSliderFilterClick(bool on);
+
     const wmbus::ManufacturerFilterList& filter() const { return filter_; }
     QListWidget* list() const { return ComboBoxManCode; }
 
 Q_SIGNALS:
     // A code was added or deleted.
     void codesChanged();
+    void filterActivated();
+    // The page wants to be seen (its warning refers to it).
+    void showRequested();
 
 private:
     void itemChanged(QListWidgetItem* item);
@@ -41,6 +49,9 @@ private:
     wmbus::ManufacturerFilterList filter_;
     QListWidget* ComboBoxManCode;
     QMenu* PopupMenuManCode;
+
+public:
+    QCheckBox* sSliderFilter;
 };
 
 } // namespace kvq

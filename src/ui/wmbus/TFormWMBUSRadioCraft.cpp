@@ -1,5 +1,6 @@
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
+#include "core/app/UserInteraction.h"
 #include "core/wmbus/ManufacturerDescriptions.h"
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
@@ -7,15 +8,20 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
-#include "ui/wmbus/RouteReception.h"
 #include "ui/wmbus/TelegramReception.h"
 #include "ui/wmbus/route/RoutePage.h"
+#include "ui/wmbus/route/RouteTreeModel.h"
+#include "ui/wmbus/route/UnregisteredPanel.h"
+#include "ui/wmbus/route/UnregisteredTreeModel.h"
+#include "ui/wmbus/table/DatenPage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -29,7 +35,7 @@ using wmbus::receiver::SequenceRunner;
 
 TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : ToolWindow(host, parent) {
     setObjectName(QStringLiteral("FormWMBUSRadioCraft"));
-    setWindowTitle(QStringLiteral("Wireless M-BUS Datenrecorder"));
+    setWindowTitle(tr("Wireless M-BUS Datenrecorder"));
 
     TimerWaitOfResponse = new QTimer(this);
     TimerWaitOfResponse->setObjectName(QStringLiteral("TimerWaitOfResponse"));
@@ -49,17 +55,14 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 }
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
-    detachFromLink();
-}
-
-void TFormWMBUSRadioCraft::detachFromLink() {
-    if (link_)
-        link_->clearToolWindow(LinkWindowKind::WMBus);
-    link_ = nullptr;
+    // These pages watch the table, the lists and the route held here: they go while those still exist.
+    delete daten_;
+    delete scann_;
+    delete routePage_;
 }
 
 void TFormWMBUSRadioCraft::buildPages() {
-    LabelRInit = new QLabel(QStringLiteral("Receiver Initialisierung"), this);
+    LabelRInit = new QLabel(tr("Receiver Initialisierung"), this);
     LabelRInit->setObjectName(QStringLiteral("LabelRInit"));
     sArcPreloader1RInit = new ArcSpinner(this);
     sArcPreloader1RInit->setObjectName(QStringLiteral("sArcPreloader1RInit"));
@@ -74,7 +77,7 @@ void TFormWMBUSRadioCraft::buildPages() {
     PageControlMain->setObjectName(QStringLiteral("PageControlMain"));
 
     analyse_ = new AnalysePage(PageControlMain);
-    PageControlMain->addTab(analyse_, QStringLiteral("Analyse"));
+    PageControlMain->addTab(analyse_, tr("Analyse"));
     reception_ = std::make_unique<TelegramReception>(*analyse_, wmbus::Framing::RadioCraft);
     reception_->setTelegramHandler(
         [this](const wmbus::TelegramResult& r, const wmbus::TelegramBuffer&) { telegramTaken(r); });
@@ -93,10 +96,10 @@ void TFormWMBUSRadioCraft::buildPages() {
     routePage_->setRadioModeSource([this] { return modeLetter_; });
     routePage_->setManufacturerCodes(host().settings().manufacturerCodes);
     connect(routePage_, &RoutePage::routeLoaded, this, &TFormWMBUSRadioCraft::startRouteModes);
-    PageControlRoute->addTab(routePage_, QStringLiteral("Route"));
+    PageControlRoute->addTab(routePage_, tr("Route"));
     filter_ = new FilterPage(host().userInteraction(), host().settings().manufacturerCodes, PageControlRoute);
     filter_->setObjectName(QStringLiteral("sTabFilter"));
-    PageControlRoute->addTab(filter_, QStringLiteral("Filter"));
+    PageControlRoute->addTab(filter_, tr("Filter"));
     connect(filter_, &FilterPage::codesChanged, this,
             [this] { routePage_->setManufacturerCodes(host().settings().manufacturerCodes); });
     reception_->decoder().setManufacturerFilter(&filter_->filter());
@@ -104,40 +107,111 @@ void TFormWMBUSRadioCraft::buildPages() {
     reception_->decoder().setDecryptor(&decryptor_);
     kompaktFormate_.setWriteBack(true);
     for (const QString& problem : kompaktFormate_.load(wmbus::KompaktFormatList::defaultPath()))
-        host().userInteraction().message(problem, QStringLiteral("Error"), UserInteraction::Icon::Error);
+        host().userInteraction().message(problem, tr("Error"), UserInteraction::Icon::Error);
     reception_->decoder().setCompactFrameHandler(&kompaktFormate_);
-    ButtonRadiocraftReset = new QPushButton(QStringLiteral("Radiocraft Werkssetup"), route);
+    ButtonRadiocraftReset = new QPushButton(tr("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,
             &TFormWMBUSRadioCraft::ButtonRadiocraftResetClick);
+    routePage_->setImportList(&imported_);
+    store_ = std::make_unique<wmbus::TelegramStore>(routePage_->route(), table_, unregistered_);
+    scann_ = new UnregisteredPanel(unregistered_, imported_, route);
+    wireUnregisteredList();
+    connect(filter_, &FilterPage::filterActivated, this, &TFormWMBUSRadioCraft::filterActivated);
+    connect(filter_, &FilterPage::showRequested, this, [this, route] {
+        PageControlMain->setCurrentWidget(route);
+        PageControlRoute->setCurrentWidget(filter_);
+    });
     auto* routeSide = new QVBoxLayout;
+    routeSide->addWidget(scann_, 1);
     routeSide->addWidget(ButtonRadiocraftReset);
-    routeSide->addStretch(1);
     auto* routeLayout = new QHBoxLayout(route);
     routeLayout->addWidget(PageControlRoute, 1);
     routeLayout->addLayout(routeSide);
-    PageControlMain->addTab(route, QStringLiteral("Route"));
+    PageControlMain->addTab(route, tr("Route"));
 
-    // Pages whose content comes with the data table and the export formats; hidden until then.
-    auto* daten = new QWidget(PageControlMain);
-    daten->setObjectName(QStringLiteral("sTabDaten"));
-    auto* datenTabs = new QTabWidget(daten);
-    datenTabs->setObjectName(QStringLiteral("PageControlDaten"));
-    auto* alle = new QWidget(datenTabs);
-    alle->setObjectName(QStringLiteral("TabSheetAlle"));
-    datenTabs->addTab(alle, QStringLiteral("ALLE"));
-    auto* datenLayout = new QVBoxLayout(daten);
-    datenLayout->addWidget(datenTabs);
-    PageControlMain->setTabVisible(PageControlMain->addTab(daten, QStringLiteral("Daten")), false);
+    daten_ = new DatenPage(table_, host().userInteraction(), PageControlMain);
+    PageControlMain->addTab(daten_, tr("Daten"));
+    connect(daten_, &DatenPage::displayOptionChanged, this, &TFormWMBUSRadioCraft::displayOptionChanged);
+    store_->setDisplayOption(daten_->displayOption());
+
+    // The page of the export formats; hidden until they exist.
     auto* export_ = new QWidget(PageControlMain);
     export_->setObjectName(QStringLiteral("sTabExport"));
-    PageControlMain->setTabVisible(PageControlMain->addTab(export_, QStringLiteral("Export-Formatierung")),
-                                   false);
+    PageControlMain->setTabVisible(PageControlMain->addTab(export_, tr("Export-Formatierung")), false);
 
+    buildMenus();
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(MainMenu);
     layout->addLayout(busy);
     layout->addWidget(PageControlMain, 1);
     resize(900, 640);
+}
+
+void TFormWMBUSRadioCraft::buildMenus() {
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MainMenu->setNativeMenuBar(false);
+    MenuDaten = MainMenu->addMenu(tr("&Daten"));
+    MenuDaten->setObjectName(QStringLiteral("MenuDaten"));
+    MenuDaten->addAction(daten_->SpeicherDatenAlsCsv);
+    MenuDaten->addAction(daten_->LeereTabelle);
+    MenuRoute = MainMenu->addMenu(tr("&Route"));
+    MenuRoute->setObjectName(QStringLiteral("MenuRoute"));
+    MenuRoute->addAction(routePage_->LadeRoute);
+    MenuRoute->addAction(routePage_->SpeicherRoute);
+    MenuRoute->addSeparator();
+    MenuRoute->addAction(routePage_->ImportiereAESKeys);
+    QAction* devices = MenuRoute->addAction(tr("Importiere Messgeräte in Route"));
+    devices->setObjectName(QStringLiteral("ImportiereMessgeraete"));
+    connect(devices, &QAction::triggered, routePage_, &RoutePage::ImportiereMessgeraeteClick);
+}
+
+void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
+    store_->setDisplayOption(option);
+    if (option == wmbus::DisplayOption::Once)
+        store_->showOnce();
+}
+
+// The filter switch went on with codes ticked: the list starts again with the wanted manufacturers.
+void TFormWMBUSRadioCraft::filterActivated() {
+    unregistered_.clear();
+}
+
+// Entries of the unregistered list are dragged onto floors of the route tree; a device that joins
+// the route, by any way, leaves the list.
+void TFormWMBUSRadioCraft::wireUnregisteredList() {
+    RouteTreeModel* model = routePage_->model();
+    model->setDropHandler({UnregisteredTreeModel::mimeType()},
+                          [this](wmbus::RouteNodeId floor, const QMimeData& data) {
+                              return scann_->placeOnFloor(data, *routePage_, floor);
+                          });
+    routePage_->TreeViewHauser->setAcceptDrops(true);
+    routePage_->TreeViewHauser->setDropIndicatorShown(true);
+    routePage_->TreeViewHauser->setDragDropMode(QAbstractItemView::DropOnly);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this, model](const QModelIndex& parent, int first, int last) {
+                const wmbus::Route& r = routePage_->route();
+                const wmbus::RouteNodeId under = model->nodeAt(parent);
+                for (int row = first; row <= last; ++row)
+                    if (const wmbus::RouteDevice* d = r.device(r.child(under, row)))
+                        forgetUnregistered(*d);
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        const wmbus::Route& r = routePage_->route();
+        for (wmbus::RouteNodeId id : r.devicesInTreeOrder())
+            forgetUnregistered(*r.device(id));
+    });
+}
+
+void TFormWMBUSRadioCraft::forgetUnregistered(const wmbus::RouteDevice& device) {
+    bool ok = false;
+    const int type = device.medium.toInt(&ok);
+    if (!ok)
+        return;
+    const std::string id = wmbus::radioIdText(device.radioId).toStdString();
+    if (const auto row = unregistered_.rowOf(id, type, device.manufacturer.trimmed().toStdString()))
+        unregistered_.remove(*row);
 }
 
 void TFormWMBUSRadioCraft::afterOpen() {
@@ -146,14 +220,31 @@ void TFormWMBUSRadioCraft::afterOpen() {
         routePage_->loadRouteFile(settings.Geraeteliste);
     setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
     // From here on the receiver port's worker hands its bytes to this window.
-    if ((link_ = host().link()))
-        link_->setToolWindow(LinkWindowKind::WMBus, this);
+    receiving_ = true;
     // The scan switch follows the settings' value, which starts off in every run.
     scanOn_ = host().settings().ScannAn;
 }
 
+bool TFormWMBUSRadioCraft::queryClose() {
+    const wmbus::Route& route = routePage_->route();
+    UserInteraction& ui = host().userInteraction();
+    if (route.receivedDeviceCount() < route.deviceCount() &&
+        !ui.question(tr("Es sind noch nicht alle Geräte auf der Route empfangen worden!") +
+                         QLatin1Char('\n') + tr("Weiter mit Schließen?"),
+                     tr("WARNUNG")))
+        return false;
+    if (!routePage_->queryClose())
+        return false;
+    if (table_.hasUnsavedRows() &&
+        ui.question(tr("Die Tabelle enthält Daten, die noch nicht gespeichert wurden!") + QLatin1Char('\n') +
+                        tr("Jetzt speichern?"),
+                    tr("WARNUNG")))
+        return daten_->SpeicherDatenAlsCsvClick();
+    return true;
+}
+
 void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
-    if (!routePage_->queryClose()) {
+    if (!queryClose()) {
         event->ignore();
         return;
     }
@@ -163,7 +254,7 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
-        detachFromLink();
+        receiving_ = false;
 }
 
 // A route file names the modes to start, in order; each start replaces the one before.
@@ -175,15 +266,7 @@ void TFormWMBUSRadioCraft::startRouteModes(const QStringList& letters) {
 
 void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
     noteManufacturer(r.link.mField());
-    if (!r.registered)
-        return;
-    wmbus::Route& route = routePage_->route();
-    const auto device =
-        route.findRouteDeviceByIdText(r.link.idText.view(), r.deviceType, r.link.manufacturer.view());
-    if (!device)
-        return;
-    route.updateReceived(device->node, lastTelegramOf(r, host().clock().localNow()),
-                         QString::fromLatin1(r.rssiText.view()), receiveStateOf(r));
+    store_->store(r, host().clock().localNow());
 }
 
 // --- manufacturers heard ------------------------------------------------------------------------

@@ -9,6 +9,9 @@
 #include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
+#include "core/wmbus/table/ResultTable.h"
+#include "core/wmbus/table/TelegramStore.h"
+#include "core/wmbus/table/UnregisteredList.h"
 #include "link/LinkWindows.h"
 #include "ui/app/ToolWindow.h"
 
@@ -19,6 +22,8 @@
 #include <optional>
 
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -27,14 +32,14 @@ namespace kvq {
 
 class AnalysePage;
 class ArcSpinner;
+class DatenPage;
+class UnregisteredPanel;
 class FilterPage;
 class ReceiverPort;
 class RoutePage;
 class TelegramReception;
 
-class LinkController;
-
-class TFormWMBUSRadioCraft : public ToolWindow, public RecorderWindow {
+class TFormWMBUSRadioCraft : public ToolWindow, public RecorderChunkSink {
     Q_OBJECT
 public:
     static constexpr int kResponseWaitMs = 2000;
@@ -44,6 +49,8 @@ public:
     ~TFormWMBUSRadioCraft() override;
 
     ToolKind kind() const override { return ToolKind::WMBus; }
+    // The receiver's bytes come here once the window is set up, until it closes.
+    RecorderChunkSink* recorderChunks() override { return receiving_ ? this : nullptr; }
     void afterOpen() override;
 
     // Where configuration bytes go instead of the main window's receiver link. Without either they
@@ -86,6 +93,18 @@ public:
     AnalysePage* analysePage() const { return analyse_; }
     FilterPage* filterPage() const { return filter_; }
     RoutePage* routePage() const { return routePage_; }
+    DatenPage* datenPage() const { return daten_; }
+    UnregisteredPanel* unregisteredPanel() const { return scann_; }
+    wmbus::ResultTable& table() { return table_; }
+    wmbus::UnregisteredList& unregisteredList() { return unregistered_; }
+    wmbus::UnregisteredList& importList() { return imported_; }
+    // Where every decoded telegram is stored; its route-telegram handler is free for the export
+    // formats.
+    wmbus::TelegramStore& telegramStore() { return *store_; }
+    QTabWidget* mainPages() const { return PageControlMain; }
+    QMenuBar* menuBar() const { return MainMenu; }
+    QMenu* datenMenu() const { return MenuDaten; }
+    QMenu* routeMenu() const { return MenuRoute; }
 
 public Q_SLOTS:
     void TimerWaitOfResponseTimer();
@@ -98,18 +117,24 @@ protected:
 
 private:
     void buildPages();
+    void buildMenus();
+    void displayOptionChanged(wmbus::DisplayOption option);
+    void filterActivated();
+    void wireUnregisteredList();
+    void forgetUnregistered(const wmbus::RouteDevice& device);
+    // The close questions; false keeps the window open.
+    bool queryClose();
     void runSequence();
     void sendByte(std::uint8_t byte);
     void setBusy(bool busy);
     void sBitBtnStopClick(bool on);
     void StartTriggerClick(bool on);
 
-    void detachFromLink();
     void telegramTaken(const wmbus::TelegramResult& telegram);
     void startRouteModes(const QStringList& letters);
 
     ReceiverPort* port_ = nullptr;
-    LinkController* link_ = nullptr; // the link this window is registered with
+    bool receiving_ = false;
     wmbus::receiver::SequenceRunner runner_;
     QString modeLetter_;
     bool scanOn_ = false;
@@ -118,6 +143,10 @@ private:
     std::unique_ptr<TelegramReception> reception_;
     wmbus::TelegramDecryptor decryptor_;
     wmbus::KompaktFormatList kompaktFormate_; // "kformate.ini", loaded when the window opens
+    wmbus::ResultTable table_;
+    wmbus::UnregisteredList unregistered_;
+    wmbus::UnregisteredList imported_;
+    std::unique_ptr<wmbus::TelegramStore> store_; // made with the route page, whose route it fills
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;
@@ -125,6 +154,11 @@ private:
     AnalysePage* analyse_;
     FilterPage* filter_;
     RoutePage* routePage_;
+    DatenPage* daten_;
+    UnregisteredPanel* scann_;
+    QMenuBar* MainMenu;
+    QMenu* MenuDaten;
+    QMenu* MenuRoute;
     QTabWidget* PageControlRoute;
     QPushButton* ButtonRadiocraftReset;
     QLabel* LabelRInit;

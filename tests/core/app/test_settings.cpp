@@ -14,13 +14,13 @@ TEST(Settings, DefaultsFromAnEmptyFile) {
     s.read(IniFile());
     EXPECT_EQ(s.windowWidth, 933);
     EXPECT_EQ(s.windowHeight, 723);
-    EXPECT_EQ(s.SIO1Port, 1);
-    EXPECT_EQ(s.SIO2Port, 2);
-    EXPECT_TRUE(s.SIO1Active);
-    EXPECT_FALSE(s.SIO2Active);
-    EXPECT_FALSE(s.PreambleDefault);
-    EXPECT_EQ(s.EHKVMin, 52);
-    EXPECT_EQ(s.WZMax, 37);
+    EXPECT_EQ(s.link.SIO1Port, 1);
+    EXPECT_EQ(s.link.SIO2Port, 2);
+    EXPECT_TRUE(s.link.SIO1Active);
+    EXPECT_FALSE(s.link.SIO2Active);
+    EXPECT_FALSE(s.link.PreambleDefault);
+    EXPECT_EQ(s.link.versions.EHKV.min, 52);
+    EXPECT_EQ(s.link.versions.WZ.max, 37);
     EXPECT_EQ(s.languages[3].NAME, "----");
     EXPECT_EQ(s.languages[0].CODE, 2057);
     EXPECT_EQ(s.languages[0].ISONAME, "ENG");
@@ -73,8 +73,8 @@ TEST(Settings, WriteHoldsEveryExitKeyAndRoundTrips) {
     s.read(IniFile::fromBytes("[WMBUS]\nStale=1\nCSVPath=C:\\consumption\n"));
     EXPECT_EQ(s.CSVPath, "C:\\consumption"); // a stored value is kept as it is
     s.windowLeft = 10;
-    s.SIO1Port = 7;
-    s.PreambleDefault = true;
+    s.link.SIO1Port = 7;
+    s.link.PreambleDefault = true;
     s.TimeZoneDiff = -2;
     s.ScannAn = true;
     IniFile ini;
@@ -94,8 +94,8 @@ TEST(Settings, WriteHoldsEveryExitKeyAndRoundTrips) {
 
     Settings back;
     back.read(ini);
-    EXPECT_EQ(back.SIO1Port, 7);
-    EXPECT_TRUE(back.PreambleDefault);
+    EXPECT_EQ(back.link.SIO1Port, 7);
+    EXPECT_TRUE(back.link.PreambleDefault);
     EXPECT_EQ(back.TimeZoneDiff, -2);
     EXPECT_FALSE(back.ScannAn); // never read: the scan switch starts off
     EXPECT_EQ(back.CSVPath, "C:\\consumption");

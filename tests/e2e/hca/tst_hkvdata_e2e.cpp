@@ -59,7 +59,7 @@ private Q_SLOTS:
         status = std::make_unique<test::StatusRecorder>(*link);
         link->setCurrentParams(&host->params);
         link->portMap().setPath(3, bench->path(), true);
-        link->SIO1Port = 3;
+        link->settings.SIO1Port = 3;
         link->OpenInterface();
         QVERIFY(link->SIO1Open());
         host->linkValue = link.get();
@@ -67,6 +67,7 @@ private Q_SLOTS:
         connect(link.get(), &LinkController::showRecordRequested, this, [this] { window->ShowRecord(); });
 
         window = std::make_unique<TGDHKV>(*host);
+        link->setWindowSource([this]() -> LinkWindow* { return window.get(); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

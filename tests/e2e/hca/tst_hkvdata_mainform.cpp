@@ -61,13 +61,13 @@ private Q_SLOTS:
         form.show();
         LinkController& link = form.linkWiring()->link();
         link.portMap().setPath(4, bench.path());
-        form.settings().SIO1Port = 4;
+        form.settings().link.SIO1Port = 4;
 
         form.findChild<QAction*>(QStringLiteral("GeraetedatenEHKVItem"))->trigger();
         auto* w = qobject_cast<TGDHKV*>(form.currentToolWindow());
         QVERIFY(w);
         QVERIFY(link.SIO1Open());
-        QVERIFY(link.HKVDataOpen());
+        QVERIFY(form.HKVDataOpen());
         QCOMPARE(form.currentParams().Family, 0);
         // Their file logic is not there yet: the entries stay disabled rather than doing nothing.
         QVERIFY(!form.findChild<QAction*>(QStringLiteral("FileOpenItem"))->isEnabled());

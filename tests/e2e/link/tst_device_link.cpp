@@ -39,10 +39,10 @@ class TestDeviceLink : public QObject {
     std::unique_ptr<PARAmeter> params;
     TestDeviceWindow window;
 
-    void openFor(DeviceFamily family, LinkWindowKind kind) {
+    void openFor(DeviceFamily family) {
         params = std::make_unique<PARAmeter>(family);
         link->setCurrentParams(params.get());
-        link->setToolWindow(kind, &window);
+        makeCurrent(*link, &window);
     }
     // What a device window does for a request; then waits for the answer and one second of silence.
     void exchange(const std::vector<std::uint8_t>& frame, int expectedBytes, int progressMax = 184) {
@@ -69,7 +69,7 @@ private Q_SLOTS:
         link->setProgress(progress.get());
         status = std::make_unique<StatusRecorder>(*link);
         link->portMap().setPath(3, bench->path(), true);
-        link->SIO1Port = 3;
+        link->settings.SIO1Port = 3;
         link->OpenInterface();
         QVERIFY(link->SIO1Open());
         window = TestDeviceWindow();
@@ -84,17 +84,15 @@ private Q_SLOTS:
 
     void readOfEachDeviceLandsInTheRecord_data() {
         QTest::addColumn<int>("family");
-        QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("version");
-        QTest::newRow("heat cost allocator") << 0 << int(LinkWindowKind::HKVData) << "Geräteversion:5.2x";
-        QTest::newRow("radio thermometer") << 1 << int(LinkWindowKind::ThermoData) << "Geräteversion:0.5x";
-        QTest::newRow("water-meter module") << 2 << int(LinkWindowKind::WZData) << "Geräteversion:2.1x";
+        QTest::newRow("heat cost allocator") << 0 << "Geräteversion:5.2x";
+        QTest::newRow("radio thermometer") << 1 << "Geräteversion:0.5x";
+        QTest::newRow("water-meter module") << 2 << "Geräteversion:2.1x";
     }
     void readOfEachDeviceLandsInTheRecord() {
         QFETCH(int, family);
-        QFETCH(int, kind);
         QFETCH(QString, version);
-        openFor(DeviceFamily(family), LinkWindowKind(kind));
+        openFor(DeviceFamily(family));
         int shows = 0;
         connect(link.get(), &LinkController::showRecordRequested, this, [&] { ++shows; });
         const auto& frame = family == 0 ? kReadHca : family == 1 ? kReadThermo : kReadWz;
@@ -119,7 +117,7 @@ private Q_SLOTS:
     }
 
     void waterModuleHistoryFillsFrom231() {
-        openFor(DeviceFamily::WaterMeterModule, LinkWindowKind::WZData);
+        openFor(DeviceFamily::WaterMeterModule);
         exchange(kHistoryWz, 84 + 23, 103);
         const auto device = bench->imageOf(DeviceKind::WaterMeterModule);
         QVERIFY(std::equal(device.begin() + 231, device.end(), params->DataWZBRAM.begin() + 231));
@@ -128,7 +126,7 @@ private Q_SLOTS:
 
     void aVersionOutOfRangeIsAWrongDevice() {
         bench->configure([](DeviceBench& b) { b.device(DeviceKind::HeatCostAllocator)->setVersion(0x73); });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         exchange(kReadHca, 188);
         QCOMPARE(int(ui->messages.size()), 1);
         QCOMPARE(ui->messages[0].text, QStringLiteral("Falsches Gerät oder Softwareversion! V73"));
@@ -140,7 +138,7 @@ private Q_SLOTS:
     void aGarbledChecksumIsFalscheDaten() {
         bench->configure(
             [](DeviceBench& b) { b.device(DeviceKind::RadioThermometer)->faults.wrongChecksum = true; });
-        openFor(DeviceFamily::RadioThermometer, LinkWindowKind::ThermoData);
+        openFor(DeviceFamily::RadioThermometer);
         exchange(kReadThermo, 188);
         QCOMPARE(int(ui->messages.size()), 1);
         QCOMPARE(ui->messages[0].text, QStringLiteral("Falsche Daten!"));
@@ -151,7 +149,7 @@ private Q_SLOTS:
     void silenceEndsInTimeoutAfterFiveProgressTicks() {
         bench->configure(
             [](DeviceBench& b) { b.device(DeviceKind::HeatCostAllocator)->faults.silent = true; });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         link->beginRequest(184, 1);
         link->SendFrame(kReadHca, true);
         QVERIFY(progress->isVisible());
@@ -175,7 +173,7 @@ private Q_SLOTS:
     }
 
     void receivedBytesHoldOffTheTimeout() {
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         link->beginRequest(184, 1);
         for (int i = 0; i < 4; ++i)
             progress->Timer1Timer();
@@ -195,7 +193,7 @@ private Q_SLOTS:
         QFETCH(bool, preamble);
         bench->configure([](DeviceBench& b) { b.head.echo = true; });
         link->PreambleChecked = preamble;
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         exchange(kReadHca, 188 + 14 + (preamble ? 510 : 0));
         QCOMPARE(status->panels[0], preamble ? QStringLiteral("Optokopf Online com3 ECHO  with Preamble")
                                              : QStringLiteral("Optokopf Online com3 ECHO"));
@@ -204,7 +202,7 @@ private Q_SLOTS:
     }
 
     void theAcknowledgementReachesTheWindow() {
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         exchange(kLcdTest, 1, 1);
         QCOMPARE(window.acks, 1);
         QVERIFY(ui->messages.empty());
@@ -215,7 +213,7 @@ private Q_SLOTS:
     void theSensorTestShowsTheRawTimers() {
         bench->configure(
             [](DeviceBench& b) { b.device(DeviceKind::HeatCostAllocator)->setSensorTimers(258, 772, 1286); });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         window.sensorTest = true;
         exchange(kSensorTest, 7, 1);
         QCOMPARE(int(window.timers.size()), 1);
@@ -224,7 +222,7 @@ private Q_SLOTS:
     }
 
     void aWriteIsStoredAfterItsReadAndAcknowledged() {
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         std::vector<std::uint8_t> cmd{0x00, 0x00, 0xA1, 0x09};
         for (int i = 0; i < 161; ++i)
             cmd.push_back(std::uint8_t(i ^ 0x5A));
@@ -241,7 +239,7 @@ private Q_SLOTS:
             b.head.splitPieces = 3;
             b.head.splitPauseMs = 300;
         });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         int shows = 0;
         connect(link.get(), &LinkController::showRecordRequested, this, [&] { ++shows; });
         link->beginRequest(184, 1); // the real 100 ms answer timer runs here
@@ -254,7 +252,7 @@ private Q_SLOTS:
 
     void aHeadThatVanishesMidAnswerEndsInDisconnectAndTimeout() {
         bench->configure([](DeviceBench& b) { b.head.hangUpInAnswer = true; });
-        openFor(DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData);
+        openFor(DeviceFamily::HeatCostAllocator);
         int gone = 0;
         connect(link.get(), &LinkController::interfaceDisconnected, this, [&] { ++gone; });
         link->beginRequest(184, 1);
@@ -276,17 +274,12 @@ private Q_SLOTS:
         std::unique_ptr<DemoRig> rig = startDemoRig();
         QVERIFY(rig);
         link->portMap().setPath(8, rig->opticalHeadPath(), true);
-        link->SIO1Port = 8;
+        link->settings.SIO1Port = 8;
         link->OpenInterface();
         QVERIFY(link->SIO1Open());
-        const std::pair<DeviceFamily, LinkWindowKind> windows[] = {
-            {DeviceFamily::HeatCostAllocator, LinkWindowKind::HKVData},
-            {DeviceFamily::RadioThermometer, LinkWindowKind::ThermoData},
-            {DeviceFamily::WaterMeterModule, LinkWindowKind::WZData}};
-        for (const auto& [family, kind] : windows) {
-            link->clearToolWindow(LinkWindowKind::HKVData);
-            link->clearToolWindow(LinkWindowKind::ThermoData);
-            openFor(family, kind);
+        for (const DeviceFamily family : {DeviceFamily::HeatCostAllocator, DeviceFamily::RadioThermometer,
+                                          DeviceFamily::WaterMeterModule}) {
+            openFor(family);
             const auto& frame = family == DeviceFamily::HeatCostAllocator  ? kReadHca
                                 : family == DeviceFamily::RadioThermometer ? kReadThermo
                                                                            : kReadWz;

@@ -22,10 +22,12 @@ using namespace kvq::devsim;
 
 namespace {
 
-class LinkedProbe : public ToolWindow, public LinkLogWindow, public AcknowledgeWindow {
+class LinkedProbe : public ToolWindow, public DeviceByteSink, public AcknowledgementHandler {
 public:
     explicit LinkedProbe(ToolHost& host) : ToolWindow(host) { setObjectName(QStringLiteral("LinkedProbe")); }
     ToolKind kind() const override { return ToolKind::HKVData; }
+    DeviceByteSink* deviceByteSink() override { return this; }
+    AcknowledgementHandler* acknowledgement() override { return this; }
     void ShowRecord() override { ++shown; }
     void clearLinkLogs() override { rx.clear(); }
     void appendTxLog(const QString&) override {}
@@ -81,25 +83,25 @@ private Q_SLOTS:
             LinkController& link = form.linkWiring()->link();
             QCOMPARE(form.link(), &link);
             link.portMap().setPath(4, bench.path());
-            form.settings().SIO1Port = 4;
+            form.settings().link.SIO1Port = 4;
 
             action(form, "GeraetedatenEHKVItem")->trigger();
             QVERIFY(probe);
             QVERIFY(link.SIO1Open());
             QCOMPARE(form.statusText(0), QStringLiteral("Optokopf Online com4"));
-            QCOMPARE(form.statusPanel(0)->background(), QColor(Qt::green));
-            QVERIFY(link.HKVDataOpen());
+            QCOMPARE(form.statusPanel(0)->colour(), PanelColour::Green);
+            QVERIFY(form.HKVDataOpen());
 
             link.beginRequest(184, 1);
             QVERIFY(form.linkWiring()->progressWindow().isVisible());
-            QCOMPARE(form.statusPanel(4)->background(), QColor(Qt::yellow));
+            QCOMPARE(form.statusPanel(4)->colour(), PanelColour::Yellow);
             link.SendFrame(kReadHca, true);
             QVERIFY(waitUntil([&] { return link.rxRing().waitingFrom(link.rxRing().RxReadPos) >= 188; }));
             for (int i = 0; i < 11; ++i)
                 link.Timer1Timer();
             QCOMPARE(form.statusText(3), QStringLiteral("Geräteversion:5.2x"));
             QCOMPARE(form.statusText(4), QStringLiteral("Gültige Daten"));
-            QCOMPARE(form.statusPanel(4)->background(), QColor(Qt::green));
+            QCOMPARE(form.statusPanel(4)->colour(), PanelColour::Green);
             QCOMPARE(form.windowTitle(), QStringLiteral("EHKV FALKOII"));
             QCOMPARE(probe->shown, 1);
             QCOMPARE(form.currentParams().DataEHKV.bytes[0], std::uint8_t(0x42));
@@ -127,7 +129,7 @@ private Q_SLOTS:
         // After a restart the number still names the device.
         TMainForm again(ui, clock, {QString(), 1280, false});
         QCOMPARE(again.linkWiring()->link().portMap().pathFor(4), bench.path());
-        QCOMPARE(again.settings().SIO1Port, 4);
+        QCOMPARE(again.settings().link.SIO1Port, 4);
     }
 
     void theDemoPortsAreForThisRunOnly() {

@@ -57,14 +57,16 @@ struct Rig {
         sim = devsim::startSimulatedReceiver(&error);
         if (!sim)
             qFatal("no pseudo-terminal: %s", qPrintable(error));
-        link.SIO1Active = false;
-        link.SIO2Active = true;
-        link.SIO2Port = link.addPortPath(sim->path());
+        link.settings.SIO1Active = false;
+        link.settings.SIO2Active = true;
+        link.settings.SIO2Port = link.addPortPath(sim->path());
         link.OpenInterface();
         host.linkValue = &link;
         host.settingsValue.RECEIVERTYPE = receiverType;
         host.settingsValue.Tmode = host.settingsValue.Smode = host.settingsValue.Cmode = false;
         w = std::make_unique<TFormWMBUSRadioCraft>(host);
+        // What the main window does: the recorder is the current tool window.
+        link.setWindowSource([this]() -> LinkWindow* { return w.get(); });
         w->afterOpen();
         w->resize(900, 640);
         w->show();

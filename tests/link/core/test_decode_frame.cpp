@@ -69,8 +69,6 @@ TEST(DecodeFrame, ChecksTheDeviceFamilyAndItsVersionRange) {
         << "an allocator answering the thermometer";
 
     PARAmeter w(DeviceFamily::WaterMeterModule);
-    w.WZMin = 10;
-    w.WZMax = 37;
     EXPECT_EQ(decode(w, answer(0x21, 0x07, std::vector<std::uint8_t>(231, 0x5A))), kDecodeValid);
     EXPECT_EQ(w.DeviceName, "QUELMAR-WZ");
     EXPECT_EQ(w.DataWZBRAM[230], 0x5A);

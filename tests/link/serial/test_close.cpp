@@ -32,9 +32,9 @@ TEST(ClosingTheInterface, TwoHundredCyclesAgainstAFullSpeedStream) {
     TestProgress progress;
     TestDeviceWindow window;
     link.setProgress(&progress);
-    link.setToolWindow(LinkWindowKind::HKVParam, &window);
+    makeCurrent(link, &window);
     link.portMap().setPath(5, dev.path());
-    link.SIO1Port = 5;
+    link.settings.SIO1Port = 5;
     QElapsedTimer t;
     t.start();
     for (int cycle = 0; cycle < 200; ++cycle) {
@@ -58,9 +58,9 @@ TEST(ClosingTheInterface, FromInsideAByteHookWhileTheWorkerWaits) {
     RecordingUi ui;
     LinkController link(ui);
     SlowWindow window;
-    link.setToolWindow(LinkWindowKind::HKVData, &window);
+    makeCurrent(link, &window);
     link.portMap().setPath(5, dev.path());
-    link.SIO1Port = 5;
+    link.settings.SIO1Port = 5;
     link.OpenInterface();
     ASSERT_TRUE(link.SIO1Open());
     bool closed = false;
@@ -86,9 +86,9 @@ TEST(ClosingTheInterface, AFarEndThatHangsUpInTheMiddleOfAChunk) {
     StatusRecorder status(link);
     SlowWindow window;
     window.delayUs = 300; // about a second for the chunk: the far end is gone long before its end
-    link.setToolWindow(LinkWindowKind::HKVData, &window);
+    makeCurrent(link, &window);
     link.portMap().setPath(6, dev.path());
-    link.SIO1Port = 6;
+    link.settings.SIO1Port = 6;
     int gone = 0;
     QObject::connect(&link, &LinkController::interfaceDisconnected, [&] { ++gone; });
     link.OpenInterface();
@@ -121,9 +121,9 @@ TEST(ClosingTheInterface, WhileTheWindowThreadIsSlowAndBytesKeepComing) {
     LinkController link(ui);
     SlowWindow window;
     window.delayUs = 100;
-    link.setToolWindow(LinkWindowKind::HKVData, &window);
+    makeCurrent(link, &window);
     link.portMap().setPath(7, dev.path());
-    link.SIO1Port = 7;
+    link.settings.SIO1Port = 7;
     for (int i = 0; i < 5; ++i) {
         link.OpenInterface();
         ASSERT_TRUE(waitUntil([&] { return window.rxLog.size() > 300; }, 3000));

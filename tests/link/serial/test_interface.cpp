@@ -22,8 +22,8 @@ struct LinkFixture : ::testing::Test {
         ASSERT_TRUE(receiver.start());
         link.portMap().setPath(3, head.path());
         link.portMap().setPath(4, receiver.path());
-        link.SIO1Port = 3;
-        link.SIO2Port = 4;
+        link.settings.SIO1Port = 3;
+        link.settings.SIO2Port = 4;
     }
     void TearDown() override { link.CloseInterface(); }
 };
@@ -58,8 +58,8 @@ TEST_F(LinkFixture, OpticalHeadOpensWithItsStatusText) {
 }
 
 TEST_F(LinkFixture, ReceiverOpensAtItsOwnSpeedWithoutPreambleText) {
-    link.SIO1Active = false;
-    link.SIO2Active = true;
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = true;
     link.PreambleChecked = true;
     link.OpenInterface();
     EXPECT_EQ(status.panels[0], QStringLiteral("WMBUS Online com4"));
@@ -70,8 +70,8 @@ TEST_F(LinkFixture, ReceiverOpensAtItsOwnSpeedWithoutPreambleText) {
 }
 
 TEST_F(LinkFixture, NeitherInterfaceActiveOpensNothing) {
-    link.SIO1Active = false;
-    link.SIO2Active = false;
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = false;
     link.OpenInterface();
     EXPECT_EQ(status.panels[0], QStringLiteral("Com Disabled!"));
     EXPECT_FALSE(link.SIO1Open() || link.SIO2Open());
@@ -80,7 +80,7 @@ TEST_F(LinkFixture, NeitherInterfaceActiveOpensNothing) {
 }
 
 TEST_F(LinkFixture, BothActiveOpensTheOpticalHead) {
-    link.SIO2Active = true;
+    link.settings.SIO2Active = true;
     link.OpenInterface();
     EXPECT_TRUE(link.SIO1Open());
     EXPECT_FALSE(link.SIO2Open());
@@ -91,7 +91,7 @@ TEST_F(LinkFixture, AFailedOpenBeepsSaysErrorAndLeavesTheInterfaceClosed) {
     QObject context;
     QObject::connect(&link, &LinkController::statusToolTipChanged, &context,
                      [&](int, const QString& t) { tips << t; });
-    link.SIO1Port = 9; // mapped to nothing
+    link.settings.SIO1Port = 9; // mapped to nothing
     link.OpenInterface();
     EXPECT_EQ(status.panels[0], QStringLiteral("Error"));
     EXPECT_EQ(ui.beeps, 1);
@@ -105,7 +105,7 @@ TEST_F(LinkFixture, AFailedOpenBeepsSaysErrorAndLeavesTheInterfaceClosed) {
     // A port in use by another program is an open failure too.
     auto other = SerialPort::open(head.path(), LineSettings{}, 4096, 4096);
     ASSERT_TRUE(other);
-    link.SIO1Port = 3;
+    link.settings.SIO1Port = 3;
     link.OpenInterface();
     EXPECT_EQ(status.panels[0], QStringLiteral("Error"));
     EXPECT_TRUE(tips.last().contains(QStringLiteral("anderen Programm")));
@@ -113,8 +113,8 @@ TEST_F(LinkFixture, AFailedOpenBeepsSaysErrorAndLeavesTheInterfaceClosed) {
 }
 
 TEST_F(LinkFixture, ReopeningClosesTheReceiverWorkerFirstBeforeTheHeadOpens) {
-    link.SIO1Active = false;
-    link.SIO2Active = true;
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = true;
     link.OpenInterface();
     ASSERT_TRUE(link.SIO2Open());
     bool orderRight = false;
@@ -123,8 +123,8 @@ TEST_F(LinkFixture, ReopeningClosesTheReceiverWorkerFirstBeforeTheHeadOpens) {
         if (text == QStringLiteral("Schnittstelle wurde geschlossen."))
             orderRight = !link.Worker() && link.WorkerDone() && !link.SIO2Handle() && !link.SIO1Open();
     });
-    link.SIO1Active = true;
-    link.SIO2Active = false;
+    link.settings.SIO1Active = true;
+    link.settings.SIO2Active = false;
     link.ReopenInterface();
     EXPECT_TRUE(orderRight);
     EXPECT_EQ(status.panel0History, (QStringList{QStringLiteral("WMBUS Online com4"),
@@ -137,11 +137,11 @@ TEST_F(LinkFixture, ReopeningClosesTheReceiverWorkerFirstBeforeTheHeadOpens) {
 }
 
 TEST_F(LinkFixture, PortChoiceAndDeviceMappingSurviveARestart) {
-    link.SIO1Port = link.addPortPath(QStringLiteral("/dev/kvq-typed-head"));
+    link.settings.SIO1Port = link.addPortPath(QStringLiteral("/dev/kvq-typed-head"));
     const int headNumber = link.addPortPath(head.path());
-    link.SIO1Port = headNumber;
+    link.settings.SIO1Port = headNumber;
     Settings settings;
-    settings.SIO1Port = link.SIO1Port;
+    settings.link.SIO1Port = link.settings.SIO1Port;
     IniFile ini;
     settings.write(ini);
     link.writePortMap(ini);
@@ -153,8 +153,8 @@ TEST_F(LinkFixture, PortChoiceAndDeviceMappingSurviveARestart) {
     const IniFile ini2 = IniFile::fromBytes(file);
     reread.read(ini2);
     restarted.readPortMap(ini2);
-    restarted.SIO1Port = reread.SIO1Port;
-    EXPECT_EQ(restarted.portMap().pathFor(restarted.SIO1Port), head.path());
+    restarted.settings.SIO1Port = reread.link.SIO1Port;
+    EXPECT_EQ(restarted.portMap().pathFor(restarted.settings.SIO1Port), head.path());
     EXPECT_TRUE(
         restarted.portMap().pathFor(restarted.portMap().numberOf(QStringLiteral("/dev/kvq-typed-head"))));
     restarted.OpenInterface();

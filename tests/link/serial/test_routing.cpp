@@ -35,49 +35,46 @@ TEST_F(Routing, WithNoToolWindowOnlyTheProgressBarSteps) {
     EXPECT_EQ(link.rxRing().RxWritePos, 0);
 }
 
-TEST_F(Routing, HeatCostAllocatorWindowsStoreBytesAndOnlyTheDataWindowLogs) {
-    TestDeviceWindow data, param;
-    link.setToolWindow(LinkWindowKind::HKVParam, &param);
+TEST_F(Routing, DeviceWindowsStoreBytesAndThoseWithLogsShowThem) {
+    TestPlainDeviceWindow param;
+    makeCurrent(link, &param);
     feed(QByteArray("\x0A\xFF", 2));
     EXPECT_EQ(link.rxRing().RxWritePos, 2);
     EXPECT_EQ(link.rxRing().RxRing[1], 0xFF);
-    EXPECT_TRUE(param.rxLog.isEmpty());
     EXPECT_EQ(progress.steps, 2) << "the stream hook runs after the window hook";
 
-    link.clearToolWindow(LinkWindowKind::HKVParam);
-    link.setToolWindow(LinkWindowKind::HKVData, &data);
+    TestDeviceWindow data;
+    makeCurrent(link, &data);
     feed(QByteArray("\x0A\xFF", 2));
     EXPECT_EQ(data.rxLog, QStringLiteral("0A FF "));
     EXPECT_EQ(link.rxRing().RxWritePos, 4);
 }
 
 TEST_F(Routing, SensorTestTimersAreShownFromTheAcknowledgedLog) {
-    for (LinkWindowKind kind : {LinkWindowKind::HKVData, LinkWindowKind::ThermoData}) {
-        TestDeviceWindow w;
-        w.sensorTest = true;
-        link.setToolWindow(kind, &w);
-        feed(QByteArray::fromHex("E5010203040506"));
-        ASSERT_EQ(w.timers.size(), 1u);
-        EXPECT_EQ(w.timers[0], (std::array<int, 3>{258, 772, 1286}));
-        feed(QByteArray::fromHex("E5"));
-        EXPECT_EQ(w.timers.size(), 1u) << "a longer log is not parsed";
-        link.clearToolWindow(kind);
-    }
+    TestDeviceWindow w;
+    w.sensorTest = true;
+    makeCurrent(link, &w);
+    feed(QByteArray::fromHex("E5010203040506"));
+    ASSERT_EQ(w.timers.size(), 1u);
+    EXPECT_EQ(w.timers[0], (std::array<int, 3>{258, 772, 1286}));
+    feed(QByteArray::fromHex("E5"));
+    EXPECT_EQ(w.timers.size(), 1u) << "a longer log is not parsed";
+
     TestDeviceWindow notAck;
     notAck.sensorTest = true;
-    link.setToolWindow(LinkWindowKind::HKVData, &notAck);
+    makeCurrent(link, &notAck);
     feed(QByteArray::fromHex("E6010203040506"));
     EXPECT_TRUE(notAck.timers.empty());
     TestDeviceWindow off;
-    link.clearToolWindow(LinkWindowKind::HKVData);
-    link.setToolWindow(LinkWindowKind::HKVData, &off);
+    makeCurrent(link, &off);
     feed(QByteArray::fromHex("E5010203040506"));
     EXPECT_TRUE(off.timers.empty()) << "only while the sensor test runs";
 }
 
-TEST_F(Routing, WaterModuleLogIsClearedWhenItGrowsPastFifteenLines) {
+TEST_F(Routing, AReceiveLogWithALineLimitIsClearedWhenItGrowsPastIt) {
     TestDeviceWindow wz;
-    link.setToolWindow(LinkWindowKind::WZData, &wz);
+    wz.lineLimit = 15;
+    makeCurrent(link, &wz);
     feed(QByteArray(15 * 16, '\x01')); // 15 full lines of 16 bytes
     feed(QByteArray(1, '\x02'));       // begins line 16
     EXPECT_EQ(wz.rxClears, 0);
@@ -85,36 +82,26 @@ TEST_F(Routing, WaterModuleLogIsClearedWhenItGrowsPastFifteenLines) {
     EXPECT_EQ(wz.rxClears, 1);
     EXPECT_EQ(wz.rxLog, QStringLiteral("03 "));
     EXPECT_EQ(link.rxRing().RxWritePos, 242);
-    EXPECT_TRUE(link.HexText().isEmpty()) << "emptied after the water-meter module hook";
 }
 
-TEST_F(Routing, WaterModuleStreamGoesToTheSensorWindowAndFirmwareBytesToTheBootLoader) {
+TEST_F(Routing, TheSensorStreamTakesBytesBeforeTheBootLoader) {
     TestDeviceWindow wz;
     TestSensorData sensor;
     TestBootLoader boot;
-    link.setToolWindow(LinkWindowKind::WZData, &wz);
-    link.setSensorDataWindow(&sensor);
-    link.setBootLoaderWindow(&boot);
+    makeCurrent(link, &wz);
 
-    wz.sensorWindowOpen = true;
-    wz.noPreamble = true; // the stream wins over the boot loader
+    wz.stream = &sensor;
+    wz.bootloader = &boot;
     feed(QByteArray::fromHex("0102038A0405"));
     ASSERT_EQ(sensor.groups.size(), 1u);
     EXPECT_EQ(sensor.groups[0], (std::array<std::uint8_t, 4>{0x8A, 0x01, 0x02, 0x03}));
-    EXPECT_TRUE(boot.memo.isEmpty());
+    EXPECT_TRUE(boot.bytes.isEmpty());
+    EXPECT_EQ(link.rxRing().RxWritePos, 6) << "the device window still collects the bytes";
     // Bytes for the boot loader leave the stream state as it was.
-    wz.sensorWindowOpen = false;
-    wz.noPreamble = true;
-    feed(QByteArray("C", 1));
-    EXPECT_EQ(boot.memo, QByteArray("C"));
-    boot.singleByte = true;
-    feed(QByteArray("\x06", 1));
-    EXPECT_EQ(boot.lastByte, 0x06);
-    EXPECT_EQ(boot.memo, QByteArray("C"));
-    boot.shown = false;
-    feed(QByteArray("\x15", 1));
-    EXPECT_EQ(boot.lastByte, 0x06) << "the boot loader only while it is shown";
-    wz.sensorWindowOpen = true;
+    wz.stream = nullptr;
+    feed(QByteArray("C\x06", 2));
+    EXPECT_EQ(boot.bytes, QByteArray("C\x06"));
+    wz.stream = &sensor;
     feed(QByteArray::fromHex("0981"));
     ASSERT_EQ(sensor.groups.size(), 2u);
     EXPECT_EQ(sensor.groups[1], (std::array<std::uint8_t, 4>{0x81, 0x04, 0x05, 0x09}));
@@ -122,7 +109,7 @@ TEST_F(Routing, WaterModuleStreamGoesToTheSensorWindowAndFirmwareBytesToTheBootL
 
 TEST_F(Routing, RecorderGetsMonitorTextAndWholeChunksWhileItsStopSwitchIsOff) {
     TestRecorder rec;
-    link.setToolWindow(LinkWindowKind::WMBus, &rec);
+    makeCurrent(link, &rec);
     feed(QByteArray::fromHex("FF0302"));
     EXPECT_EQ(rec.monitor, QStringLiteral("FF 03 02 "));
     EXPECT_EQ(rec.chunkSizes, (std::vector<int>{3}));
@@ -142,10 +129,10 @@ TEST_F(Routing, OverAPseudoTerminalWithStopOnNothingArrivesAnywhere) {
     ASSERT_TRUE(dev.start());
     TestRecorder rec;
     rec.stop = true;
-    link.setToolWindow(LinkWindowKind::WMBus, &rec);
+    makeCurrent(link, &rec);
     link.portMap().setPath(2, dev.path());
-    link.SIO1Active = false;
-    link.SIO2Active = true;
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = true;
     link.OpenInterface();
     ASSERT_TRUE(link.SIO2Open());
     dev.send(QByteArray(600, '\x44'));
@@ -166,10 +153,10 @@ TEST_F(Routing, OverAPseudoTerminalWithStopOnNothingArrivesAnywhere) {
 TEST_F(Routing, OverAPseudoTerminal4097BytesWrapTheWritePosition) {
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
-    TestDeviceWindow param;
-    link.setToolWindow(LinkWindowKind::HKVParam, &param);
+    TestPlainDeviceWindow param;
+    makeCurrent(link, &param);
     link.portMap().setPath(3, dev.path());
-    link.SIO1Port = 3;
+    link.settings.SIO1Port = 3;
     link.OpenInterface();
     ASSERT_TRUE(link.SIO1Open());
     QByteArray bytes(4097, '\x00');

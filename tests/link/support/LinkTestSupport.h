@@ -87,22 +87,33 @@ struct StatusRecorder {
     }
 };
 
-// A device window: logs, sensor test, acknowledgement, read-merge-write, water-module flags.
-class TestDeviceWindow : public LinkLogWindow,
-                         public SensorTestWindow,
-                         public AcknowledgeWindow,
-                         public WriteAfterReadWindow,
-                         public WaterModuleLinkWindow {
+// Stands in for the main window: makes a window the one current tool window the link asks.
+inline void makeCurrent(LinkController& link, LinkWindow* window) {
+    link.setWindowSource([window] { return window; });
+}
+
+// A device window: logs, sensor test, acknowledgement, the follow-up after a read, and the sensor stream
+// and boot loader while they are set.
+class TestDeviceWindow : public LinkWindow,
+                         public DeviceByteSink,
+                         public AcknowledgementHandler,
+                         public ReadFollowUp {
 public:
     QString rxLog, txLog;
     int logClears = 0, rxClears = 0;
+    int lineLimit = 0;
     bool sensorTest = false;
     std::vector<std::array<int, 3>> timers;
-    int acks = 0;
-    bool shown = true, pending = false;
-    int writes = 0, sendButtonEnables = 0;
-    bool noPreamble = false, sensorWindowOpen = false;
+    int acks = 0, followUps = 0;
     std::function<void()> onAck;
+    SensorStreamSink* stream = nullptr;
+    BootloaderByteSink* bootloader = nullptr;
+
+    DeviceByteSink* deviceByteSink() override { return this; }
+    AcknowledgementHandler* acknowledgement() override { return this; }
+    ReadFollowUp* readFollowUp() override { return this; }
+    SensorStreamSink* sensorStream() override { return stream; }
+    BootloaderByteSink* bootloaderByte() override { return bootloader; }
 
     void clearLinkLogs() override {
         rxLog.clear();
@@ -118,6 +129,7 @@ public:
         rxLog.clear();
         ++rxClears;
     }
+    int rxLogLineLimit() const override { return lineLimit; }
     bool sensorTestActive() const override { return sensorTest; }
     void showSensorTimers(int a, int b, int c) override { timers.push_back({a, b, c}); }
     void OnWriteAck() override {
@@ -125,26 +137,27 @@ public:
         if (onAck)
             onAck();
     }
-    bool isShownForLink() const override { return shown; }
-    bool sendPending() const override { return pending; }
-    void WriteRecord() override {
-        ++writes;
-        pending = false;
-    }
-    void enableSendButton() override { ++sendButtonEnables; }
-    bool NoPreamble() const override { return noPreamble; }
-    bool SensorWindowOpen() const override { return sensorWindowOpen; }
+    void afterValidRead() override { ++followUps; }
 };
 
-class TestBillingWindow : public BillingWindow {
+// A device window that keeps no logs (a parameter or readout window).
+class TestPlainDeviceWindow : public LinkWindow, public DeviceByteSink {
+public:
+    DeviceByteSink* deviceByteSink() override { return this; }
+};
+
+// The billing window reads its answers as any device window does, and evaluates them.
+class TestBillingWindow : public LinkWindow, public DeviceByteSink, public BillingEvaluator {
 public:
     int evaluations = 0;
     QStringList logEntries;
+    DeviceByteSink* deviceByteSink() override { return this; }
+    BillingEvaluator* billing() override { return this; }
     void billingEvaluation() override { ++evaluations; }
     void dataLogEntry(const QString& name) override { logEntries << name; }
 };
 
-class TestRecorder : public RecorderWindow {
+class TestRecorder : public LinkWindow, public RecorderChunkSink {
 public:
     bool stop = false;
     QString monitor;
@@ -153,6 +166,7 @@ public:
     std::vector<double> times;
     std::function<void(int)> onByte; // count of bytes seen so far
 
+    RecorderChunkSink* recorderChunks() override { return this; }
     bool stopSwitch() const override { return stop; }
     void monitorByte(const QString& hex) override {
         monitor += hex;
@@ -197,7 +211,7 @@ public:
     }
 };
 
-class TestSensorData : public SensorDataSink {
+class TestSensorData : public SensorStreamSink {
 public:
     std::vector<std::array<std::uint8_t, 4>> groups;
     void sensorGroup(std::uint8_t m, std::uint8_t a, std::uint8_t b, std::uint8_t c) override {
@@ -205,15 +219,10 @@ public:
     }
 };
 
-class TestBootLoader : public BootLoaderSink {
+class TestBootLoader : public BootloaderByteSink {
 public:
-    bool shown = true, singleByte = false;
-    int lastByte = -1;
-    QByteArray memo;
-    bool isShownForLink() const override { return shown; }
-    bool singleByteMode() const override { return singleByte; }
-    void setLastReceivedByte(std::uint8_t b) override { lastByte = b; }
-    void appendRxChar(char c) override { memo.append(c); }
+    QByteArray bytes;
+    void bootloaderByte(std::uint8_t b) override { bytes.append(char(b)); }
 };
 
 } // namespace kvq::test

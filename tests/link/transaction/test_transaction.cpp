@@ -38,15 +38,12 @@ struct Transaction : ::testing::Test {
     PARAmeter params{DeviceFamily::HeatCostAllocator};
     TestDeviceWindow window;
     int shows = 0;
-    QStringList captions;
 
     void SetUp() override {
         link.setProgress(&progress);
         link.setCurrentParams(&params);
-        link.setToolWindow(LinkWindowKind::HKVData, &window);
+        makeCurrent(link, &window);
         QObject::connect(&link, &LinkController::showRecordRequested, [this] { ++shows; });
-        QObject::connect(&link, &LinkController::mainCaptionChanged,
-                         [this](const QString& c) { captions << c; });
     }
     void receive(const std::vector<std::uint8_t>& bytes) {
         for (std::uint32_t i = 0; i < bytes.size(); ++i)
@@ -89,20 +86,22 @@ TEST_F(Transaction, AValidAnswerIsReportedAndShown) {
     EXPECT_EQ(status.panels[0], QStringLiteral("Optokopf Online com1"));
     EXPECT_EQ(link.LinkState, 2);
     EXPECT_EQ(link.linkStatePanelColour(), PanelColour::Green);
-    EXPECT_EQ(captions, QStringList{QStringLiteral("EHKV FALKOII")});
+    EXPECT_EQ(params.DeviceName, "EHKV FALKOII");
     EXPECT_EQ(shows, 1);
     EXPECT_EQ(progress.ends, 1);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(link.VersionText, QStringLiteral("Geräteversion:"));
 }
 
-TEST_F(Transaction, VersionLimitsComeFromTheLink) {
-    link.EHKVMin = 40;
-    link.EHKVMax = 45;
+TEST_F(Transaction, VersionLimitsComeFromTheLinkSettings) {
+    link.settings.versions.EHKV = {40, 45};
     receive(answer(0x52, 0x08, 2));
     silence();
-    EXPECT_EQ(params.EHKVMax, 45);
     EXPECT_EQ(link.LinkState, 3);
+    link.settings.versions.EHKV = {52, 52};
+    receive(answer(0x52, 0x08, 2));
+    silence();
+    EXPECT_EQ(link.LinkState, 2);
 }
 
 TEST_F(Transaction, AGarbledAnswerIsFalscheDaten) {
@@ -152,22 +151,21 @@ TEST_F(Transaction, SilenceWithNothingReceivedTouchesNothing) {
     EXPECT_EQ(shows, 0);
 }
 
-TEST_F(Transaction, TheAcknowledgementReachesTheOpenWindows) {
+TEST_F(Transaction, TheAcknowledgementReachesTheCurrentWindow) {
     receive({0xE5});
     silence();
     EXPECT_EQ(window.acks, 1);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(status.panels[0], QStringLiteral("Optokopf Online com1"));
 
-    // Acknowledgement handlers in their order, one per open window.
-    TestDeviceWindow param;
-    std::vector<int> order;
-    window.onAck = [&] { order.push_back(1); };
-    param.onAck = [&] { order.push_back(2); };
-    link.setToolWindow(LinkWindowKind::HKVParam, &param);
+    // A window that takes no acknowledgement still gets the answer reported as received.
+    TestPlainDeviceWindow readout;
+    makeCurrent(link, &readout);
+    status.panels[0].clear();
     receive({0xE5});
     silence();
-    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    EXPECT_EQ(window.acks, 1);
+    EXPECT_EQ(status.panels[0], QStringLiteral("Optokopf Online com1"));
 }
 
 TEST_F(Transaction, TheEchoOfAWriteIsNotTakenForGarbledData) {
@@ -186,33 +184,27 @@ TEST_F(Transaction, TheEchoOfAWriteIsNotTakenForGarbledData) {
     EXPECT_EQ(status.panels[0], QStringLiteral("Optokopf Online com1 ECHO"));
 }
 
-TEST_F(Transaction, TheFollowUpWriteGoesOutAfterAValidRead) {
-    window.pending = true;
+TEST_F(Transaction, TheFollowUpRunsAfterAValidReadOnly) {
     receive(answer(0x52, 0x08, 2));
     silence();
-    EXPECT_EQ(window.writes, 1);
+    EXPECT_EQ(window.followUps, 1);
 
-    window.pending = true;
-    window.shown = false;
-    receive(answer(0x52, 0x08, 2));
+    for (std::uint8_t version : {0x73, 0x52}) {
+        auto f = answer(version, 0x08, 2);
+        if (version == 0x52)
+            f[20] ^= 0xFF; // garbled
+        receive(f);
+        silence();
+    }
+    receive({0xE5});
     silence();
-    EXPECT_EQ(window.writes, 1) << "a hidden window does not write";
-
-    // The parameter window enables its send button when shown, and writes when pending.
-    link.clearToolWindow(LinkWindowKind::HKVData);
-    TestDeviceWindow param;
-    param.pending = true;
-    link.setToolWindow(LinkWindowKind::HKVParam, &param);
-    receive(answer(0x52, 0x08, 2));
-    silence();
-    EXPECT_EQ(param.sendButtonEnables, 1);
-    EXPECT_EQ(param.writes, 1);
+    EXPECT_EQ(window.followUps, 1) << "no follow-up after a wrong device, garbled data or an acknowledgement";
+    EXPECT_EQ(shows, 1);
 }
 
 TEST_F(Transaction, TheBillingWindowEvaluatesAndLogsEveryValidAnswer) {
-    link.clearToolWindow(LinkWindowKind::HKVData);
     TestBillingWindow billing;
-    link.setToolWindow(LinkWindowKind::HKVBilling, &billing);
+    makeCurrent(link, &billing);
     receive(answer(0x52, 0x08, 2));
     silence();
     EXPECT_EQ(billing.evaluations, 1);
@@ -220,11 +212,8 @@ TEST_F(Transaction, TheBillingWindowEvaluatesAndLogsEveryValidAnswer) {
 }
 
 TEST_F(Transaction, TheWaterModuleHistoryAnswerFillsItsPartOfTheImage) {
-    link.clearToolWindow(LinkWindowKind::HKVData);
     PARAmeter wz(DeviceFamily::WaterMeterModule);
     link.setCurrentParams(&wz);
-    TestDeviceWindow wzWindow;
-    link.setToolWindow(LinkWindowKind::WZData, &wzWindow);
     receive(answer(0x21, 0x07, 84, 0x99));
     silence();
     EXPECT_EQ(wz.DataWZBRAM[230], 0);
@@ -234,9 +223,8 @@ TEST_F(Transaction, TheWaterModuleHistoryAnswerFillsItsPartOfTheImage) {
 }
 
 TEST_F(Transaction, TheRecorderParsesItsOwnBytes) {
-    link.clearToolWindow(LinkWindowKind::HKVData);
     TestRecorder rec;
-    link.setToolWindow(LinkWindowKind::WMBus, &rec);
+    makeCurrent(link, &rec);
     link.rxRing().StoreRxByte(0xE5);
     silence();
     EXPECT_EQ(link.rxRing().RxReadPos, 1);
@@ -304,7 +292,7 @@ TEST_F(Sending, TheFrameIsLoggedAndWrittenWithoutPreamble) {
 TEST_F(Sending, ThePreambleNeedsAllThreeConditions) {
     link.OpenInterface();
     ASSERT_TRUE(link.SIO1Open());
-    link.setToolWindow(LinkWindowKind::WZData, &window);
+    TestBootLoader boot;
     struct Case {
         bool box, wakeUp, noPreamble, expect;
     };
@@ -312,7 +300,7 @@ TEST_F(Sending, ThePreambleNeedsAllThreeConditions) {
                          Case{true, false, false, false}, Case{true, true, true, false}}) {
         head.clearReceived();
         link.PreambleChecked = c.box;
-        window.noPreamble = c.noPreamble;
+        window.bootloader = c.noPreamble ? &boot : nullptr;
         progress.shown = true;
         progress.max = 184;
         progress.position = 0;
@@ -334,7 +322,7 @@ TEST_F(Sending, ThePreambleNeedsAllThreeConditions) {
     // A hidden progress window keeps its bar.
     head.clearReceived();
     link.PreambleChecked = true;
-    window.noPreamble = false;
+    window.bootloader = nullptr;
     progress.shown = false;
     progress.max = 1;
     link.SendFrame(kReadHca, true);
@@ -347,9 +335,9 @@ TEST_F(Sending, TheReceiverGetsTheBytesAndNothingElse) {
     link.SendToReceiver(cmd, 4);
     EXPECT_EQ(link.TxLen, 4u);
     EXPECT_FALSE(head.waitForReceived(1, 100));
-    link.SIO1Active = false;
-    link.SIO2Active = true;
-    link.SIO2Port = 1;
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = true;
+    link.settings.SIO2Port = 1;
     link.PreambleChecked = true;
     link.OpenInterface();
     ASSERT_TRUE(link.SIO2Open());

@@ -88,15 +88,15 @@ void TestMainForm::startsFromSettingsFile() {
     QVERIFY(form.interfaceDialog().sio1Active);
     QVERIFY(!form.interfaceDialog().sio2Active);
     // Panel 0: ticked but closed is red, open is green.
-    QCOMPARE(form.statusPanel(0)->background(), QColor(Qt::red));
+    QCOMPARE(form.statusPanel(0)->colour(), PanelColour::Red);
     form.setInterfacesOpen(true, false);
-    QCOMPARE(form.statusPanel(0)->background(), QColor(Qt::green));
+    QCOMPARE(form.statusPanel(0)->colour(), PanelColour::Green);
     form.setLinkState(1);
-    QCOMPARE(form.statusPanel(4)->background(), QColor(Qt::yellow));
+    QCOMPARE(form.statusPanel(4)->colour(), PanelColour::Yellow);
     form.setLinkState(3);
-    QCOMPARE(form.statusPanel(4)->background(), QColor(Qt::red));
+    QCOMPARE(form.statusPanel(4)->colour(), PanelColour::Red);
     form.setLinkState(0);
-    QVERIFY(!form.statusPanel(4)->background().isValid());
+    QCOMPARE(form.statusPanel(4)->colour(), PanelColour::Neutral);
 }
 
 void TestMainForm::menusCarryTheirCaptions() {
@@ -148,10 +148,10 @@ void TestMainForm::toolWindowMechanism() {
     form.currentParams().DataEHKV.bytes[0] = 0x55;
     action(form, "GeraetedatenEHKVItem")->trigger();
     QCOMPARE(created.size(), size_t(1));
-    QVERIFY(form.HKVDataOpen);
+    QVERIFY(form.HKVDataOpen());
     QCOMPARE(reopened, 1);
-    QVERIFY(form.settings().SIO1Active);
-    QVERIFY(!form.settings().SIO2Active);
+    QVERIFY(form.settings().link.SIO1Active);
+    QVERIFY(!form.settings().link.SIO2Active);
     QVERIFY(form.interfaceDialog().sio1Active);
     QCOMPARE(form.currentParams().DataEHKV.bytes[0], 0); // a fresh record for the window
     QCOMPARE(created[0]->familyAtOpen, 0);
@@ -171,18 +171,18 @@ void TestMainForm::toolWindowMechanism() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QCOMPARE(created.size(), size_t(2));
-    QVERIFY(form.HKVDataOpen);
+    QVERIFY(form.HKVDataOpen());
     QCOMPARE(form.currentParams().DataEHKV.bytes[0], 0);
 
     // The billing window offers only "Speichern unter".
     action(form, "AbrechendatenEHKVItem")->trigger();
-    QVERIFY(!form.HKVDataOpen);
-    QVERIFY(form.HKVBillingOpen);
+    QVERIFY(!form.HKVDataOpen());
+    QVERIFY(form.HKVBillingOpen());
     QVERIFY(!action(form, "FileOpenItem")->isEnabled());
     QVERIFY(action(form, "FileSaveAsItem")->isEnabled());
 
     form.CloseAllToolWindows();
-    QVERIFY(!form.HKVBillingOpen);
+    QVERIFY(!form.HKVBillingOpen());
     QVERIFY(form.currentToolWindow() == nullptr);
     QVERIFY(!action(form, "FileSaveAsItem")->isEnabled());
     form.ShowRecordInWindow(); // nothing open: nothing to show, no crash
@@ -202,12 +202,12 @@ void TestMainForm::waterModuleTicksPreambleAndExitWritesSettings() {
         form.TimerSIOstartTimer();
         QVERIFY(!form.interfaceDialog().preamble);
         action(form, "GeraetedatenWZItem")->trigger();
-        QVERIFY(form.WZDataOpen);
+        QVERIFY(form.WZDataOpen());
         QVERIFY(form.interfaceDialog().preamble);
         QCOMPARE(form.currentParams().Family, 2);
         QVERIFY(!form.windowTitle().startsWith(QStringLiteral("KVQ Service Console")));
         form.close();
-        QVERIFY(!form.WZDataOpen);
+        QVERIFY(!form.WZDataOpen());
     }
     auto ini = IniFile::load(path);
     QVERIFY(ini.ok());

@@ -180,18 +180,18 @@ void TestReceiverControl::openedFromMainWindowMenu() {
     TMainForm form(ui, clock, {QString(), 1280, true});
     form.settings().ScannAn = true;
     form.OpenToolWindow(ToolKind::WMBus);
-    QVERIFY(form.WMBusOpen);
+    QVERIFY(form.WMBusOpen());
     auto* w = qobject_cast<TFormWMBUSRadioCraft*>(form.currentToolWindow());
     QVERIFY(w);
     QVERIFY(w->scanSwitch());
-    QVERIFY(form.settings().SIO2Active);
-    QVERIFY(!form.settings().SIO1Active);
+    QVERIFY(form.settings().link.SIO2Active);
+    QVERIFY(!form.settings().link.SIO1Active);
     // Default start options: T/C.
     w->TimerStartModeTimer();
     QCOMPARE(form.statusText(2), QStringLiteral("Mode: T/C"));
     w->setScanSwitch(false);
     form.CloseAllToolWindows();
-    QVERIFY(!form.WMBusOpen);
+    QVERIFY(!form.WMBusOpen());
     QVERIFY(!form.settings().ScannAn);
 }
 

@@ -121,14 +121,11 @@ bool parseReplayLine(std::string_view line, int lineNumber, ReplayLine& out, Rep
     return true;
 }
 
-bool readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
-                    const std::function<void(const ReplayLineError&)>& onError, QString* failure) {
+Status readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
+                      const std::function<void(const ReplayLineError&)>& onError) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (failure)
-            *failure = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()), ErrorCode::FileAccess);
     ReplayLine line;
     ReplayLineError error;
     int number = 0;
@@ -146,11 +143,9 @@ bool readReplayFile(const QString& path, const std::function<void(const ReplayLi
     std::vector<char> block(kBlock);
     for (;;) {
         const qint64 n = file.read(block.data(), kBlock);
-        if (n < 0) {
-            if (failure)
-                *failure = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return false;
-        }
+        if (n < 0)
+            return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()),
+                                   ErrorCode::FileAccess);
         if (n == 0)
             break;
         buffer.append(block.data(), static_cast<std::size_t>(n));
@@ -161,7 +156,7 @@ bool readReplayFile(const QString& path, const std::function<void(const ReplayLi
     }
     if (!buffer.empty())
         take(buffer);
-    return true;
+    return {};
 }
 
 } // namespace kvq::wmbus

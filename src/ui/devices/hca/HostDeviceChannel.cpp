@@ -35,7 +35,6 @@ bool HostDeviceChannel::endConnection() {
     if (!link)
         return true;
     link->setAnswerTimerEnabled(false);
-    link->clearToolWindow(LinkWindowKind::HKVData);
     return link->CloseInterface();
 }
 

@@ -201,15 +201,9 @@ TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, HcaDeviceChannel* channel) : Too
     refreshDerived(form_);
     apply();
     FormCreate();
-    // The link routes this window's bytes, answers and acknowledgements to it while it is open.
-    if (LinkController* link = host.link())
-        link->setToolWindow(LinkWindowKind::HKVData, this);
 }
 
-TGDHKV::~TGDHKV() {
-    if (LinkController* link = host().link())
-        link->clearToolWindow(LinkWindowKind::HKVData);
-}
+TGDHKV::~TGDHKV() = default;
 
 HcaDeviceChannel& TGDHKV::channel() {
     return *channel_;
@@ -573,6 +567,11 @@ void TGDHKV::MergeAfterRead() {
     image.bytes =
         mergeAfterRead(pending_, image.bytes, form_.CheckBox1keineSNrueberschr, form_.CheckBoxAutoAES);
     ShowRecord();
+}
+
+void TGDHKV::afterValidRead() {
+    if (isVisible() && sendPending_)
+        WriteRecord();
 }
 
 void TGDHKV::WriteRecord() {

@@ -26,11 +26,7 @@ class QTimeEdit;
 
 namespace kvq {
 
-class TGDHKV : public ToolWindow,
-               public LinkLogWindow,
-               public SensorTestWindow,
-               public AcknowledgeWindow,
-               public WriteAfterReadWindow {
+class TGDHKV : public ToolWindow, public DeviceByteSink, public AcknowledgementHandler, public ReadFollowUp {
     Q_OBJECT
 public:
     // Without a channel the window talks to the device through the main window's link.
@@ -38,6 +34,12 @@ public:
     ~TGDHKV() override;
 
     ToolKind kind() const override { return ToolKind::HKVData; }
+    // The roles the link asks for.
+    DeviceByteSink* deviceByteSink() override { return this; }
+    AcknowledgementHandler* acknowledgement() override { return this; }
+    ReadFollowUp* readFollowUp() override { return this; }
+    // After a valid read the merged record goes out, when a write is pending and the window is shown.
+    void afterValidRead() override;
     QSize sizeHint() const override;
     void afterOpen() override;
     void ShowRecord() override;
@@ -46,7 +48,7 @@ public:
     void ButtonHoleDatenClick();
     void Button1SendeDatenClick();
     void MergeAfterRead();
-    void WriteRecord() override;
+    void WriteRecord();
     void OnWriteAck() override;
     // Controls to record; false (with a message, record unchanged) when an input does not fit.
     bool ReadForm();
@@ -58,8 +60,7 @@ public:
     void serviceCommand(hca::ServiceCommand command);
     void BerechneAnzSendungen();
 
-    bool sendPending() const override { return sendPending_; }
-    bool isShownForLink() const override { return isVisible(); }
+    bool sendPending() const { return sendPending_; }
     bool sensorTestActive() const override { return sensorTest_; }
     const hca::Record& pendingRecord() const { return pending_; }
 

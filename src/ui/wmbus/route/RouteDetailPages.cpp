@@ -7,11 +7,13 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace kvq {
@@ -28,7 +30,7 @@ QLineEdit* lineEdit(QWidget* parent, const char* name) {
 }
 
 QPushButton* saveButton(QWidget* parent, const char* name) {
-    auto* b = new QPushButton(QStringLiteral("Save"), parent);
+    auto* b = new QPushButton(RouteDetailPages::tr("Save"), parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
@@ -70,11 +72,12 @@ QWidget* page(QWidget* parent, const char* name, QFormLayout*& form, QPushButton
 QString receiveStateText(const wmbus::RouteDevice& d) {
     switch (d.state) {
     case wmbus::ReceiveState::NotReceived:
-        return QStringLiteral("nicht empfangen");
+        return RouteDetailPages::tr("nicht empfangen");
     case wmbus::ReceiveState::Received:
     case wmbus::ReceiveState::ReceivedEncrypted: {
-        QString text = d.state == wmbus::ReceiveState::Received ? QStringLiteral("empfangen")
-                                                                : QStringLiteral("empfangen, verschlüsselt");
+        QString text = d.state == wmbus::ReceiveState::Received
+                           ? RouteDetailPages::tr("empfangen")
+                           : RouteDetailPages::tr("empfangen, verschlüsselt");
         if (d.last.receiveTime.isValid())
             text += QLatin1Char(' ') + d.last.receiveTime.toString(wmbus::kRouteCreateFormat);
         return text;
@@ -101,10 +104,10 @@ QString keyForEdit(const QString& key) {
 RouteDetailPages::RouteDetailPages(wmbus::Route& route, UserInteraction& ui, QWidget* parent)
     : QTabWidget(parent), route_(route), ui_(ui) {
     setObjectName(QStringLiteral("PageControlRouteDaten"));
-    addTab(buildRoutePage(), QStringLiteral("Route"));
-    addTab(buildHausPage(), QStringLiteral("Haus Daten"));
-    addTab(buildEtagePage(), QStringLiteral("Etage"));
-    addTab(buildGeraetPage(), QStringLiteral("Geräte Daten"));
+    addTab(buildRoutePage(), tr("Route"));
+    addTab(buildHausPage(), tr("Haus Daten"));
+    addTab(buildEtagePage(), tr("Etage"));
+    addTab(buildGeraetPage(), tr("Geräte Daten"));
     showNode(route_.root());
 }
 
@@ -117,9 +120,9 @@ QWidget* RouteDetailPages::buildRoutePage() {
     LabelRouteCreate = new QLabel(w);
     LabelRouteCreate->setObjectName(QStringLiteral("LabelRouteCreate"));
     LabelRouteCreate->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    addRow(form, QStringLiteral("&Name"), EditRouteName);
-    addRow(form, QStringLiteral("&Bemerkung"), EditRouteBemerkung);
-    addRow(form, QStringLiteral("Erstellt"), LabelRouteCreate);
+    addRow(form, tr("&Name"), EditRouteName);
+    addRow(form, tr("&Bemerkung"), EditRouteBemerkung);
+    addRow(form, tr("Erstellt"), LabelRouteCreate);
     connect(ButtonSaveRoute, &QPushButton::clicked, this, &RouteDetailPages::ButtonSaveRouteClick);
     return w;
 }
@@ -134,11 +137,10 @@ QWidget* RouteDetailPages::buildHausPage() {
     EditHausOrt = lineEdit(w, "EditHausOrt");
     EditHausPLZ = lineEdit(w, "EditHausPLZ");
     EditHausBemerkung = lineEdit(w, "EditHausBemerkung");
-    addRow(form, QStringLiteral("&Objektname"), EditHausName);
-    addRow(form, QStringLiteral("S&traße / Hausnummer"), EditHausStrasse, EditHausNr,
-           QStringLiteral("Hausnummer"));
-    addRow(form, QStringLiteral("St&adt / PLZ"), EditHausOrt, EditHausPLZ, QStringLiteral("PLZ"));
-    addRow(form, QStringLiteral("Bes&chreibung"), EditHausBemerkung);
+    addRow(form, tr("&Objektname"), EditHausName);
+    addRow(form, tr("S&traße / Hausnummer"), EditHausStrasse, EditHausNr, tr("Hausnummer"));
+    addRow(form, tr("St&adt / PLZ"), EditHausOrt, EditHausPLZ, tr("PLZ"));
+    addRow(form, tr("Bes&chreibung"), EditHausBemerkung);
     connect(ButtonSaveHaus, &QPushButton::clicked, this, &RouteDetailPages::ButtonSaveHausClick);
     return w;
 }
@@ -149,8 +151,8 @@ QWidget* RouteDetailPages::buildEtagePage() {
     QWidget* w = page(this, "TabSheetEtage", form, ButtonSaveEtage);
     EditEtageName = lineEdit(w, "EditEtageName");
     EditEtageBemerkung = lineEdit(w, "EditEtageBemerkung");
-    addRow(form, QStringLiteral("&Name"), EditEtageName);
-    addRow(form, QStringLiteral("&Bemerkung"), EditEtageBemerkung);
+    addRow(form, tr("&Name"), EditEtageName);
+    addRow(form, tr("&Bemerkung"), EditEtageBemerkung);
     connect(ButtonSaveEtage, &QPushButton::clicked, this, &RouteDetailPages::ButtonSaveEtageClick);
     return w;
 }
@@ -178,19 +180,38 @@ QWidget* RouteDetailPages::buildGeraetPage() {
     LabelGeraetRSSI->setObjectName(QStringLiteral("LabelGeraetRSSI"));
     LabelGeraetEmpfang = new QLabel(w);
     LabelGeraetEmpfang->setObjectName(QStringLiteral("LabelGeraetEmpfang"));
-    addRow(form, QStringLiteral("&Funk ID"), EditGeraetFunkID);
-    addRow(form, QStringLiteral("F&LAG ID"), EditGeraetManCode);
+    const auto infoLabel = [w](const char* name) {
+        auto* l = new QLabel(w);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        return l;
+    };
+    LabelGeraetZugriff = infoLabel("LabelGeraetZugriff");
+    LabelGeraetAES = infoLabel("LabelGeraetAES");
+    TableGeraetWerte = new QTableWidget(0, 2, w);
+    TableGeraetWerte->setObjectName(QStringLiteral("TableGeraetWerte"));
+    TableGeraetWerte->setHorizontalHeaderLabels({tr("Wert"), tr("Einheit")});
+    TableGeraetWerte->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    TableGeraetWerte->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    TableGeraetWerte->verticalHeader()->hide();
+    TableGeraetWerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableGeraetWerte->setAccessibleName(tr("Werte"));
+    addRow(form, tr("&Funk ID"), EditGeraetFunkID);
+    addRow(form, tr("F&LAG ID"), EditGeraetManCode);
     auto* medium = new QHBoxLayout;
     medium->addWidget(EditGeraetMedium, 1);
     medium->addWidget(LabelGeraetMediumText, 3);
-    auto* mediumLabel = new QLabel(QStringLiteral("&MEDIUM"), w);
+    auto* mediumLabel = new QLabel(tr("&MEDIUM"), w);
     mediumLabel->setBuddy(EditGeraetMedium);
-    EditGeraetMedium->setAccessibleName(QStringLiteral("MEDIUM"));
+    EditGeraetMedium->setAccessibleName(tr("MEDIUM"));
     form->addRow(mediumLabel, medium);
-    addRow(form, QStringLiteral("&AES-KEY"), EditGeraetAESKey);
-    addRow(form, QStringLiteral("Bemerkung zur &Geräteposition im Objekt"), EditGeraetText);
-    addRow(form, QStringLiteral("RSSI"), LabelGeraetRSSI);
-    addRow(form, QStringLiteral("Empfang"), LabelGeraetEmpfang);
+    addRow(form, tr("&AES-KEY"), EditGeraetAESKey);
+    addRow(form, tr("Bemerkung zur &Geräteposition im Objekt"), EditGeraetText);
+    addRow(form, tr("RSSI"), LabelGeraetRSSI);
+    addRow(form, tr("Empfang"), LabelGeraetEmpfang);
+    addRow(form, tr("Zugriffsnummer"), LabelGeraetZugriff);
+    addRow(form, tr("AES"), LabelGeraetAES);
+    form->addRow(TableGeraetWerte);
     connect(EditGeraetMedium, &QLineEdit::textChanged, this, &RouteDetailPages::showMediumText);
     connect(ButtonSaveGeraet, &QPushButton::clicked, this, &RouteDetailPages::ButtonSaveGeraetClick);
     return w;
@@ -252,8 +273,34 @@ void RouteDetailPages::refreshReceiveInfo() {
     const wmbus::RouteDevice* d = route_.device(shown_);
     if (!d)
         return;
-    LabelGeraetRSSI->setText(d->rssi);
     LabelGeraetEmpfang->setText(receiveStateText(*d));
+    const bool heard = d->state != wmbus::ReceiveState::NotReceived;
+    const wmbus::LastTelegram& t = d->last;
+    LabelGeraetRSSI->setText(d->rssi);
+    LabelGeraetZugriff->setText(heard ? t.accessNumber : QString());
+    QString aes;
+    if (heard && t.encrypted == QLatin1String("yes"))
+        aes = t.decrypted == QLatin1String("yes") ? tr("verschlüsselt, entschlüsselt")
+                                                  : tr("verschlüsselt, nicht entschlüsselt");
+    else if (heard)
+        aes = tr("unverschlüsselt");
+    LabelGeraetAES->setText(aes);
+    int rows = 0;
+    if (heard)
+        for (const wmbus::ValueUnit& p : t.values)
+            if (!p.value.isEmpty() || !p.unit.isEmpty())
+                ++rows;
+    TableGeraetWerte->setRowCount(rows);
+    int r = 0;
+    for (const wmbus::ValueUnit& p : t.values) {
+        if (r == rows)
+            break;
+        if (p.value.isEmpty() && p.unit.isEmpty())
+            continue;
+        TableGeraetWerte->setItem(r, 0, new QTableWidgetItem(p.value));
+        TableGeraetWerte->setItem(r, 1, new QTableWidgetItem(p.unit));
+        ++r;
+    }
 }
 
 void RouteDetailPages::showMediumText() {
@@ -265,7 +312,7 @@ void RouteDetailPages::showMediumText() {
 }
 
 void RouteDetailPages::error(const QString& text) {
-    ui_.message(text, QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+    ui_.message(text, tr("FEHLER"), UserInteraction::Icon::Error);
 }
 
 void RouteDetailPages::ButtonSaveRouteClick() {
@@ -319,25 +366,25 @@ void RouteDetailPages::ButtonSaveGeraetClick() {
         return;
     const auto radioId = wmbus::radioIdFromText(EditGeraetFunkID->text().toStdString());
     if (!radioId || *radioId == 0) {
-        error(QStringLiteral("Only numbers permissible!"));
+        error(tr("Only numbers permissible!"));
         return;
     }
     const QString manufacturer = EditGeraetManCode->text().trimmed().toUpper();
     static const QRegularExpression threeLetters(QStringLiteral("^[A-Z]{3}$"));
     if (!threeLetters.match(manufacturer).hasMatch()) {
-        error(QStringLiteral("Die FLAG ID muss aus drei Buchstaben bestehen!"));
+        error(tr("Die FLAG ID muss aus drei Buchstaben bestehen!"));
         return;
     }
     bool mediumOk = false;
     const int medium = EditGeraetMedium->text().trimmed().toInt(&mediumOk);
     if (!mediumOk || medium < 0 || medium > 255) {
-        error(QStringLiteral("Das MEDIUM muss eine Zahl von 0 bis 255 sein!"));
+        error(tr("Das MEDIUM muss eine Zahl von 0 bis 255 sein!"));
         return;
     }
     const QString key = EditGeraetAESKey->text();
     const auto fault = crypto::CheckKeyText(key.toStdString());
     if (fault != crypto::KeyTextFault::None && fault != crypto::KeyTextFault::Empty) {
-        error(QStringLiteral("Falsches Format des AES KEY!"));
+        error(tr("Falsches Format des AES KEY!"));
         return;
     }
     QString compact;

@@ -9,6 +9,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
 namespace kvq {
 
@@ -60,6 +61,9 @@ public:
     QLineEdit* EditGeraetText;
     QLabel* LabelGeraetRSSI;
     QLabel* LabelGeraetEmpfang;
+    QLabel* LabelGeraetZugriff;     // its access number
+    QLabel* LabelGeraetAES;         // encrypted, and whether it could be read
+    QTableWidget* TableGeraetWerte; // its value/unit pairs
     QPushButton* ButtonSaveGeraet;
 
 Q_SIGNALS:

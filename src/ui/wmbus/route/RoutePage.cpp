@@ -3,11 +3,14 @@
 #include "core/app/Clock.h"
 #include "core/app/DataRoot.h"
 #include "core/app/UserInteraction.h"
+#include "core/wmbus/keys/DeviceList.h"
 #include "core/wmbus/route/RouteFile.h"
+#include "core/wmbus/table/UnregisteredList.h"
 #include "ui/wmbus/route/RouteDetailPages.h"
 #include "ui/wmbus/route/RouteTreeModel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,17 +42,17 @@ RoutePage::RoutePage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("sTabRouteTree"));
 
     // Captions of new names, kept as hidden labels so a language module can replace them.
-    LabelHAUS = new QLabel(QStringLiteral("Haus"), this);
+    LabelHAUS = new QLabel(tr("Haus"), this);
     LabelHAUS->setObjectName(QStringLiteral("LabelHAUS"));
     LabelHAUS->hide();
-    LabelFLOOR = new QLabel(QStringLiteral("Etage"), this);
+    LabelFLOOR = new QLabel(tr("Etage"), this);
     LabelFLOOR->setObjectName(QStringLiteral("LabelFLOOR"));
     LabelFLOOR->hide();
 
     model_ = new RouteTreeModel(*route_);
     TreeViewHauser = new QTreeView(this);
     TreeViewHauser->setObjectName(QStringLiteral("TreeViewHauser"));
-    TreeViewHauser->setAccessibleName(QStringLiteral("Route"));
+    TreeViewHauser->setAccessibleName(tr("Route"));
     TreeViewHauser->setHeaderHidden(true);
     TreeViewHauser->setUniformRowHeights(true);
     TreeViewHauser->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -62,10 +65,10 @@ RoutePage::RoutePage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     details_ = new RouteDetailPages(*route_, ui_, this);
     connect(details_, &RouteDetailPages::recordSaved, this, [this](RouteNodeId node) { edited(node); });
 
-    auto* countCaption = new QLabel(QStringLiteral("Geräte:"), this);
+    auto* countCaption = new QLabel(tr("Geräte:"), this);
     LabelAnzahlSender = new QLabel(this);
     LabelAnzahlSender->setObjectName(QStringLiteral("LabelAnzahlSender"));
-    auto* receivedCaption = new QLabel(QStringLiteral("empfangen:"), this);
+    auto* receivedCaption = new QLabel(tr("empfangen:"), this);
     LabelAnzahlEmpfangen = new QLabel(this);
     LabelAnzahlEmpfangen->setObjectName(QStringLiteral("LabelAnzahlEmpfangen"));
     auto* counters = new QHBoxLayout;
@@ -129,31 +132,29 @@ QAction* RoutePage::addMenuAction(const QString& caption, const char* name, void
 void RoutePage::buildMenu() {
     PopupMenuTreeViewRoute = new QMenu(this);
     PopupMenuTreeViewRoute->setObjectName(QStringLiteral("PopupMenuTreeViewRoute"));
-    HausEinfuegen =
-        addMenuAction(QStringLiteral("Haus einfügen"), "HausEinfuegen", &RoutePage::HausEinfuegenClick);
-    EtageEinfuegen =
-        addMenuAction(QStringLiteral("Etage einfügen"), "EtageEinfuegen", &RoutePage::EtageEinfuegenClick);
-    ZaehlerEinfuegen = addMenuAction(QStringLiteral("Zähler einfügen"), "ZaehlerEinfuegen",
-                                     &RoutePage::ZaehlerEinfuegenClick);
+    HausEinfuegen = addMenuAction(tr("Haus einfügen"), "HausEinfuegen", &RoutePage::HausEinfuegenClick);
+    EtageEinfuegen = addMenuAction(tr("Etage einfügen"), "EtageEinfuegen", &RoutePage::EtageEinfuegenClick);
+    ZaehlerEinfuegen =
+        addMenuAction(tr("Zähler einfügen"), "ZaehlerEinfuegen", &RoutePage::ZaehlerEinfuegenClick);
     ZaehlerLoeschen =
-        addMenuAction(QStringLiteral("Zähler löschen"), "ZaehlerLoeschen", &RoutePage::ZaehlerLoeschenClick);
-    EtageLoeschen =
-        addMenuAction(QStringLiteral("Etrage löschen"), "EtageLoeschen", &RoutePage::EtageLoeschenClick);
-    HausLoeschen =
-        addMenuAction(QStringLiteral("Haus löschen"), "HausLoeschen", &RoutePage::HausLoeschenClick);
+        addMenuAction(tr("Zähler löschen"), "ZaehlerLoeschen", &RoutePage::ZaehlerLoeschenClick);
+    EtageLoeschen = addMenuAction(tr("Etrage löschen"), "EtageLoeschen", &RoutePage::EtageLoeschenClick);
+    HausLoeschen = addMenuAction(tr("Haus löschen"), "HausLoeschen", &RoutePage::HausLoeschenClick);
     PopupMenuTreeViewRoute->addSeparator();
-    SortiereFunkIDs = addMenuAction(QStringLiteral("sortiere nach Funk IDs"), "SortiereFunkIDs",
-                                    &RoutePage::SortiereFunkIDsClick);
-    LeereRoutenliste = addMenuAction(QStringLiteral("leere Routenliste"), "LeereRoutenliste",
-                                     &RoutePage::LeereRoutenlisteClick);
+    SortiereFunkIDs =
+        addMenuAction(tr("sortiere nach Funk IDs"), "SortiereFunkIDs", &RoutePage::SortiereFunkIDsClick);
+    LeereRoutenliste =
+        addMenuAction(tr("leere Routenliste"), "LeereRoutenliste", &RoutePage::LeereRoutenlisteClick);
     EmpfangsstatusZuruecksetzen =
-        addMenuAction(QStringLiteral("Empfangsstatus zurücksetzen"), "EmpfangsstatusZuruecksetzen",
+        addMenuAction(tr("Empfangsstatus zurücksetzen"), "EmpfangsstatusZuruecksetzen",
                       &RoutePage::EmpfangsstatusZuruecksetzenClick);
     PopupMenuTreeViewRoute->addSeparator();
-    LadeRoute = addMenuAction(QStringLiteral("Lade Route"), "LadeRoute", &RoutePage::LadeRouteClick);
-    SpeicherRoute = PopupMenuTreeViewRoute->addAction(QStringLiteral("Speicher Route"));
+    LadeRoute = addMenuAction(tr("Lade Route"), "LadeRoute", &RoutePage::LadeRouteClick);
+    SpeicherRoute = PopupMenuTreeViewRoute->addAction(tr("Speicher Route"));
     SpeicherRoute->setObjectName(QStringLiteral("SpeicherRoute"));
     connect(SpeicherRoute, &QAction::triggered, this, [this] { SpeicherRouteClick(); });
+    ImportiereAESKeys =
+        addMenuAction(tr("Importiere AES Key's"), "ImportiereAESKeys", &RoutePage::ImportiereAESKeysClick);
 
     TreeViewHauser->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TreeViewHauser, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -255,7 +256,7 @@ void RoutePage::ZaehlerEinfuegenClick() {
     bool ok = false;
     const std::uint32_t radioId = values->idText.trimmed().toUInt(&ok, 10);
     if (!ok || radioId == 0) {
-        ui_.message(QStringLiteral("Only numbers permissible!"));
+        ui_.message(tr("Only numbers permissible!"));
         return;
     }
     wmbus::RouteDevice device;
@@ -263,7 +264,14 @@ void RoutePage::ZaehlerEinfuegenClick() {
     device.manufacturer = values->manufacturer;
     device.medium = values->deviceType;
     device.keyText = values->keyText;
-    edited(route_->appendDevice(floor, device));
+    addDevice(floor, device);
+}
+
+RouteNodeId RoutePage::addDevice(RouteNodeId floor, const wmbus::RouteDevice& device) {
+    const RouteNodeId node = route_->appendDevice(floor, device);
+    if (node)
+        edited(node);
+    return node;
 }
 
 void RoutePage::removeSelected(RouteNodeKind kind) {
@@ -351,11 +359,11 @@ QString RoutePage::routeFolder() {
 
 // The patterns name both spellings: file names are case-sensitive outside Windows.
 QString RoutePage::saveFilter() {
-    return QStringLiteral("Geräliste  (*.route *.ROUTE)");
+    return tr("Geräliste  (*.route *.ROUTE)");
 }
 
 QString RoutePage::loadFilter() {
-    return QStringLiteral("Geräteliste  (*.route *.ROUTE)");
+    return tr("Geräteliste  (*.route *.ROUTE)");
 }
 
 QString RoutePage::radioMode() const {
@@ -365,22 +373,22 @@ QString RoutePage::radioMode() const {
 bool RoutePage::SpeicherRouteClick() {
     const QString folder = routeFolder();
     QDir().mkpath(folder);
-    const auto chosen = ui_.saveFileName(QStringLiteral("Speicher Route"), folder, saveFilter());
+    const auto chosen = ui_.saveFileName(tr("Speicher Route"), folder, saveFilter());
     if (!chosen || chosen->trimmed().isEmpty())
         return false;
     const QString path = withRouteSuffix(*chosen);
     const auto written = wmbus::writeRouteFile(*route_, path, radioMode());
     if (!written) {
-        ui_.message(QStringLiteral("Die Route wurde nicht gespeichert:\n%1").arg(written.message()),
-                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        ui_.message(tr("Die Route wurde nicht gespeichert:\n%1").arg(written.message()), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
         return false;
     }
     route_->setModified(false);
     filePath_ = path;
     if (!written->isEmpty()) {
-        ui_.message(QStringLiteral("Die Route wurde gespeichert, mit diesen Hinweisen:\n%1")
+        ui_.message(tr("Die Route wurde gespeichert, mit diesen Hinweisen:\n%1")
                         .arg(written->join(QLatin1Char('\n'))),
-                    QStringLiteral("WARNUNG"), UserInteraction::Icon::Warning);
+                    tr("WARNUNG"), UserInteraction::Icon::Warning);
     }
     return true;
 }
@@ -390,7 +398,7 @@ void RoutePage::LadeRouteClick() {
         return;
     const QString folder = routeFolder();
     QDir().mkpath(folder);
-    const auto chosen = ui_.openFileName(QStringLiteral("Lade Route"), folder, loadFilter());
+    const auto chosen = ui_.openFileName(tr("Lade Route"), folder, loadFilter());
     if (!chosen || chosen->trimmed().isEmpty())
         return;
     loadRouteFile(*chosen);
@@ -399,8 +407,8 @@ void RoutePage::LadeRouteClick() {
 bool RoutePage::loadRouteFile(const QString& path) {
     auto read = wmbus::readRouteFile(path);
     if (!read) {
-        ui_.message(QStringLiteral("Die Route wurde nicht geladen:\n%1").arg(read.message()),
-                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        ui_.message(tr("Die Route wurde nicht geladen:\n%1").arg(read.message()), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
         return false;
     }
     wmbus::RouteReadResult& result = read.value();
@@ -411,13 +419,136 @@ bool RoutePage::loadRouteFile(const QString& path) {
     if (!result.messages.isEmpty()) {
         QStringList listed = result.messages.mid(0, kMaxListedLoadMessages);
         if (result.messages.size() > kMaxListedLoadMessages)
-            listed << QStringLiteral("… und %1 weitere").arg(result.messages.size() - kMaxListedLoadMessages);
-        ui_.message(QStringLiteral("%1\nDiese Teile der Routendatei wurden übersprungen:\n%2")
+            listed << tr("… und %1 weitere").arg(result.messages.size() - kMaxListedLoadMessages);
+        ui_.message(tr("%1\nDiese Teile der Routendatei wurden übersprungen:\n%2")
                         .arg(QDir::toNativeSeparators(path), listed.join(QLatin1Char('\n'))),
-                    QStringLiteral("WARNUNG"), UserInteraction::Icon::Warning);
+                    tr("WARNUNG"), UserInteraction::Icon::Warning);
     }
     Q_EMIT routeLoaded(result.radioModes);
     return true;
+}
+
+// --- key and device lists --------------------------------------------------------------------
+
+QString RoutePage::keyFolder() {
+    return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("AESKey")});
+}
+
+QString RoutePage::deviceListFolder() {
+    return dataPath({QStringLiteral("QUELMAR"), QStringLiteral("Haus")});
+}
+
+QString RoutePage::lineFaultText(const wmbus::ListLineError& error) {
+    using F = wmbus::ListLineFault;
+    QString why;
+    switch (error.fault) {
+    case F::TooFewFields:
+        why = tr("zu wenige Felder");
+        break;
+    case F::BadRadioId:
+        why = tr("keine gültige Funk ID");
+        break;
+    case F::BadDeviceType:
+        why = tr("kein gültiges Medium (0 bis 255)");
+        break;
+    case F::BadKey:
+        why = tr("kein AES KEY aus 32 Hex-Ziffern");
+        break;
+    case F::BadManufacturer:
+        why = tr("keine FLAG ID aus drei Buchstaben");
+        break;
+    case F::MissingPlace:
+        why = tr("Haus und Etage müssen beide angegeben oder beide leer sein");
+        break;
+    case F::AlreadyInRoute:
+        why = tr("Gerät ist schon in der Route oder der Importliste");
+        break;
+    }
+    return tr("Zeile %1: %2").arg(error.line).arg(why);
+}
+
+namespace {
+std::optional<QByteArray> readWhole(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+} // namespace
+
+void RoutePage::ImportiereAESKeysClick() {
+    const QString folder = keyFolder();
+    QDir().mkpath(folder);
+    const auto chosen =
+        ui_.openFileName(tr("Importiere AES Key's"), folder, tr("AES_KEY_liste  (*.csv *.CSV)"));
+    if (!chosen || chosen->trimmed().isEmpty())
+        return;
+    const auto bytes = readWhole(*chosen);
+    if (!bytes) {
+        ui_.message(tr("Incorrect path"), tr("FEHLER"), UserInteraction::Icon::Error);
+        return;
+    }
+    const auto parsed = wmbus::parseKeyList(*bytes);
+    if (const auto* bad = std::get_if<wmbus::ListLineError>(&parsed)) {
+        ui_.message(tr("Incorrect csv Data!") + QLatin1Char('\n') + lineFaultText(*bad), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
+        return;
+    }
+    const int taken = wmbus::applyKeyList(std::get<wmbus::KeyList>(parsed), *route_);
+    if (taken > 0)
+        edited(selectedNode());
+    ui_.message(QString::number(taken) + tr(" AES KEY's importiert."));
+}
+
+void RoutePage::ImportiereMessgeraeteClick() {
+    const QString folder = deviceListFolder();
+    QDir().mkpath(folder);
+    const auto chosen =
+        ui_.openFileName(tr("Importiere Messgeräte in Route"), folder, tr("Devicelist  (*.csv *.CSV)"));
+    if (!chosen || chosen->trimmed().isEmpty())
+        return;
+    const auto bytes = readWhole(*chosen);
+    if (!bytes) {
+        ui_.message(tr("Incorrect path"), tr("FEHLER"), UserInteraction::Icon::Error);
+        return;
+    }
+    wmbus::DeviceListImport result = wmbus::importDeviceList(wmbus::parseDeviceList(*bytes), *route_);
+    int listed = 0;
+    for (const wmbus::DeviceListLine& line : result.unplaced) {
+        wmbus::UnregisteredDevice d;
+        d.idText = wmbus::radioIdText(line.device.radioId);
+        d.manufacturer = line.device.manufacturer;
+        d.deviceType = line.device.medium.toInt();
+        d.keyText = line.device.keyText;
+        d.positionText = line.device.positionText;
+        if (importList_ && importList_->add(d))
+            ++listed;
+        else
+            result.refused.push_back({line.line, wmbus::ListLineFault::AlreadyInRoute});
+    }
+    if (result.placed > 0) {
+        TreeViewHauser->expandAll();
+        edited(selectedNode());
+    }
+    QString text =
+        tr("%1 Geräte in die Route übernommen, %2 in die Importliste.").arg(result.placed).arg(listed);
+    if (result.refused.empty()) {
+        ui_.message(text);
+        return;
+    }
+    std::sort(result.refused.begin(), result.refused.end(),
+              [](const wmbus::ListLineError& a, const wmbus::ListLineError& b) { return a.line < b.line; });
+    QStringList lines;
+    for (const wmbus::ListLineError& e : result.refused) {
+        if (lines.size() == kMaxListedLoadMessages) {
+            lines << tr("… und %1 weitere")
+                         .arg(static_cast<int>(result.refused.size()) - kMaxListedLoadMessages);
+            break;
+        }
+        lines << lineFaultText(e);
+    }
+    text += QLatin1Char('\n') + tr("Nicht übernommen:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    ui_.message(text, tr("WARNUNG"), UserInteraction::Icon::Warning);
 }
 
 bool RoutePage::offerSave() {
@@ -426,7 +557,7 @@ bool RoutePage::offerSave() {
     const bool save = ui_.question(
         QStringLiteral("Es wurden Änderungen an der Route vorgenommen die noch nicht gespeichert wurden! \n"
                        "Jetzt speichern?"),
-        QStringLiteral("WARNUNG"));
+        tr("WARNUNG"));
     return !save || SpeicherRouteClick();
 }
 

@@ -3,6 +3,7 @@
 // `PopupMenuTreeViewRoute`, the detail pages of the selected node, the device counters, and the
 // route file dialogs. The page owns the route; the recorder reads it for decoding and reception.
 
+#include "core/wmbus/keys/KeyList.h"
 #include "core/wmbus/route/Route.h"
 #include "ui/wmbus/route/TNewIDDlg.h"
 
@@ -25,6 +26,9 @@ class Clock;
 class RouteDetailPages;
 class RouteTreeModel;
 class UserInteraction;
+namespace wmbus {
+class UnregisteredList;
+}
 
 class RoutePage : public QWidget {
     Q_OBJECT
@@ -47,6 +51,8 @@ public:
     RouteDetailPages* details() const { return details_; }
 
     void setRadioModeSource(RadioModeSource source) { radioMode_ = std::move(source); }
+    // Where devices of an imported device list without a place go.
+    void setImportList(wmbus::UnregisteredList* list) { importList_ = list; }
     void setNewDeviceRequest(NewDeviceRequest request) { newDevice_ = std::move(request); }
     // Codes offered in the new-device dialog besides the default.
     void setManufacturerCodes(const QStringList& codes) { manufacturerCodes_ = codes; }
@@ -84,6 +90,16 @@ public:
     void LadeRouteClick();
     // True when the route was written.
     bool SpeicherRouteClick();
+    // "Importiere AES Key's": keys of a key list file for the devices of the route.
+    void ImportiereAESKeysClick();
+    // "Importiere Messgeräte in Route": devices of a device list file into the route.
+    void ImportiereMessgeraeteClick();
+    // Adds a device to a floor as the user's edit; the new node, or 0 when `floor` is no floor.
+    wmbus::RouteNodeId addDevice(wmbus::RouteNodeId floor, const wmbus::RouteDevice& device);
+    // Text of a refused line of a key or device list.
+    static QString lineFaultText(const wmbus::ListLineError& error);
+    static QString keyFolder();
+    static QString deviceListFolder();
     // The Insert and Delete keys on the tree act on the selected node.
     void TreeViewHauserInsert();
     void TreeViewHauserDelete();
@@ -106,6 +122,7 @@ public:
     QAction* EmpfangsstatusZuruecksetzen;
     QAction* LadeRoute;
     QAction* SpeicherRoute;
+    QAction* ImportiereAESKeys;
 
 Q_SIGNALS:
     // A route file was read; radioModes are the modes to start, in order.
@@ -136,6 +153,7 @@ private:
     NewDeviceRequest newDevice_;
     QStringList manufacturerCodes_;
     QString filePath_;
+    wmbus::UnregisteredList* importList_ = nullptr;
 };
 
 } // namespace kvq

@@ -3,6 +3,8 @@
 #include "core/wmbus/MediumTable.h"
 #include "ui/wmbus/route/RouteImages.h"
 
+#include <QMimeData>
+
 namespace kvq {
 
 using wmbus::RouteNodeId;
@@ -86,9 +88,51 @@ Qt::ItemFlags RouteTreeModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (route_.kind(nodeAt(index)) == RouteNodeKind::Device)
+    const auto kind = route_.kind(nodeAt(index));
+    if (kind == RouteNodeKind::Device)
         f |= Qt::ItemNeverHasChildren;
+    if ((kind == RouteNodeKind::Floor || kind == RouteNodeKind::Device) && dropHandler_)
+        f |= Qt::ItemIsDropEnabled;
     return f;
+}
+
+void RouteTreeModel::setDropHandler(QStringList mimeTypes, DropHandler handler) {
+    dropTypes_ = std::move(mimeTypes);
+    dropHandler_ = std::move(handler);
+}
+
+QStringList RouteTreeModel::mimeTypes() const {
+    return dropTypes_;
+}
+
+Qt::DropActions RouteTreeModel::supportedDropActions() const {
+    return Qt::MoveAction | Qt::CopyAction;
+}
+
+RouteNodeId RouteTreeModel::dropFloor(const QModelIndex& target) const {
+    const RouteNodeId node = nodeAt(target);
+    const auto kind = route_.kind(node);
+    if (kind == RouteNodeKind::Floor)
+        return node;
+    // A device stands for its floor.
+    return kind == RouteNodeKind::Device ? route_.parent(node) : 0;
+}
+
+bool RouteTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                                     const QModelIndex& parent) const {
+    if (!data || !dropHandler_ || dropFloor(parent) == 0)
+        return false;
+    for (const QString& type : dropTypes_)
+        if (data->hasFormat(type))
+            return true;
+    return false;
+}
+
+bool RouteTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                  const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    return dropHandler_(dropFloor(parent), *data);
 }
 
 QIcon RouteTreeModel::iconFor(int image, int stateImage) const {

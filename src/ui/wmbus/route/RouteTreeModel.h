@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QIcon>
 
+#include <functional>
+
 namespace kvq {
 
 class RouteTreeModel final : public QAbstractItemModel, private wmbus::RouteObserver {
@@ -36,6 +38,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Drops onto floors (or onto a device, meaning its floor): the handler gets the floor and the
+    // dropped data and says whether it took them. Without a handler nothing can be dropped.
+    using DropHandler = std::function<bool(wmbus::RouteNodeId floor, const QMimeData& data)>;
+    void setDropHandler(QStringList mimeTypes, DropHandler handler);
+    QStringList mimeTypes() const override;
+    Qt::DropActions supportedDropActions() const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
 private:
     void aboutToInsert(wmbus::RouteNodeId parent, int first, int last) override;
     void inserted(wmbus::RouteNodeId parent, int first, int last) override;
@@ -47,10 +60,13 @@ private:
     void aboutToReset() override;
     void reset() override;
 
+    wmbus::RouteNodeId dropFloor(const QModelIndex& target) const;
     QIcon iconFor(int image, int stateImage) const;
     QString toolTip(wmbus::RouteNodeId node) const;
 
     wmbus::Route& route_;
+    QStringList dropTypes_;
+    DropHandler dropHandler_;
     mutable QHash<int, QIcon> icons_;
     // Node ids of the persistent indexes while the route reorders children.
     QModelIndexList reorderFrom_;

@@ -21,13 +21,13 @@ constexpr int kKeyLength = 32;
 
 const std::vector<TNewIDDlg::Kind>& TNewIDDlg::kinds() {
     static const std::vector<Kind> list = {
-        {"EHKV", 8},        {"WASSERZÄHLER", 7},
-        {"STROMZÄHLER", 2}, {"WÄRMEZAHLER", 4},
-        {"GASZÄHLER", 3},   {"RAUCHMELDER", 26},
-        {"ABFALL", 41},     {"RAUMSENSOR", 27},
-        {"GASMELDER", 28},  {"ELEKTRISCHER UNTERBRECHER", 32},
-        {"VENTIL", 33},     {"DISPLAY", 37},
-        {"ABWASSER", 40},   {"CO2 SENSOR", 42},
+        {QT_TR_NOOP("EHKV"), 8},        {QT_TR_NOOP("WASSERZÄHLER"), 7},
+        {QT_TR_NOOP("STROMZÄHLER"), 2}, {QT_TR_NOOP("WÄRMEZAHLER"), 4},
+        {QT_TR_NOOP("GASZÄHLER"), 3},   {QT_TR_NOOP("RAUCHMELDER"), 26},
+        {QT_TR_NOOP("ABFALL"), 41},     {QT_TR_NOOP("RAUMSENSOR"), 27},
+        {QT_TR_NOOP("GASMELDER"), 28},  {QT_TR_NOOP("ELEKTRISCHER UNTERBRECHER"), 32},
+        {QT_TR_NOOP("VENTIL"), 33},     {QT_TR_NOOP("DISPLAY"), 37},
+        {QT_TR_NOOP("ABWASSER"), 40},   {QT_TR_NOOP("CO2 SENSOR"), 42},
     };
     return list;
 }
@@ -35,7 +35,7 @@ const std::vector<TNewIDDlg::Kind>& TNewIDDlg::kinds() {
 TNewIDDlg::TNewIDDlg(UserInteraction& ui, const QStringList& manufacturerCodes, QWidget* parent)
     : QDialog(parent), ui_(ui) {
     setObjectName(QStringLiteral("NewIDDlg"));
-    setWindowTitle(QStringLiteral("neues W-MBUS Gerät"));
+    setWindowTitle(tr("neues W-MBUS Gerät"));
 
     ValueEditID = new QLineEdit(QStringLiteral("00000000"), this);
     ValueEditID->setObjectName(QStringLiteral("ValueEditID"));
@@ -71,12 +71,12 @@ TNewIDDlg::TNewIDDlg(UserInteraction& ui, const QStringList& manufacturerCodes, 
     sComboBox1 = new QComboBox(this);
     sComboBox1->setObjectName(QStringLiteral("sComboBox1"));
     for (const Kind& k : kinds())
-        sComboBox1->addItem(QString::fromUtf8(k.text), k.code);
+        sComboBox1->addItem(tr(k.text), k.code);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setDefault(true);
-    ButtonAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    ButtonAbbrechen = new QPushButton(tr("Abbrechen"), this);
     ButtonAbbrechen->setObjectName(QStringLiteral("ButtonAbbrechen"));
     connect(ButtonOK, &QPushButton::clicked, this, &TNewIDDlg::accept);
     connect(ButtonAbbrechen, &QPushButton::clicked, this, &TNewIDDlg::reject);
@@ -95,10 +95,10 @@ TNewIDDlg::TNewIDDlg(UserInteraction& ui, const QStringList& manufacturerCodes, 
         row->addWidget(extra);
         form->addRow(label, row);
     };
-    addRow(QStringLiteral("&ID:"), ValueEditID, LabelCountSer);
-    addRow(QStringLiteral("&FLAG ID:"), ComboBoxManCode, nullptr);
-    addRow(QStringLiteral("&AES-KEY"), EditAESkey, sLabelCount);
-    addRow(QStringLiteral("&MEDIUM"), sComboBox1, nullptr);
+    addRow(tr("&ID:"), ValueEditID, LabelCountSer);
+    addRow(tr("&FLAG ID:"), ComboBoxManCode, nullptr);
+    addRow(tr("&AES-KEY"), EditAESkey, sLabelCount);
+    addRow(tr("&MEDIUM"), sComboBox1, nullptr);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -133,16 +133,15 @@ void TNewIDDlg::accept() {
     // never take an incomplete entry.
     const auto key = EditAESkey->text().size();
     if (key > 0 && key < kKeyLength) {
-        ui_.message(QStringLiteral("Falsches Format des AES KEY!"), QStringLiteral("FEHLER"),
-                    UserInteraction::Icon::Error);
+        ui_.message(tr("Falsches Format des AES KEY!"), tr("FEHLER"), UserInteraction::Icon::Error);
         return;
     }
     if (!ButtonOK->isEnabled())
         return;
     // A device without a three-letter code could never be matched to a telegram.
     if (ComboBoxManCode->currentText().trimmed().size() != 3) {
-        ui_.message(QStringLiteral("Die FLAG ID muss aus drei Buchstaben bestehen!"),
-                    QStringLiteral("FEHLER"), UserInteraction::Icon::Error);
+        ui_.message(tr("Die FLAG ID muss aus drei Buchstaben bestehen!"), tr("FEHLER"),
+                    UserInteraction::Icon::Error);
         return;
     }
     QDialog::accept();

@@ -5,6 +5,7 @@
 #include "core/devices/hca/HcaRecord.h"
 #include "core/link/Frame.h"
 #include "core/wmbus/crypto/DeviceKey.h"
+#include "link/LinkController.h"
 #include "ui/devices/hca/TGDHKV.h"
 
 #include "HkvTestHost.h"
@@ -107,6 +108,7 @@ private Q_SLOTS:
     void batteryYearAndMeasurementFreeMonths();
     void readRequest();
     void writeMergesTheDevicesIdentityAndSendsBytes0To160();
+    void theWriteAfterAReadGoesOutOnlyWhileTheWindowIsShown();
     void writeWithSendWindowUpdateClearsErrorBits();
     void startMonthZeroReleasesTheStart();
     void refusedInputStopsTheWriteAndKeepsTheRecord();
@@ -257,6 +259,20 @@ void TestHkvDataWindow::writeMergesTheDevicesIdentityAndSendsBytes0To160() {
     QCOMPARE(t.text("EditK1"), QStringLiteral("1000"));
     QCOMPARE(std::vector<std::uint8_t>(frame.begin() + 12, frame.begin() + 173),
              std::vector<std::uint8_t>(t.image().begin(), t.image().begin() + 161));
+}
+
+void TestHkvDataWindow::theWriteAfterAReadGoesOutOnlyWhileTheWindowIsShown() {
+    Fixture t;
+    QTest::mouseClick(t.box("Button1SendeDaten"), Qt::LeftButton);
+    QVERIFY(t.w->sendPending());
+    // What the link does after a valid read answer.
+    t.w->afterValidRead();
+    QCOMPARE(t.channel.frames.size(), 1u);
+    QVERIFY(t.w->sendPending());
+    t.w->show();
+    t.w->afterValidRead();
+    QCOMPARE(t.channel.frames.size(), 2u);
+    QVERIFY(!t.w->sendPending());
 }
 
 void TestHkvDataWindow::writeWithSendWindowUpdateClearsErrorBits() {
@@ -487,9 +503,13 @@ void TestHkvDataWindow::sensorTimers() {
     QVERIFY(t.w->sensorTestActive());
     QCOMPARE(t.channel.frames.back()[12], 0xC1);
     QCOMPARE(t.channel.frames.back()[13], 0x30);
-    for (const char* b : {"E5 ", "01 ", "02 ", "03 ", "04 ", "05 ", "06 "})
-        t.w->appendRxLog(QString::fromLatin1(b));
-    t.w->showSensorTimers(258, 772, 1286);
+    // The device's answer arrives through the link, which finds this window as the current one.
+    LinkController link(t.host.ui);
+    link.setWindowSource([&t]() -> LinkWindow* { return t.w.get(); });
+    const QByteArray answer = QByteArray::fromHex("E5010203040506");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(answer.constData());
+    for (std::uint32_t i = 0; i < std::uint32_t(answer.size()); ++i)
+        link.handleByte(bytes, std::uint32_t(answer.size()), i);
     QCOMPARE(t.text("LabelRefTimer"), QStringLiteral("258"));
     QCOMPARE(t.text("LabelSensor1Timer"), QStringLiteral("772"));
     QCOMPARE(t.text("LabelSensor2Timer"), QStringLiteral("1286"));

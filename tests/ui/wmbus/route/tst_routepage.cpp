@@ -111,7 +111,8 @@ void TestRoutePage::menuHoldsEveryRouteEntry() {
                                   "leere Routenliste",
                                   "Empfangsstatus zurücksetzen",
                                   "Lade Route",
-                                  "Speicher Route"};
+                                  "Speicher Route",
+                                  "Importiere AES Key's"};
     QCOMPARE(captions, expected);
     QCOMPARE(f.selectedText(), QStringLiteral("Route 1"));
     QCOMPARE(f.route().routeRecord().created, f.clock.localNow());
