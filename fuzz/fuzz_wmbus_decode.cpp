@@ -2,6 +2,7 @@
 // layers, transport headers, a decryptor and a compact-frame handler that write their output
 // into the buffer, and the data records.
 
+#include "core/wmbus/AuthenticationLayer.h"
 #include "core/wmbus/RecordReader.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
@@ -38,7 +39,8 @@ struct FuzzDecryptor : PayloadDecryptor {
 // Copies the frame behind a 4-byte signature as records, filling the output completely when asked.
 struct FuzzCompact : CompactFrameHandler {
     std::size_t expand(std::span<const std::uint8_t> frame, std::string_view, std::uint8_t,
-                       std::span<std::uint8_t> out) override {
+                       std::span<std::uint8_t> out, CompactOutcome& outcome) override {
+        outcome = CompactOutcome::Expanded;
         if (frame.size() < 4)
             return 0;
         std::size_t n = 0;
@@ -88,6 +90,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(result.ciPosition < t.size());
         if (result.recordsEnd)
             check(result.recordsOffset < result.recordsEnd && result.recordsEnd <= t.size());
+    }
+    // The authentication layer alone: a layer it accepts lies within the bytes and holds what its
+    // flags announce.
+    if (const auto afl = parseAuthenticationLayer(std::span<const std::uint8_t>(data + 1, size - 1))) {
+        check(afl->size() <= size - 1);
+        check(afl->macLength <= afl->mac.size());
+        check(afl->mcl.has_value() == ((afl->fcl & AuthenticationLayer::kMclPresent) != 0));
+        check(afl->counter.has_value() == ((afl->fcl & AuthenticationLayer::kMcrPresent) != 0));
+        check(afl->messageLength.has_value() == ((afl->fcl & AuthenticationLayer::kMlPresent) != 0));
     }
     // The record reader alone, on the raw input.
     RecordReader reader(std::span<const std::uint8_t>(data + 1, size - 1));

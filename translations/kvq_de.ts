@@ -2,13 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
-    <name>DeviceWindow</name>
+    <name>DatenPage</name>
     <message>
-        <source>Fehler beim Trennen der Schnittstelle!</source>
+        <source>Optionen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Fehler</source>
+        <source>Echtzeit &amp;alle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echtzeit &amp;neuste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;einmalig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a&amp;us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeilen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauchstabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Export-Formate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export-Format geändert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neues Export-Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter-Regeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk-ID &amp;von:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>00000000;*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk-ID &amp;bis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>99999990;0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hersteller:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;AAA;_</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Medium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>00;_</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Länge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>000;_</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beispiel-Daten:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neue Spaltenbezeichnungen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebniss-Vorschau:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -156,6 +275,21 @@
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HcaForm</name>
     <message>
         <source>Fehlerdatum: %1.%2</source>
@@ -190,6 +324,117 @@
     <name>HostDeviceChannel</name>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbrechendaten</name>
+    <message>
+        <source>Abrechendaten EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Zählerstand/Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit dem Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch zum Stichtag davor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prüfziffer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prüfziffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichmonat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letztes Stichdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es werden alle Verbrauchswerte und Zählerstände im EHKV gelöscht! Sind Sie sicher?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A C H T U N G !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -237,7 +482,7 @@
     </message>
 </context>
 <context>
-    <name>TGDHKV</name>
+    <name>TGDHKVForm</name>
     <message>
         <source>Gerätedaten FALKOII</source>
         <translation type="unfinished"></translation>
@@ -1110,22 +1355,6 @@
         <source>Empfangen</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Monatswert %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monat %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jahr %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fehler</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TGDWZBRAM</name>
@@ -1681,44 +1910,19 @@
         <source>RxTerminal</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>UnregisteredPanel</name>
     <message>
-        <source>Date</source>
+        <source>&amp;nicht registrierte Geräte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reset Count</source>
+        <source>nicht registrierte Geräte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Wert [m³]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monatswert %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monat %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jahr %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fehler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wollen Sie den BOOTLOADER starten um eine neue Software einzuspielen?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A C H T U N G !</source>
+        <source>Geräte:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1738,9 +1942,250 @@
     </message>
 </context>
 <context>
+    <name>kvq</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei hat nicht die erwartete Größe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::AnalysePage</name>
+    <message>
+        <source>WM-BUS Header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Protokolle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Byte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI [dBm]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger auf Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG Protokolle in Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empfangene Hersteller-Kennungen (FLAG-ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::Application</name>
     <message>
         <source>Demo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::DataLogModel</name>
+    <message>
+        <source>Nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::DatenPage</name>
+    <message>
+        <source>Speicher Daten als csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leere Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten (*.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle wurde nicht gespeichert:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::DeviceWindow</name>
+    <message>
+        <source>Fehler beim Trennen der Schnittstelle!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::ExportDataTabs</name>
+    <message>
+        <source>Exportiere Daten als formatierte Daten in csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportformat.EXF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Data as csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Data in Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export-Format %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::ExportPage</name>
+    <message>
+        <source>neues Export-Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll das Export-Format &quot;%1&quot; gelöscht werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Löschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es wurde noch kein Telegramm empfangen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll das Export-Format gespeichert werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::FilterPage</name>
+    <message>
+        <source>Filter aktivieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hersteller-Filter (FLAG-ID):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NEW FlagID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete FlagID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flag ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input 3 Character:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte erst Hersteller zum Filtern eintragen und auswählen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1826,6 +2271,356 @@
     </message>
 </context>
 <context>
+    <name>kvq::MonthTable</name>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::RouteDetailPages</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht empfangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empfangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empfangen, verschlüsselt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haus Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erstellt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Objektname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;traße / Hausnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hausnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>St&amp;adt / PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bes&amp;chreibung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;LAG ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;MEDIUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDIUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;AES-KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkung zur &amp;Geräteposition im Objekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugriffsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verschlüsselt, entschlüsselt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verschlüsselt, nicht entschlüsselt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unverschlüsselt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only numbers permissible!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die FLAG ID muss aus drei Buchstaben bestehen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das MEDIUM muss eine Zahl von 0 bis 255 sein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsches Format des AES KEY!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::RoutePage</name>
+    <message>
+        <source>Haus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empfangen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haus einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etage einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zähler einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zähler löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etrage löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haus löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sortiere nach Funk IDs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leere Routenliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangsstatus zurücksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lade Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speicher Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importiere AES Key&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only numbers permissible!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräliste  (*.route *.ROUTE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteliste  (*.route *.ROUTE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Route wurde nicht gespeichert:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Route wurde gespeichert, mit diesen Hinweisen:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Route wurde nicht geladen:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Diese Teile der Routendatei wurden übersprungen:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zu wenige Felder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine gültige Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein gültiges Medium (0 bis 255)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein AES KEY aus 32 Hex-Ziffern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine FLAG ID aus drei Buchstaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haus und Etage müssen beide angegeben oder beide leer sein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät ist schon in der Route oder der Importliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES_KEY_liste  (*.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect csv Data!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> AES KEY&apos;s importiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importiere Messgeräte in Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devicelist  (*.csv *.CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Geräte in die Route übernommen, %2 in die Importliste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::SerialPort</name>
     <message>
         <source>%1 nicht gefunden: Gerät anschließen oder andere Schnittstelle wählen.</source>
@@ -1870,18 +2665,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Datei %1 ist leer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Software Update</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1895,6 +2678,159 @@
     </message>
     <message>
         <source>Please wait a few seconds to start up the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormDataLog</name>
+    <message>
+        <source>Logfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erneut speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellenspalten stimmen nicht überein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann noch nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; gespeichert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormWMBUSRadioCraft</name>
+    <message>
+        <source>Wireless M-BUS Datenrecorder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Initialisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radiocraft Werkssetup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erstelle Exportformat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export-Formatierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importiere Messgeräte in Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es sind noch nicht alle Geräte auf der Route empfangen worden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weiter mit Schließen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle enthält Daten, die noch nicht gespeichert wurden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jetzt speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TGDHKV</name>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TGDWZBRAM</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert [m³]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie den BOOTLOADER starten um eine neue Software einzuspielen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A C H T U N G !</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2014,6 +2950,136 @@
     </message>
     <message>
         <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TNewIDDlg</name>
+    <message>
+        <source>EHKV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WASSERZÄHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STROMZÄHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WÄRMEZAHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GASZÄHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAUCHMELDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABFALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAUMSENSOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GASMELDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELEKTRISCHER UNTERBRECHER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VENTIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABWASSER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2 SENSOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neues W-MBUS Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;FLAG ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;AES-KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;MEDIUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsches Format des AES KEY!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die FLAG ID muss aus drei Buchstaben bestehen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::UnregisteredPanel</name>
+    <message>
+        <source>leere Empfangsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leere Importliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sortiere nach Funk IDs</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::UnregisteredTreeModel</name>
+    <message>
+        <source>Empfangsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2 Telegramme, zuletzt %3, RSSI %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

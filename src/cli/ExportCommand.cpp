@@ -169,20 +169,18 @@ int runExportCommand(const QStringList& args, std::ostream& out, std::ostream& e
             if (formats.apply(result, clock.localNow()) >= 0)
                 ++taken;
         };
-        QString failure;
-        const bool ok = wmbus::readReplayFile(
+        const Status read = wmbus::readReplayFile(
             path,
             [&](const wmbus::ReplayLine& line) {
                 lineNumber = line.lineNumber;
-                lineTime = line.receiveTime.isValid() ? line.receiveTime.toMSecsSinceEpoch() : 0;
+                lineTime = line.receiveTime;
                 framer.receive(line.bytes, onFrame);
             },
             [&](const wmbus::ReplayLineError& e) {
                 err << path.toStdString() << ": " << e.message.toStdString() << '\n';
-            },
-            &failure);
-        if (!ok) {
-            err << "kvq-wmbus: " << failure.toStdString() << '\n';
+            });
+        if (!read) {
+            err << "kvq-wmbus: " << read.message().toStdString() << '\n';
             return kExitInput;
         }
     }

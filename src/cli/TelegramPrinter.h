@@ -4,6 +4,8 @@
 #include "core/wmbus/TelegramResult.h"
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace kvq::cli {
 
@@ -12,12 +14,15 @@ enum class OutputFormat { Text, Csv, Json };
 class TelegramPrinter {
 public:
     TelegramPrinter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
-    void print(int index, const wmbus::TelegramResult& result);
+    // allRecords, when given, replaces the 20 value/unit pairs in the text and JSON forms.
+    void print(int index, const wmbus::TelegramResult& result,
+               const std::vector<wmbus::ValuePair>* allRecords = nullptr);
 
 private:
     std::ostream& out_;
     OutputFormat format_;
     bool headerWritten_ = false;
+    std::string line_; // reused for every telegram
 };
 
 } // namespace kvq::cli

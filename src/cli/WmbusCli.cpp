@@ -7,8 +7,11 @@
 #include "core/app/Result.h"
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/ManufacturerDescriptions.h"
+#include "core/wmbus/RecordReader.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
+#include "core/wmbus/TelegramExplain.h"
+#include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 #include "core/wmbus/crypto/KeyText.h"
 #include "core/wmbus/output/KeyDirectory.h"
@@ -32,13 +35,17 @@ const char* const kUsage =
     "  replay FILE                decode a replay file (hex lines or \"DD.MM.YYYY hh:mm:ss;\" + hex)\n"
     "  listen --port DEVICE --receiver radiocraft|amber [--mode T|C|S] [--seconds N]\n"
     "                             configure a receiver and print each telegram as it arrives\n"
+    "  explain HEX                one line per protocol field and per record of a telegram\n"
     "  derive-key ID              print the key text derived from an identification number\n"
     "options:\n"
-    "  --no-rssi                  (decode) the hex carries no RSSI byte\n"
+    "  --no-rssi                  (decode, explain) the hex carries no RSSI byte\n"
+    "  --all-records              (decode, replay: text and json) every record, not only the first 20\n"
     "  --framing radiocraft|amber receiver framing of replay lines and the RSSI rule (default radiocraft)\n"
     "  --out FILE                 write the output to FILE instead of stdout\n"
     "  --route FILE.ROUTE         devices and their keys from a route file\n"
     "  --key ID=KEYTEXT           AES key of a device (repeatable; wins over the route)\n"
+    "  --kformate FILE            compact-frame formats (default: kformate.ini of the data root when\n"
+    "                             present); formats learned from format frames are added to FILE\n"
     "  --format text|csv|json     output form (decode: text, replay: csv, listen: text)\n"
     "  --locale de|c              decimal separator of value texts: comma (de, default) or point (c)\n";
 
@@ -46,10 +53,12 @@ struct Options {
     QString command;
     QStringList positional;
     bool noRssi = false;
+    bool allRecords = false;
     wmbus::Framing framing = wmbus::Framing::RadioCraft;
     bool framingGiven = false;
     QString outPath;
     QString routePath;
+    QString kformatePath;
     QString port;
     QString mode = QStringLiteral("T");
     int seconds = 0;
@@ -94,6 +103,8 @@ Result<Options> parseOptions(const QStringList& args) {
             o.positional << a;
         } else if (a == QLatin1String("--no-rssi")) {
             o.noRssi = true;
+        } else if (a == QLatin1String("--all-records")) {
+            o.allRecords = true;
         } else if (a == QLatin1String("--framing") || a == QLatin1String("--receiver")) {
             if (!value(v) || !parseFraming(v, o.framing))
                 return usage(a + QStringLiteral(" needs radiocraft or amber"));
@@ -104,6 +115,9 @@ Result<Options> parseOptions(const QStringList& args) {
         } else if (a == QLatin1String("--route")) {
             if (!value(o.routePath))
                 return usage(QStringLiteral("--route needs a route file"));
+        } else if (a == QLatin1String("--kformate")) {
+            if (!value(o.kformatePath))
+                return usage(QStringLiteral("--kformate needs a file"));
         } else if (a == QLatin1String("--port")) {
             if (!value(o.port))
                 return usage(QStringLiteral("--port needs a device"));
@@ -165,6 +179,7 @@ struct DecodeSetup {
     std::unique_ptr<wmbus::Route> route;
     wmbus::KeyDirectory keys;
     wmbus::TelegramDecryptor decryptor;
+    wmbus::KompaktFormatList formats;
     wmbus::TelegramDecoder decoder;
 
     explicit DecodeSetup(const Options& o) : decoder(o.framing) {
@@ -173,10 +188,32 @@ struct DecodeSetup {
             keys.add(id, key);
         decoder.setDeviceDirectory(&keys);
         decoder.setDecryptor(&decryptor);
+        decoder.setCompactFrameHandler(&formats);
     }
 
-    // Loads the route file of the options, if any; false when it cannot be read.
-    bool loadRoute(const Options& o, std::ostream& err) {
+    // Compact-frame formats: the file given, else the data root's when present. Formats learned
+    // while decoding are written only to a file the user named.
+    bool loadFormats(const Options& o, std::ostream& err) {
+        QString path = o.kformatePath;
+        if (path.isEmpty()) {
+            const QString fallback = wmbus::KompaktFormatList::defaultPath();
+            if (!QFileInfo::exists(fallback))
+                return true;
+            path = fallback;
+        } else if (!QFileInfo::exists(path)) {
+            err << "kvq-wmbus: " << path.toStdString() << ": no such file\n";
+            return false;
+        }
+        for (const QString& problem : formats.load(path))
+            err << path.toStdString() << ": " << problem.toStdString() << '\n';
+        formats.setWriteBack(!o.kformatePath.isEmpty());
+        return true;
+    }
+
+    // Loads the compact formats and the route file of the options; false when one cannot be read.
+    bool loadFiles(const Options& o, std::ostream& err) {
+        if (!loadFormats(o, err))
+            return false;
         if (o.routePath.isEmpty())
             return true;
         auto read = wmbus::readRouteFile(o.routePath);
@@ -192,36 +229,84 @@ struct DecodeSetup {
     }
 };
 
+// The telegram buffer of a command-line hex text (L field first): the receiver's start byte in front;
+// without an RSSI byte the L field is one short of the buffer's rule and a zero RSSI is appended.
+bool telegramOfHex(const QString& hex, bool noRssi, wmbus::TelegramBuffer& buffer) {
+    std::vector<std::uint8_t> bytes;
+    if (!parseHexText(hex.toStdString(), bytes) || bytes.empty())
+        return false;
+    std::vector<std::uint8_t> telegram{0x68};
+    telegram.insert(telegram.end(), bytes.begin(), bytes.end());
+    if (noRssi) {
+        telegram[1] = static_cast<std::uint8_t>(telegram[1] + 1);
+        telegram.push_back(0);
+    }
+    return buffer.assign(telegram);
+}
+
+// Every record of a decoded telegram, when asked for; empty otherwise.
+const std::vector<wmbus::ValuePair>* allRecordsOf(const Options& o, const wmbus::TelegramBuffer& buffer,
+                                                  const wmbus::TelegramResult& r,
+                                                  std::vector<wmbus::ValuePair>& records) {
+    if (!o.allRecords)
+        return nullptr;
+    records.clear();
+    if (r.recordsEnd > r.recordsOffset && r.recordsEnd <= buffer.size) {
+        wmbus::RecordReader reader(std::span<const std::uint8_t>(buffer.bytes)
+                                       .subspan(r.recordsOffset, r.recordsEnd - r.recordsOffset),
+                                   wmbus::RecordOptions{o.decimalSeparator});
+        wmbus::DataRecord d;
+        while (reader.next(d))
+            records.push_back({d.value, d.unit});
+    } else {
+        // Records that were not read from the buffer (expanded ones): the pairs there are.
+        for (std::size_t k = 0; k < std::min(r.recordCount, wmbus::kMaxValuePairs); ++k)
+            records.push_back(r.values[k]);
+    }
+    return &records;
+}
+
+int runExplain(const Options& o, std::ostream& out, std::ostream& err) {
+    if (o.positional.size() != 1) {
+        err << "explain: give exactly one telegram\n" << kUsage;
+        return kExitUsage;
+    }
+    DecodeSetup setup(o);
+    if (!setup.loadFiles(o, err))
+        return kExitInput;
+    wmbus::TelegramBuffer buffer;
+    wmbus::TelegramResult result;
+    if (!telegramOfHex(o.positional.front(), o.noRssi, buffer) || !setup.decoder.decode(buffer, result)) {
+        err << "explain: not a telegram (hex text of whole bytes, L field first, at least the link layer)\n";
+        return kExitInput;
+    }
+    for (const std::string& line : wmbus::explainTelegram(buffer.span(), result, o.decimalSeparator))
+        out << line << '\n';
+    return kExitOk;
+}
+
 int runDecode(const Options& o, TelegramPrinter& printer, std::ostream& err) {
     if (o.positional.isEmpty()) {
         err << "decode: no telegram given\n" << kUsage;
         return kExitUsage;
     }
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err))
+    if (!setup.loadFiles(o, err))
         return kExitInput;
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
+    std::vector<wmbus::ValuePair> records;
     int index = 0;
     for (qsizetype n = 0; n < o.positional.size(); ++n) {
-        std::vector<std::uint8_t> bytes;
-        if (!parseHexText(o.positional[n].toStdString(), bytes) || bytes.empty()) {
+        if (!telegramOfHex(o.positional[n], o.noRssi, buffer)) {
             err << "telegram " << (n + 1) << ": not a hex text of whole bytes\n";
             continue;
         }
-        // The telegram buffer begins with the receiver's start byte; without an RSSI byte the L field
-        // is one short of the buffer's rule and a zero RSSI is appended.
-        std::vector<std::uint8_t> telegram{0x68};
-        telegram.insert(telegram.end(), bytes.begin(), bytes.end());
-        if (o.noRssi) {
-            telegram[1] = static_cast<std::uint8_t>(telegram[1] + 1);
-            telegram.push_back(0);
-        }
-        if (!buffer.assign(telegram) || !setup.decoder.decode(buffer, result)) {
+        if (!setup.decoder.decode(buffer, result)) {
             err << "telegram " << (n + 1) << ": shorter than its L field or no link layer\n";
             continue;
         }
-        printer.print(++index, result);
+        printer.print(++index, result, allRecordsOf(o, buffer, result, records));
     }
     return kExitOk;
 }
@@ -233,11 +318,12 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
     }
     const QString path = o.positional.front();
     DecodeSetup setup(o);
-    if (!setup.loadRoute(o, err))
+    if (!setup.loadFiles(o, err))
         return kExitInput;
     wmbus::TelegramFramer framer(o.framing);
     wmbus::TelegramResult result;
     wmbus::TelegramBuffer buffer;
+    std::vector<wmbus::ValuePair> records;
     int index = 0;
     int currentLine = 0;
     wmbus::ReceiveTime currentTime = 0;
@@ -253,13 +339,13 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
             err << "line " << currentLine << ": telegram shorter than its L field\n";
             return;
         }
-        printer.print(++index, result);
+        printer.print(++index, result, allRecordsOf(o, buffer, result, records));
     };
     const Status read = wmbus::readReplayFile(
         path,
         [&](const wmbus::ReplayLine& line) {
             currentLine = line.lineNumber;
-            currentTime = line.receiveTime.isValid() ? line.receiveTime.toMSecsSinceEpoch() : 0;
+            currentTime = line.receiveTime;
             const std::size_t before = index;
             framer.receive(line.bytes, onFrame);
             if (std::size_t(index) == before && framer.pending() == 0)
@@ -317,6 +403,8 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
     }
     if (o.command == QLatin1String("derive-key"))
         return runDeriveKey(o, out, err);
+    if (o.command == QLatin1String("explain"))
+        return runExplain(o, out, err);
     if (o.command != QLatin1String("decode") && o.command != QLatin1String("replay") &&
         o.command != QLatin1String("listen")) {
         err << "kvq-wmbus: unknown command " << o.command.toStdString() << '\n' << kUsage;
@@ -347,7 +435,7 @@ int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, b
             return kExitUsage;
         }
         DecodeSetup setup(o);
-        if (!setup.loadRoute(o, err))
+        if (!setup.loadFiles(o, err))
             return kExitInput;
         rc = listen(ListenOptions{o.port, o.framing, o.mode, o.seconds}, setup.decoder, printer, err);
     }

@@ -250,3 +250,80 @@ TEST(WmbusCli, KeysGivenByHandDecrypt) {
     EXPECT_NE(without.out.find("\"decrypted\":false"), std::string::npos);
     EXPECT_NE(without.out.find("\"values\":[]"), std::string::npos);
 }
+
+TEST(WmbusCli, ExplainShowsEveryFieldAndRecordOfSharedTelegrams) {
+    // A plain telegram, one in mode 5 behind a long header and one in mode 7 behind an extended link
+    // and an authentication layer (the latter without the CRCs of frame format B).
+    QFile tsv(kvq::test::testDataDir() + "/wmbus/peer-telegrams.tsv");
+    ASSERT_TRUE(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> rows = tsv.readAll().split('\n');
+    for (const int row : {3, 46, 64}) {
+        SCOPED_TRACE(row);
+        const QList<QByteArray> cols = rows[row].split('\t');
+        QByteArray radio = QByteArray::fromHex(cols[0]);
+        if (row == 64) {
+            radio = radio.left(126) + radio.mid(128, radio.size() - 130);
+            radio[0] = char(radio.size() - 1);
+        }
+        // The key belongs to the link ID, read as a decimal number.
+        const QString id = QString::asprintf("%02X%02X%02X%02X", quint8(radio[7]), quint8(radio[6]),
+                                             quint8(radio[5]), quint8(radio[4]));
+        QStringList args = {"explain", "--no-rssi", "--locale", "c", QString::fromLatin1(radio.toHex())};
+        if (!cols[1].isEmpty())
+            args << "--key" << id + "=" + QString::fromLatin1(cols[1]);
+        const CliRun r = run(args);
+        ASSERT_EQ(r.rc, 0) << r.err;
+        QFile expected(kvq::test::testDataDir() + QString("/wmbus/explain/row%1.txt").arg(row));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList want = QString::fromUtf8(expected.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList got = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+        for (qsizetype k = 0; k < std::max(want.size(), got.size()); ++k)
+            EXPECT_EQ(got.value(k).toStdString(), want.value(k).toStdString()) << "line " << k + 1;
+    }
+}
+
+TEST(WmbusCli, AllRecordsListsTheRecordsAfterTheTwentieth) {
+    // Short header, then 22 one-byte HCA records with storage numbers.
+    QByteArray hex = "4442040011223320087A01000000";
+    for (int k = 0; k < 22; ++k)
+        hex += "016E" + QByteArray::number(k + 10, 16).rightJustified(2, '0');
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    const QByteArray telegram = QByteArray(1, char(bytes.size())) + bytes;
+    const QString text = QString::fromLatin1(telegram.toHex());
+    const CliRun twenty = run({"decode", "--no-rssi", "--format", "json", text});
+    const CliRun all = run({"decode", "--no-rssi", "--format", "json", "--all-records", text});
+    EXPECT_EQ(twenty.out.find("\"031\""), std::string::npos) << twenty.out;
+    EXPECT_NE(all.out.find("\"030\""), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("\"031\""), std::string::npos) << all.out;
+    const CliRun textAll = run({"decode", "--no-rssi", "--all-records", text});
+    EXPECT_NE(textAll.out.find("  22: 031 HCA"), std::string::npos) << textAll.out;
+}
+
+TEST(WmbusCli, ReplayedFullFrameTeachesTheCompactFramesThatFollow) {
+    // Shared rows 63 (full frame) and 65 (compact frame) of one meter, both encrypted in the extended
+    // link layer; the compact frame comes first once, when its format is not known yet.
+    QFile tsv(kvq::test::testDataDir() + "/wmbus/peer-telegrams.tsv");
+    ASSERT_TRUE(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> rows = tsv.readAll().split('\n');
+    auto frame = [&](int row) {
+        QByteArray radio = QByteArray::fromHex(rows[row].split('\t')[0]);
+        radio[0] = char(radio[0] + 1); // the receiver's L counts the RSSI byte
+        return "68" + radio.toHex().toUpper() + "8A16\n";
+    };
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, "replay.dat", frame(65) + frame(63) + frame(65) + frame(65));
+    const QString key = "76348799=" + QString::fromLatin1(rows[63].split('\t')[1]);
+    const QString formats = writeTemp(dir, "kformate.ini", "");
+    const CliRun r =
+        run({"replay", path, "--format", "json", "--locale", "c", "--key", key, "--kformate", formats});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains("\"values\":[]")) << lines[0].toStdString();
+    for (int k = 1; k < 4; ++k)
+        EXPECT_TRUE(lines[k].contains("\"value\":\"6.40")) << lines[k].toStdString();
+    // The learned format is kept in the file the user named.
+    QFile ini(formats);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("[EDA8]\r\nNAME=learned\r\nHERST=KAM\r\nMEDIUM=22"));
+}

@@ -3,6 +3,7 @@
 // decryption of encrypted payloads and the compact-frame formats. Each is optional; without it the
 // decoder behaves as if no device were known, no key fitted and no format were stored.
 
+#include "core/wmbus/AuthenticationLayer.h"
 #include "core/wmbus/FixedText.h"
 
 #include <array>
@@ -31,7 +32,9 @@ public:
                                     std::string_view manufacturer) const = 0;
 };
 
-enum class SecurityMode : std::uint8_t { None = 0, Mode5 = 5, Mode7 = 7 };
+// Mode 5 and 7 encrypt the transport layer's payload; ExtendedLinkLayer is AES-128 in counter mode
+// over everything behind the session number of an extended link layer (CI 0x8D).
+enum class SecurityMode : std::uint8_t { None = 0, Mode5 = 5, Mode7 = 7, ExtendedLinkLayer = 0x8D };
 
 // Everything about an encrypted telegram that a decryption needs.
 struct DecryptRequest {
@@ -40,17 +43,21 @@ struct DecryptRequest {
     std::size_t payloadOffset = 0;          // index of the first encrypted byte
     std::size_t blocks = 0;                 // encrypted 16-byte blocks
     SecurityMode mode = SecurityMode::None;
-    std::array<std::uint8_t, 2> m{};      // link-layer M field as received
+    // The meter's M field, ID, version and device type: a long header's when the telegram has one,
+    // else the link layer's.
+    std::array<std::uint8_t, 2> m{};
     std::array<std::uint8_t, 4> linkId{}; // link-layer identification bytes
-    std::uint8_t version = 0;             // link-layer version
-    std::uint8_t deviceType = 0;          // the telegram's device type (long header's when present)
+    std::uint8_t version = 0;
+    std::uint8_t deviceType = 0;
     std::uint8_t accessNumber = 0;
     std::string_view headerIdText;          // header ID text, the link ID text without a long header
     std::array<std::uint8_t, 4> headerId{}; // bytes of the header ID (the link ID without a long header)
     std::string_view linkIdText;
-    // Authentication-layer bytes (length, fragmentation control 2, message control, message counter
-    // 4, MAC 8) when the telegram has them, else empty.
-    std::span<const std::uint8_t> authentication;
+    // The authentication layer when the telegram has one, else null.
+    const AuthenticationLayer* authentication = nullptr;
+    // Extended link layer (CI 0x8D): communication control and session number for the counter block.
+    std::uint8_t communicationControl = 0;
+    std::array<std::uint8_t, 4> sessionNumber{};
     DeviceLookup device; // the route's entry of the sender
 };
 
@@ -64,17 +71,33 @@ public:
                          std::string& keyText) = 0;
 };
 
+// What became of a compact frame.
+enum class CompactOutcome : std::uint8_t {
+    None,        // not a compact frame, or not looked at
+    NoFormat,    // no stored format fits (signature, manufacturer and device type)
+    CrcMismatch, // a format fits by its signature, but the records it gives fail the full frame's CRC
+    Expanded,
+};
+
 // Compact frames carry only record data and a format signature; format frames teach the headers.
 class CompactFrameHandler {
 public:
     virtual ~CompactFrameHandler() = default;
-    // Writes full data records for a compact frame into out and returns their byte count; 0 when no
-    // stored format fits (signature, manufacturer and device type). Must not write past out.
+    // Writes full data records for a compact frame (signature, full-frame CRC, data) into out and
+    // returns their byte count, 0 when none. Must not write past out.
     virtual std::size_t expand(std::span<const std::uint8_t> frame, std::string_view manufacturer,
-                               std::uint8_t deviceType, std::span<std::uint8_t> out) = 0;
-    // Learns the record headers of a format frame.
+                               std::uint8_t deviceType, std::span<std::uint8_t> out,
+                               CompactOutcome& outcome) = 0;
+    // Learns the record headers of a format frame (signature, then the headers).
     virtual void learn(std::span<const std::uint8_t> frame, std::string_view manufacturer,
                        std::uint8_t deviceType) = 0;
+    // The data records of a full frame, to learn their headers; ignored unless a handler wants it.
+    virtual void learnFullFrame(std::span<const std::uint8_t> records, std::string_view manufacturer,
+                                std::uint8_t deviceType) {
+        (void)records;
+        (void)manufacturer;
+        (void)deviceType;
+    }
 };
 
 } // namespace kvq::wmbus

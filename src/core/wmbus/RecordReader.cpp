@@ -49,6 +49,18 @@ std::uint64_t littleEndian(std::span<const std::uint8_t> data) {
     return v;
 }
 
+// Type B: two's complement over all bytes of the field.
+std::int64_t signedLittleEndian(std::span<const std::uint8_t> data) {
+    const std::size_t n = std::min<std::size_t>(data.size(), 8);
+    if (n == 0)
+        return 0;
+    const std::uint64_t v = littleEndian(data);
+    if (n == 8)
+        return static_cast<std::int64_t>(v);
+    const std::uint64_t sign = std::uint64_t{1} << (8 * n - 1);
+    return static_cast<std::int64_t>((v ^ sign) - sign);
+}
+
 bool isBcd(std::uint8_t df) {
     return df >= 9 && df <= 14 && df != 13;
 }
@@ -100,16 +112,21 @@ bool RecordReader::next(DataRecord& r) {
             prev = d[q++];
         }
     }
+    std::size_t unitOffset = 0, unitLength = 0;
     if ((vif & 0x7F) == 0x7C) { // unit given as plain text: length byte and characters
         if (q >= size || d[q] > size - q - 1)
             return fail(RecordListEnd::Truncated);
+        unitOffset = q + 1;
+        unitLength = d[q];
         q += 1 + d[q];
     }
     std::size_t length = fixedLength(df);
+    std::uint8_t lvar = 0;
     if (df == 13) {
         if (q >= size)
             return fail(RecordListEnd::Truncated);
-        const auto var = variableLength(d[q++]);
+        lvar = d[q++];
+        const auto var = variableLength(lvar);
         if (!var)
             return fail(RecordListEnd::Truncated);
         length = *var;
@@ -126,14 +143,24 @@ bool RecordReader::next(DataRecord& r) {
     r.vif = vif;
     r.vife = vife;
     r.hasVife = hasVife;
-    formatValue(r, bytes_.subspan(q, length));
+    r.lvar = lvar;
+    r.unitOffset = unitOffset;
+    r.unitLength = unitLength;
+    if (options_.formatValues)
+        formatValue(r, bytes_.subspan(q, length));
     pos_ = q + length;
     return true;
 }
 
 void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data) const {
-    const UnitInfo info = unitInfo(r.vif, r.vife);
+    UnitInfo info = unitInfo(r.vif, r.vife);
     r.unit.assign(info.unit);
+    if (r.unitLength > 0) {
+        // A plain-text unit is stored last character first; its value is a plain number.
+        for (std::size_t k = r.unitLength; k-- > 0;)
+            r.unit += static_cast<char>(bytes_[r.unitOffset + k]);
+        info = UnitInfo{{}, 0, false, ValueKind::Number};
+    }
     if (info.storageSuffix && r.storage > 0) {
         r.unit += '[';
         appendPadded(r.unit, r.storage, 1);
@@ -143,12 +170,16 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
     const std::uint8_t df = r.dataField;
     const char sep = options_.decimalSeparator;
     ValueKind kind = info.kind;
+    // Type G needs data field 2, type F data field 4, type I data field 6; else the data is a number.
+    auto dateTimeKind = [df] {
+        return df == 4 ? ValueKind::DateTime : df == 6 ? ValueKind::DateTimeSeconds : ValueKind::Number;
+    };
     if (kind == ValueKind::Date)
         kind = df == 2 ? ValueKind::Date : ValueKind::Number;
-    if (kind == ValueKind::DateTime)
-        kind = df == 4 ? ValueKind::DateTime : ValueKind::Number;
-    if (kind == ValueKind::DateOrDateTime)
-        kind = df == 2 ? ValueKind::Date : df == 4 ? ValueKind::DateTime : ValueKind::Number;
+    else if (kind == ValueKind::DateTime)
+        kind = dateTimeKind();
+    else if (kind == ValueKind::DateOrDateTime)
+        kind = df == 2 ? ValueKind::Date : dateTimeKind();
 
     switch (kind) {
     case ValueKind::Empty:
@@ -166,22 +197,20 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
     case ValueKind::DateTime:
         appendDateTimeF(r.value, std::span<const std::uint8_t, 4>(data.first(4)));
         return;
+    case ValueKind::DateTimeSeconds:
+        appendDateTimeI(r.value, std::span<const std::uint8_t, 6>(data.first(6)));
+        return;
     default:
         break;
     }
 
     const int e = info.exponent;
-    if (df >= 1 && df <= 4) {
-        constexpr int widths[] = {0, 3, 5, 8, 10};
-        const std::uint64_t v = littleEndian(data);
+    if ((df >= 1 && df <= 4) || df == 6 || df == 7) {
+        // Digits at least: 8, 16, 24, 32-bit as 3, 5, 8, 10; 48 and 64-bit as 10 and 20.
+        constexpr int widths[] = {0, 3, 5, 8, 10, 0, 10, 20};
+        const std::int64_t v = signedLittleEndian(data);
         if (e == 0)
-            appendPadded(r.value, v, widths[df]);
-        else
-            appendScaledText(r.value, static_cast<double>(v), e, sep);
-    } else if (df == 6 || df == 7) {
-        const std::uint64_t v = littleEndian(data);
-        if (e == 0)
-            appendPadded(r.value, v, df == 6 ? 10 : 20);
+            appendPaddedSigned(r.value, v, widths[df]);
         else
             appendScaledText(r.value, static_cast<double>(v), e, sep);
     } else if (df == 5) {
@@ -191,8 +220,40 @@ void RecordReader::formatValue(DataRecord& r, std::span<const std::uint8_t> data
         appendScaledText(r.value, f, e, sep);
     } else if (isBcd(df)) {
         appendBcdText(r.value, data, e, sep);
+    } else if (df == 13) {
+        formatVariable(r, data, e);
     }
-    // Data fields 0 and 8 carry no data; variable-length data has no number form.
+    // Data fields 0 and 8 carry no data.
+}
+
+void RecordReader::formatVariable(DataRecord& r, std::span<const std::uint8_t> data, int e) const {
+    const std::uint8_t lvar = r.lvar;
+    const char sep = options_.decimalSeparator;
+    if (lvar <= 0xBF) {
+        // Text, stored last character first; shown as text only when every byte is printable.
+        const bool printable =
+            std::all_of(data.begin(), data.end(), [](std::uint8_t c) { return c >= 0x20 && c < 0x7F; });
+        if (printable) {
+            for (std::size_t k = data.size(); k-- > 0;)
+                r.value += static_cast<char>(data[k]);
+        } else {
+            appendHexBytes(r.value, data);
+        }
+    } else if (lvar <= 0xC9) {
+        appendBcdText(r.value, data, e, sep);
+    } else if (lvar >= 0xD0 && lvar <= 0xD9) {
+        if (!data.empty())
+            r.value += '-';
+        appendBcdText(r.value, data, e, sep);
+    } else if (lvar >= 0xE0 && lvar <= 0xEF && data.size() <= 8) {
+        const std::int64_t v = signedLittleEndian(data);
+        if (e == 0)
+            appendPaddedSigned(r.value, v, 1);
+        else
+            appendScaledText(r.value, static_cast<double>(v), e, sep);
+    } else {
+        appendHexBytes(r.value, data); // long binary numbers
+    }
 }
 
 std::vector<std::string> decodeRecordTexts(std::span<const std::uint8_t> bytes, RecordOptions options) {

@@ -22,6 +22,7 @@ namespace kvq::wmbus {
 
 struct RecordOptions {
     char decimalSeparator = ','; // the user's locale: ',' German, '.' English
+    bool formatValues = true;    // false: only the structure (offsets, fields), no texts
 };
 
 struct DataRecord {
@@ -34,8 +35,11 @@ struct DataRecord {
     std::uint8_t vif = 0;
     std::uint8_t vife = 0; // first VIFE, 0 when there is none
     bool hasVife = false;
-    std::string value; // value text
-    std::string unit;  // unit text, with "[s]" for a storage number s > 0 where the unit takes it
+    std::uint8_t lvar = 0;      // length byte of variable-length data (data field 13)
+    std::size_t unitOffset = 0; // first character of a plain-text unit (VIF 0x7C/0xFC)
+    std::size_t unitLength = 0; // its characters, 0 without one
+    std::string value;          // value text
+    std::string unit;           // unit text, with "[s]" for a storage number s > 0 where the unit takes it
 };
 
 enum class RecordListEnd {
@@ -66,6 +70,7 @@ private:
         return false;
     }
     void formatValue(DataRecord& r, std::span<const std::uint8_t> data) const;
+    void formatVariable(DataRecord& r, std::span<const std::uint8_t> data, int e) const;
 
     std::span<const std::uint8_t> bytes_;
     std::size_t limit_;

@@ -10,6 +10,7 @@ namespace kvq::wmbus {
 namespace {
 constexpr std::uint8_t kFiller = 0x2F;
 constexpr std::uint8_t kAuthenticationCi = 0x90;
+constexpr std::uint8_t kEllCi = 0x8D; // extended link layer with session number and payload CRC
 constexpr std::uint8_t kFixupL = 119, kFixupDeviceType = 7, kFixupVersion = 25;
 } // namespace
 
@@ -31,7 +32,31 @@ bool TelegramDecoder::decode(std::span<std::uint8_t> t, ReceiveTime time, Telegr
     // Header and payload end before the RSSI byte.
     const std::size_t end = static_cast<std::size_t>(link->l) + 1;
 
-    readTransport(t, end, out);
+    // An encrypted extended link layer hides the transport layer: it is decrypted first.
+    const bool ellEncrypted = t[11] == kEllCi && end >= 20 && (t[17] >> 5) == 1;
+    bool ellDecrypted = false;
+    if (ellEncrypted) {
+        DeviceLookup device;
+        if (directory_)
+            device = directory_->findDevice(radioIdOf(link->idText.view()), link->deviceType,
+                                            link->manufacturer.view());
+        ellDecrypted = decryptExtendedLinkLayer(t, end, device, out);
+    }
+    if (!ellEncrypted || ellDecrypted) {
+        readTransport(t, end, out);
+    } else {
+        out.ci = t[11];
+        out.ciPosition = 11;
+        out.deviceType = out.link.deviceType;
+        out.mediumText = mediumText(out.deviceType);
+        out.headerIdText = out.link.idText;
+        out.headerId = out.link.id;
+    }
+    if (ellEncrypted && out.security == SecurityMode::None) {
+        out.security = SecurityMode::ExtendedLinkLayer;
+        out.encrypted = true;
+        out.decrypted = ellDecrypted;
+    }
 
     const bool filterPasses =
         !filter_ || filter_->passes(link->manufacturer.view()) || link->manufacturer.view() == "WZG";
@@ -43,7 +68,7 @@ bool TelegramDecoder::decode(std::span<std::uint8_t> t, ReceiveTime time, Telegr
             directory_->findDevice(radioIdOf(link->idText.view()), out.deviceType, link->manufacturer.view());
     out.registered = device.found;
 
-    if (out.encrypted)
+    if (out.security == SecurityMode::Mode5 || out.security == SecurityMode::Mode7)
         decrypt(t, end, device, out);
     if (out.knownCi && !out.truncated && (!out.encrypted || out.decrypted))
         dispatch(t, end, out);
@@ -68,6 +93,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
     std::size_t c = 11;
     out.headerIdText = out.link.idText;
     out.headerId = out.link.id;
+    out.headerM = out.link.m;
+    out.headerVersion = out.link.version;
     out.deviceType = out.link.deviceType;
     out.mediumText = mediumText(out.deviceType);
     out.ci = t[c];
@@ -81,11 +108,12 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         out.extendedLinkLayerSize = size;
         c += size + 1;
         if (t[c] == kAuthenticationCi) {
-            if (c + 17 >= end)
+            const auto afl = parseAuthenticationLayer(t.subspan(c, end - c));
+            if (!afl || c + afl->size() >= end)
                 return false;
-            std::copy_n(t.begin() + c + 1, 16, out.authentication.begin());
+            out.authentication = *afl;
             out.hasAuthentication = true;
-            c += 17;
+            c += afl->size();
         }
         return true;
     };
@@ -94,6 +122,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         complete = extended(2);
     else if (out.ci == 0x8E)
         complete = extended(10);
+    else if (out.ci == kEllCi)
+        complete = extended(8); // CC, access number, session number, payload CRC
     out.ci = t[c];
     out.ciPosition = c;
     if (!complete) {
@@ -133,6 +163,8 @@ void TelegramDecoder::readTransport(std::span<const std::uint8_t> t, std::size_t
         out.header = HeaderKind::Long;
         out.headerIdText = idText(std::span<const std::uint8_t, 4>(t.subspan(c + 1, 4)));
         std::copy_n(t.begin() + c + 1, 4, out.headerId.begin());
+        std::copy_n(t.begin() + c + 5, 2, out.headerM.begin());
+        out.headerVersion = t[c + 7];
         out.deviceType = t[c + 8];
         out.mediumText = mediumText(out.deviceType);
         out.accessNumber = t[c + 9];
@@ -168,18 +200,40 @@ void TelegramDecoder::decrypt(std::span<std::uint8_t> t, std::size_t end, const 
     req.payloadOffset = out.payloadOffset;
     req.blocks = out.encryptedBlocks;
     req.mode = out.security;
-    req.m = out.link.m;
+    req.m = out.headerM;
     req.linkId = out.link.id;
-    req.version = out.link.version;
+    req.version = out.headerVersion;
     req.deviceType = out.deviceType;
     req.accessNumber = out.accessNumber;
     req.headerIdText = out.headerIdText.view();
     req.headerId = out.headerId;
     req.linkIdText = out.link.idText.view();
     if (out.hasAuthentication)
-        req.authentication = out.authentication;
+        req.authentication = &out.authentication;
     req.device = device;
     out.decrypted = decryptor_->decrypt(req, t.subspan(out.payloadOffset, length), out.keyText);
+}
+
+bool TelegramDecoder::decryptExtendedLinkLayer(std::span<std::uint8_t> t, std::size_t end,
+                                               const DeviceLookup& device, TelegramResult& out) {
+    if (!decryptor_)
+        return false;
+    DecryptRequest req;
+    req.telegram = t;
+    req.ciPosition = 11;
+    req.payloadOffset = 18; // the payload CRC, then the transport layer
+    req.mode = SecurityMode::ExtendedLinkLayer;
+    req.m = out.link.m;
+    req.linkId = out.link.id;
+    req.version = out.link.version;
+    req.deviceType = out.link.deviceType;
+    req.headerIdText = out.link.idText.view();
+    req.headerId = out.link.id;
+    req.linkIdText = out.link.idText.view();
+    req.communicationControl = t[12];
+    std::copy_n(t.begin() + 14, 4, req.sessionNumber.begin());
+    req.device = device;
+    return decryptor_->decrypt(req, t.subspan(18, end - 18), out.keyText);
 }
 
 void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end, TelegramResult& out) {
@@ -192,7 +246,7 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
     case 0x72:
     case 0x78: {
         std::size_t start = p;
-        if (out.encrypted)
+        if (out.security == SecurityMode::Mode5 || out.security == SecurityMode::Mode7)
             start = p + 2; // behind the 2F 2F that proved the key
         else if ((p < end && t[p] == kFiller) || (p + 1 < end && t[p + 1] == kFiller))
             start = p + 2;
@@ -203,6 +257,8 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
             out.recordsEnd = end;
         }
         takeRecords(from(start), out);
+        if (compact_)
+            compact_->learnFullFrame(from(start), out.link.manufacturer.view(), out.deviceType);
         return;
     }
     case 0x79:
@@ -211,8 +267,8 @@ void TelegramDecoder::dispatch(std::span<const std::uint8_t> t, std::size_t end,
         if (!compact_ || !out.valuesTaken)
             return;
         const auto frame = from(out.ci == 0x79 ? p : p + 2);
-        const std::size_t n =
-            compact_->expand(frame, out.link.manufacturer.view(), out.deviceType, std::span(expanded_));
+        const std::size_t n = compact_->expand(frame, out.link.manufacturer.view(), out.deviceType,
+                                               std::span(expanded_), out.compact);
         takeRecords(std::span<const std::uint8_t>(expanded_).first(std::min(n, expanded_.size())), out);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
-// Decoding of one telegram buffer (see Telegram.h): link layer, extended link layer (CI 0x8C, 0x8E)
+// Decoding of one telegram buffer (see Telegram.h): link layer, extended link layer (CI 0x8C, 0x8E,
+// and 0x8D with its AES counter-mode encryption)
 // with authentication layer (CI 0x90), transport header by CI (none, short, long), security mode 5
 // and 7 detection and decryption hand-off, payload dispatch (data records, compact frames, format
 // frames) and the data records into up to 20 value/unit pairs.
@@ -44,6 +45,8 @@ public:
 private:
     void readTransport(std::span<const std::uint8_t> t, std::size_t end, TelegramResult& out);
     void decrypt(std::span<std::uint8_t> t, std::size_t end, const DeviceLookup& device, TelegramResult& out);
+    bool decryptExtendedLinkLayer(std::span<std::uint8_t> t, std::size_t end, const DeviceLookup& device,
+                                  TelegramResult& out);
     void dispatch(std::span<const std::uint8_t> t, std::size_t end, TelegramResult& out);
     void takeRecords(std::span<const std::uint8_t> bytes, TelegramResult& out);
 

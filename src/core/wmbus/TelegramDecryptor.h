@@ -7,12 +7,13 @@
 // when the plaintext starts with 0x2F 0x2F. When no key fits the payload is left as received.
 //
 // Initialisation vector of mode 5: M field, identification number, version, device type, then the
-// access number eight times. M and version are the link layer's; identification number and device
-// type are those of a long header when the telegram has one. The identification number is taken
-// as the bytes received, so IDs that are no BCD number work as well.
+// access number eight times. All four identify the meter: those of a long header when the telegram
+// has one, else the link layer's. The identification number is taken as the bytes received, so IDs
+// that are no BCD number work as well.
 //
-// Mode 7: Kenc = CMAC(key, 00 | counter | link ID | 07 x 7), Kmac = CMAC(key, 01 | ...); the MAC
-// over 25 | counter | the telegram from the CI on must equal the
+// Mode 7: Kenc = CMAC(key, 00 | counter | ID | 07 x 7), Kmac = CMAC(key, 01 | ...), with the long
+// header's ID when there is one, else the link ID. The MAC over the MCL, the fields the MCL names
+// (key information, counter, message length) and the telegram from the CI on must equal the
 // authentication layer's MAC before anything is decrypted; then CBC under Kenc with a zero IV.
 // The MAC covers the telegram from the CI to its last byte before the RSSI, so plain data behind
 // the encrypted blocks is authenticated too.

@@ -2,6 +2,7 @@
 // Everything decoded from one telegram: link layer, transport header, security, and up to 20 value
 // and unit texts. One object can be reused for every telegram; its strings keep their capacity.
 
+#include "core/wmbus/AuthenticationLayer.h"
 #include "core/wmbus/DecoderInterfaces.h"
 #include "core/wmbus/FixedText.h"
 #include "core/wmbus/LinkLayer.h"
@@ -31,10 +32,14 @@ struct TelegramResult {
     std::uint8_t ci = 0;        // CI of the transport header (after an extended link layer)
     std::size_t ciPosition = 0; // its index in the telegram buffer
     bool knownCi = false;       // a CI of the tables (header and payload rules apply)
-    bool truncated = false;     // a header lies partly past the end of the telegram
+    bool truncated = false;     // a header lies partly past the end of the telegram, or is malformed
     HeaderKind header = HeaderKind::None;
     IdText headerIdText;                    // long header's ID, else the link ID text
     std::array<std::uint8_t, 4> headerId{}; // the bytes of that ID
+    // M field and version of a long header, else the link layer's: with the ID and device type they
+    // identify the meter that encrypted the payload.
+    std::array<std::uint8_t, 2> headerM{};
+    std::uint8_t headerVersion = 0;
     std::uint8_t accessNumber = 0;
     std::uint8_t status = 0;
     std::uint16_t configuration = 0; // low byte first as received
@@ -45,7 +50,7 @@ struct TelegramResult {
     // Extended link layer and authentication layer, kept for decryption.
     std::array<std::uint8_t, 10> extendedLinkLayer{};
     std::size_t extendedLinkLayerSize = 0; // 0, 2 (CI 0x8C) or 10 (CI 0x8E)
-    std::array<std::uint8_t, 16> authentication{};
+    AuthenticationLayer authentication;
     bool hasAuthentication = false;
 
     // Security.
@@ -63,6 +68,7 @@ struct TelegramResult {
     FixedText<8> rssiText;
     int rssi = 0;
 
+    CompactOutcome compact = CompactOutcome::None;
     bool valuesTaken = false;    // manufacturer filter passed
     std::size_t recordCount = 0; // records decoded (may exceed the 20 pairs)
     // Where the data records were read in the telegram buffer (both 0 when none were read, and for

@@ -1,5 +1,6 @@
 #include "core/wmbus/ValueText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -28,7 +29,9 @@ void appendScaledText(std::string& out, double value, int e, char separator) {
         return;
     }
     char buf[40];
-    const int n = std::snprintf(buf, sizeof buf, "%.15g", v);
+    // As "%.15g" prints it, without the cost of printf.
+    const int n =
+        static_cast<int>(std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr - buf);
     for (int k = 0; k < n; ++k) {
         const char c = buf[k];
         if (c == '.') {
@@ -57,14 +60,26 @@ void appendPadded(std::string& out, std::uint64_t value, int width) {
     out.append(buf, static_cast<std::size_t>(n));
 }
 
+void appendPaddedSigned(std::string& out, std::int64_t value, int width) {
+    char buf[32];
+    const int n = std::snprintf(buf, sizeof buf, "%0*.*lld", width, width, static_cast<long long>(value));
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
 void appendBcdText(std::string& out, std::span<const std::uint8_t> bytes, int e, char separator) {
-    const std::size_t start = out.size();
-    for (std::size_t k = bytes.size(); k-- > 0;) {
-        for (int nibble : {bytes[k] >> 4, bytes[k] & 0x0F}) {
-            if (nibble > 9)
-                out += '1'; // 0xA..0xF as 10..15
-            out += static_cast<char>('0' + nibble % 10);
-        }
+    std::size_t start = out.size();
+    const bool negative = !bytes.empty() && (bytes.back() >> 4) == 0x0F;
+    if (negative) {
+        out += '-';
+        ++start;
+    }
+    // Nibbles from the most significant on; the sign nibble is skipped.
+    for (std::size_t i = negative ? 1 : 0; i < bytes.size() * 2; ++i) {
+        const std::uint8_t b = bytes[bytes.size() - 1 - i / 2];
+        const int nibble = i % 2 == 0 ? b >> 4 : b & 0x0F;
+        if (nibble > 9)
+            out += '1'; // 0xA..0xF as 10..15
+        out += static_cast<char>('0' + nibble % 10);
     }
     if (e > 0) {
         out.append(static_cast<std::size_t>(e), '0');
@@ -91,6 +106,14 @@ void appendDateTimeF(std::string& out, std::span<const std::uint8_t, 4> b) {
     char buf[24];
     const int n =
         std::snprintf(buf, sizeof buf, "%02d.%02d.%04d %02d:%02d:00", day, month, year, hour, minute);
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+void appendDateTimeI(std::string& out, std::span<const std::uint8_t, 6> b) {
+    appendDateG(out, b[3], b[4]);
+    const int second = b[0] & 63, minute = b[1] & 63, hour = b[2] & 31;
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, " %02d:%02d:%02d", hour, minute, second);
     out.append(buf, static_cast<std::size_t>(n));
 }
 

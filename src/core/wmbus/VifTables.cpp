@@ -135,7 +135,23 @@ UnitInfo extensionFD(std::uint8_t x) {
         const bool hex = x == 0x17 || x == 0x18 || x == 0x1A || x == 0x1B;
         return hex ? ofKind(t10[low4], ValueKind::HexValue) : number(t10[low4], 0);
     }
-    case 0x2:
+    case 0x2: {
+        // Extensions from EN 13757-3 where our table had no value: storage interval, operator
+        // data, time point, duration since the last readout.
+        static constexpr UnitInfo t24[] = {
+            {"ss STORAGE INTERVAL", 0, false, ValueKind::Number},
+            {"mm STORAGE INTERVAL", 0, false, ValueKind::Number},
+            {"hh STORAGE INTERVAL", 0, false, ValueKind::Number},
+            {"dd STORAGE INTERVAL", 0, false, ValueKind::Number},
+            {"STORAGE INTERVAL MONTHS", 0, false, ValueKind::Number},
+            {"STORAGE INTERVAL YEARS", 0, false, ValueKind::Number},
+            {"OPERATOR SPECIFIC", 0, false, ValueKind::HexBytes},
+            {"TIME POINT SECOND", 0, false, ValueKind::Number},
+            {"ss DURATION SINCE READOUT", 0, false, ValueKind::Number},
+            {"mm DURATION SINCE READOUT", 0, false, ValueKind::Number},
+            {"hh DURATION SINCE READOUT", 0, false, ValueKind::Number},
+            {"dd DURATION SINCE READOUT", 0, false, ValueKind::Number},
+        };
         if (x == 0x20)
             return number("FIRST STORAGE", 0);
         if (x == 0x21)
@@ -144,7 +160,8 @@ UnitInfo extensionFD(std::uint8_t x) {
             return number("SIZE OF STORAGE", 0);
         if (x == 0x23)
             return number("RESERVED", 0);
-        return kEmpty;
+        return t24[x - 0x24];
+    }
     case 0x3:
         return x == 0x30 ? ofKind(t30[0], ValueKind::DateOrDateTime) : number(t30[low4], 0);
     case 0x4:
@@ -161,6 +178,11 @@ UnitInfo extensionFD(std::uint8_t x) {
 UnitInfo extensionFB(std::uint8_t x) {
     const int n1 = x & 1, n3 = x & 3;
     if (x < 0x20) {
+        // Extensions from EN 13757-3 where our table had no unit: reactive energy, relative humidity.
+        if (x == 0x02 || x == 0x03)
+            return number("kVARh", n1);
+        if (x == 0x1A || x == 0x1B)
+            return number("%RH", n1 - 1);
         const bool named = (x & 7) < 2;
         if (!named)
             return number({}, 0);

@@ -9,13 +9,14 @@ namespace kvq::wmbus {
 
 // How the data of a record turns into its value text.
 enum class ValueKind : std::uint8_t {
-    Number,         // by data field: integer, real or BCD, scaled by the decimal exponent
-    Date,           // type G for data field 2, else Number
-    DateTime,       // type F for data field 4, else Number
-    DateOrDateTime, // type G for data field 2, type F for data field 4, else Number
-    HexBytes,       // every data byte as two hex digits, in data order
-    HexValue,       // the little-endian value as four (or more) hex digits
-    Empty,          // no value text
+    Number,          // by data field: integer, real or BCD, scaled by the decimal exponent
+    Date,            // type G for data field 2, else Number
+    DateTime,        // type F for data field 4, type I for data field 6, else Number
+    DateOrDateTime,  // type G for data field 2, else as DateTime
+    DateTimeSeconds, // type I (chosen by the data field, never in a table)
+    HexBytes,        // every data byte as two hex digits, in data order
+    HexValue,        // the little-endian value as four (or more) hex digits
+    Empty,           // no value text
 };
 
 struct UnitInfo {

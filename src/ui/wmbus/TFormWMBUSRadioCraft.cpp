@@ -107,6 +107,10 @@ void TFormWMBUSRadioCraft::buildPages() {
     reception_->decoder().setManufacturerFilter(&filter_->filter());
     reception_->decoder().setDeviceDirectory(&routePage_->route());
     reception_->decoder().setDecryptor(&decryptor_);
+    kompaktFormate_.setWriteBack(true);
+    for (const QString& problem : kompaktFormate_.load(wmbus::KompaktFormatList::defaultPath()))
+        host().userInteraction().message(problem, tr("Error"), UserInteraction::Icon::Error);
+    reception_->decoder().setCompactFrameHandler(&kompaktFormate_);
     ButtonRadiocraftReset = new QPushButton(tr("Radiocraft Werkssetup"), route);
     ButtonRadiocraftReset->setObjectName(QStringLiteral("ButtonRadiocraftReset"));
     connect(ButtonRadiocraftReset, &QPushButton::clicked, this,

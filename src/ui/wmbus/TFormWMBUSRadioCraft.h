@@ -6,6 +6,7 @@
 #include "core/wmbus/ManufacturerLists.h"
 #include "core/wmbus/TelegramDecryptor.h"
 #include "core/wmbus/TelegramResult.h"
+#include "core/wmbus/compact/KompaktFormatList.h"
 #include "core/wmbus/receiver/RadioMode.h"
 #include "core/wmbus/receiver/SequenceRunner.h"
 #include "core/wmbus/table/ResultTable.h"
@@ -145,6 +146,7 @@ private:
     QString manufacturerFile_;
     std::unique_ptr<TelegramReception> reception_;
     wmbus::TelegramDecryptor decryptor_;
+    wmbus::KompaktFormatList kompaktFormate_; // "kformate.ini", loaded when the window opens
     wmbus::ResultTable table_;
     wmbus::UnregisteredList unregistered_;
     wmbus::UnregisteredList imported_;

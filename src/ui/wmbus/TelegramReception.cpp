@@ -1,5 +1,6 @@
 #include "ui/wmbus/TelegramReception.h"
 
+#include "core/wmbus/DecimalSeparator.h"
 #include "core/wmbus/MonitorColours.h"
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/HexMonitor.h"
@@ -18,7 +19,9 @@ namespace kvq {
 using namespace kvq::wmbus;
 
 TelegramReception::TelegramReception(AnalysePage& page, Framing framing)
-    : page_(page), framer_(std::make_unique<TelegramFramer>(framing)), decoder_(framing) {}
+    : page_(page), framer_(std::make_unique<TelegramFramer>(framing)), decoder_(framing) {
+    decoder_.setDecimalSeparator(decimalSeparatorOf(QLocale()));
+}
 
 TelegramReception::~TelegramReception() = default;
 

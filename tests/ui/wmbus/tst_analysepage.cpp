@@ -57,6 +57,8 @@ struct Window {
 class TestAnalysePage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Value texts take the decimal separator of the user's locale; these checks read German ones.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void twoTelegramsInOneChunk();
     void telegramSplitOverChunks();
     void linkLayerTexts();

@@ -61,6 +61,8 @@ wmbus::RouteNodeId deviceNode(const wmbus::Route& route, std::uint32_t radioId) 
 class TestRecorderRoute : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Value texts take the decimal separator of the user's locale; these checks read German ones.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void autoLoadStartsTheFileModes_data();
     void autoLoadStartsTheFileModes();
     void routeDevicesTakeTheirTelegrams();

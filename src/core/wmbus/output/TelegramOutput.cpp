@@ -1,5 +1,6 @@
 #include "core/wmbus/output/TelegramOutput.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace kvq::wmbus {
@@ -14,6 +15,14 @@ std::string hex2(std::uint8_t v) {
 
 void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
+    bool plain = true;
+    for (unsigned char c : s)
+        plain = plain && c >= 0x20 && c != '"' && c != '\\';
+    if (plain) {
+        out += s;
+        out.push_back('"');
+        return;
+    }
     for (unsigned char c : s) {
         switch (c) {
         case '"':
@@ -44,6 +53,33 @@ void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
 }
 
+void appendNumber(std::string& out, long long v) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
+}
+
+bool needsQuotes(std::string_view c) {
+    for (char ch : c)
+        if (ch == ';' || ch == '"' || ch == '\r' || ch == '\n')
+            return true;
+    return false;
+}
+
+void appendCsvCell(std::string& line, std::string_view c) {
+    if (!needsQuotes(c)) {
+        line += c;
+        return;
+    }
+    line.push_back('"');
+    for (char ch : c) {
+        if (ch == '"')
+            line.push_back('"');
+        line.push_back(ch);
+    }
+    line.push_back('"');
+}
+
 std::size_t usedPairs(const TelegramResult& r) {
     std::size_t n = kMaxValuePairs;
     while (n > 0 && r.values[n - 1].value.empty() && r.values[n - 1].unit.empty())
@@ -54,7 +90,9 @@ std::size_t usedPairs(const TelegramResult& r) {
 std::string securityText(const TelegramResult& r) {
     if (!r.encrypted)
         return "none";
-    std::string s = r.mode7 ? "mode 7" : "mode 5";
+    std::string s = r.security == SecurityMode::ExtendedLinkLayer ? "extended link layer"
+                    : r.mode7                                     ? "mode 7"
+                                                                  : "mode 5";
     s += r.decrypted ? ", decrypted" : ", encrypted (no key fitted)";
     return s;
 }
@@ -74,9 +112,11 @@ const std::vector<std::string>& dataTableHeader() {
     return header;
 }
 
-std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
-    if (time <= 0)
-        return now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+void appendReceiveTimeText(std::string& out, ReceiveTime time, const QDateTime& now) {
+    if (time <= 0) {
+        out += now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")).toStdString();
+        return;
+    }
     // Recordings carry many telegrams of the same second; the time zone conversion is the costly part.
     thread_local ReceiveTime lastSecond = -1;
     thread_local std::string lastText;
@@ -88,7 +128,13 @@ std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
                        .toStdString();
         lastSecond = second;
     }
-    return lastText;
+    out += lastText;
+}
+
+std::string receiveTimeText(ReceiveTime time, const QDateTime& now) {
+    std::string s;
+    appendReceiveTimeText(s, time, now);
+    return s;
 }
 
 std::vector<std::string> dataTableRow(int index, const TelegramResult& r, const QDateTime& now) {
@@ -116,23 +162,42 @@ std::string csvLine(const std::vector<std::string>& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i)
             line.push_back(';');
-        const std::string& c = cells[i];
-        if (c.find_first_of(";\r\n\"") == std::string::npos) {
-            line += c;
-            continue;
-        }
-        line.push_back('"');
-        for (char ch : c) {
-            if (ch == '"')
-                line.push_back('"');
-            line.push_back(ch);
-        }
-        line.push_back('"');
+        appendCsvCell(line, cells[i]);
     }
     return line;
 }
 
-std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now) {
+void appendCsvRow(std::string& out, int index, const TelegramResult& r, const QDateTime& now) {
+    // The cells of dataTableRow, in its order.
+    appendNumber(out, index);
+    out.push_back(';');
+    appendNumber(out, r.link.l);
+    out.push_back(';');
+    appendCsvCell(out, r.link.idText.view());
+    out.push_back(';');
+    appendNumber(out, r.accessNumber);
+    out.push_back(';');
+    appendCsvCell(out, r.headerIdText.view());
+    out.push_back(';');
+    appendReceiveTimeText(out, r.receiveTime, now);
+    out.push_back(';');
+    appendNumber(out, r.deviceType);
+    out.push_back(';');
+    appendCsvCell(out, r.link.manufacturer.view());
+    out.push_back(';');
+    out += TelegramResult::yesNo(r.encrypted);
+    out.push_back(';');
+    appendCsvCell(out, r.rssiText.view());
+    for (const ValuePair& p : r.values) {
+        out.push_back(';');
+        appendCsvCell(out, p.value);
+        out.push_back(';');
+        appendCsvCell(out, p.unit);
+    }
+}
+
+std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTime& now,
+                              std::span<const ValuePair> values) {
     std::string s = "Telegram " + std::to_string(index) + "  " + receiveTimeText(r.receiveTime, now) + "\n";
     s += "  L " + hex2(r.link.l) + "  C " + hex2(r.link.c) + "  M " +
          std::string(r.link.manufacturer.view()) + "  ID " + r.link.idText.str() + "  Version " +
@@ -144,14 +209,23 @@ std::string telegramTextBlock(int index, const TelegramResult& r, const QDateTim
     if (r.decrypted)
         s += "  Key " + r.keyText;
     s += "\n";
-    const std::size_t n = usedPairs(r);
-    for (std::size_t i = 0; i < n; ++i)
-        s += "  " + std::to_string(i + 1) + ": " + r.values[i].value + " " + r.values[i].unit + "\n";
+    if (values.empty())
+        values = std::span<const ValuePair>(r.values).first(usedPairs(r));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        s += "  " + std::to_string(i + 1) + ": " + values[i].value + " " + values[i].unit + "\n";
     return s;
 }
 
 std::string telegramJson(int index, const TelegramResult& r, const QDateTime& now) {
-    std::string s = "{\"index\":" + std::to_string(index);
+    std::string s;
+    appendTelegramJson(s, index, r, now);
+    return s;
+}
+
+void appendTelegramJson(std::string& s, int index, const TelegramResult& r, const QDateTime& now,
+                        std::span<const ValuePair> values) {
+    s += "{\"index\":";
+    appendNumber(s, index);
     auto field = [&](const char* name, std::string_view text) {
         s += ",\"";
         s += name;
@@ -161,14 +235,17 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     auto number = [&](const char* name, long long v) {
         s += ",\"";
         s += name;
-        s += "\":" + std::to_string(v);
+        s += "\":";
+        appendNumber(s, v);
     };
     auto boolean = [&](const char* name, bool v) {
         s += ",\"";
         s += name;
         s += v ? "\":true" : "\":false";
     };
-    field("time", receiveTimeText(r.receiveTime, now));
+    s += ",\"time\":\"";
+    appendReceiveTimeText(s, r.receiveTime, now); // digits, points, colons and a blank only
+    s += '"';
     number("l", r.link.l);
     number("c", r.link.c);
     field("manufacturer", r.link.manufacturer.view());
@@ -183,23 +260,23 @@ std::string telegramJson(int index, const TelegramResult& r, const QDateTime& no
     boolean("encrypted", r.encrypted);
     boolean("decrypted", r.decrypted);
     if (r.encrypted)
-        number("securityMode", r.mode7 ? 7 : 5);
+        number("securityMode", static_cast<int>(r.security)); // 5, 7, or 141 (0x8D) for the link layer
     if (r.decrypted)
         field("key", r.keyText);
     field("rssi", r.rssiText.view());
     s += ",\"values\":[";
-    const std::size_t n = usedPairs(r);
-    for (std::size_t i = 0; i < n; ++i) {
+    if (values.empty())
+        values = std::span<const ValuePair>(r.values).first(usedPairs(r));
+    for (std::size_t i = 0; i < values.size(); ++i) {
         if (i)
             s.push_back(',');
         s += "{\"value\":";
-        appendJsonString(s, r.values[i].value);
+        appendJsonString(s, values[i].value);
         s += ",\"unit\":";
-        appendJsonString(s, r.values[i].unit);
+        appendJsonString(s, values[i].unit);
         s.push_back('}');
     }
     s += "]}";
-    return s;
 }
 
 } // namespace kvq::wmbus

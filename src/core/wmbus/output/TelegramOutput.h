@@ -5,6 +5,7 @@
 #include "core/wmbus/TelegramResult.h"
 
 #include <QDateTime>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ const std::vector<std::string>& dataTableHeader();
 // time of 0 or less.
 std::string receiveTimeText(ReceiveTime time, const QDateTime& now);
 
+// Appends the receive time text to out.
+void appendReceiveTimeText(std::string& out, ReceiveTime time, const QDateTime& now);
+
 // One row of the data table: row number, L, link ID text, access number, header ID text, receive
 // time, device type, manufacturer, encrypted "yes"/"no", RSSI text and the 20 value/unit pairs.
 std::vector<std::string> dataTableRow(int index, const TelegramResult& result, const QDateTime& now);
@@ -25,11 +29,17 @@ std::vector<std::string> dataTableRow(int index, const TelegramResult& result, c
 // Cells joined with ";". A ';' or line break inside a cell would split it, so such cells are
 // quoted (with inner quotes doubled); no cell is ever cut or dropped.
 std::string csvLine(const std::vector<std::string>& cells);
+// The CSV line of a data table row appended to out, without building the cells (the replay's path).
+void appendCsvRow(std::string& out, int index, const TelegramResult& result, const QDateTime& now);
 
 // A readable multi-line block: link fields, header ID, access number, security and key text, values.
-std::string telegramTextBlock(int index, const TelegramResult& result, const QDateTime& now);
+// `values`, when not empty, stands in for the result's 20 pairs (every record of the telegram).
+std::string telegramTextBlock(int index, const TelegramResult& result, const QDateTime& now,
+                              std::span<const ValuePair> values = {});
 
 // One JSON object on one line (no trailing line break).
 std::string telegramJson(int index, const TelegramResult& result, const QDateTime& now);
+void appendTelegramJson(std::string& out, int index, const TelegramResult& result, const QDateTime& now,
+                        std::span<const ValuePair> values = {});
 
 } // namespace kvq::wmbus

@@ -3,18 +3,19 @@
 // either as bare hex text or as "DD.MM.YYYY hh:mm:ss;" followed by the hex text.
 
 #include "core/app/Result.h"
+#include "core/wmbus/Telegram.h"
 
-#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace kvq::wmbus {
 
 struct ReplayLine {
     int lineNumber = 0;              // 1-based line in the file
-    QDateTime receiveTime;           // invalid: "now" (no time in the line)
+    ReceiveTime receiveTime = 0;     // the line's local time as ms since 1970 UTC; 0: none ("now")
     std::vector<std::uint8_t> bytes; // the receiver frame
 };
 
@@ -24,10 +25,10 @@ struct ReplayLineError {
 };
 
 // Parses one line. Blank lines give an empty frame and no error. Blanks inside the hex text are allowed.
-bool parseReplayLine(const QString& line, int lineNumber, ReplayLine& out, ReplayLineError& error);
+bool parseReplayLine(std::string_view line, int lineNumber, ReplayLine& out, ReplayLineError& error);
 
-// Reads a replay file line by line without holding it in memory: `onLine` gets each frame, `onError`
-// each line that is no frame. Fails when the file cannot be read.
+// Reads a replay file in large blocks without holding it in memory: `onLine` gets each frame,
+// `onError` each line that is no frame. Fails when the file cannot be read.
 Status readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
                       const std::function<void(const ReplayLineError&)>& onError);
 

@@ -21,6 +21,10 @@ struct PeerTelegram {
     std::vector<std::uint8_t> receiverBuffer(std::uint8_t rssi = 0x8A) const;
 };
 
+// A telegram of frame format A (first block 10 bytes, then blocks of 16, each followed by its CRC)
+// without its CRCs, as a receiver delivers it.
+std::vector<std::uint8_t> withoutFormatACrcs(const std::vector<std::uint8_t>& radio);
+
 // One value the reference decoder read from a record: the offset of the record's data in the radio
 // telegram, the field name (its unit is the suffix) and the value as printed (numbers bare,
 // texts without their quotes).
@@ -29,6 +33,7 @@ struct PeerValue {
     std::string name;
     std::string value;
     bool quoted = false;
+    std::string dataHex; // the record's data bytes as the reference shows them
 };
 
 std::vector<PeerTelegram> loadPeerTelegrams();
@@ -43,6 +48,10 @@ struct PeerCheck {
     std::size_t records = 0;
     RecordListEnd end = RecordListEnd::Open;
 };
+// Data bytes of the reference's values that differ from the telegram buffer (start byte at index 0),
+// for telegrams whose records we cannot read (compact frames): a check of decryption alone.
+std::vector<std::string> peerBytesDiffering(int row, std::span<const std::uint8_t> telegram);
+
 PeerCheck checkAgainstPeer(int row, std::span<const std::uint8_t> telegram, const TelegramResult& result);
 
 } // namespace kvq::wmbus::test

@@ -17,11 +17,13 @@ namespace {
 
 // Rows whose header is unencrypted and whose CI our decoder reads: short (0x7A) and long (0x72)
 // headers, no header (0x78), behind an extended link layer (0x8C).
-const std::set<int> kPlainRows = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                                  16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 31, 32};
+// Row 45 still carries the CRCs of frame format A.
+const std::set<int> kPlainRows = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+                                  17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 31, 32, 45};
 
-// Rows whose header announces encryption but whose payload was stored already decrypted.
-const std::set<int> kPlaintextReplays = {1, 2, 27, 28, 29, 30, 33, 34, 35, 36, 37};
+// Rows whose header announces encryption but whose payload was stored already decrypted: in the
+// transport layer, and (38 to 40) in an extended link layer.
+const std::set<int> kPlaintextReplays = {1, 2, 27, 28, 29, 30, 33, 34, 35, 36, 37, 38, 39, 40};
 
 } // namespace
 
@@ -32,10 +34,12 @@ TEST(PeerTelegrams, UnencryptedTelegramsGiveTheReferenceValues) {
     decoder.setDecimalSeparator('.');
     TelegramResult result;
     int compared = 0, ruleDifferences = 0;
-    for (const PeerTelegram& pt : telegrams) {
+    for (PeerTelegram pt : telegrams) {
         if (!kPlainRows.count(pt.row))
             continue;
         SCOPED_TRACE("row " + std::to_string(pt.row));
+        if (pt.row == 45)
+            pt.radio = withoutFormatACrcs(pt.radio);
         std::vector<std::uint8_t> t = pt.receiverBuffer();
         ASSERT_TRUE(decoder.decode(t, 0, result));
         EXPECT_FALSE(result.encrypted);
@@ -61,8 +65,7 @@ TEST(PeerTelegrams, UnencryptedTelegramsGiveTheReferenceValues) {
         compared += check.compared;
     }
     EXPECT_GE(compared, 150);
-    // Rows 10 and 21: 6-byte date-times; 17: a negative power; 21: a negative BCD power.
-    EXPECT_EQ(ruleDifferences, 4);
+    EXPECT_EQ(ruleDifferences, 0);
 }
 
 TEST(PeerTelegrams, StoredPlaintextOfEncryptedTelegramsGivesNoValues) {

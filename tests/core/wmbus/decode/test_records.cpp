@@ -1,3 +1,4 @@
+#include "core/wmbus/DecimalSeparator.h"
 #include "core/wmbus/RecordReader.h"
 #include "core/wmbus/ValueText.h"
 
@@ -22,15 +23,30 @@ TEST(RecordValues, IntegerVolumeScaledByTheExponentAndTheLocaleSeparator) {
     EXPECT_EQ(one({0x04, 0x13, 0x39, 0x30, 0x00, 0x00}), Pair("12,345", "m³"));
     EXPECT_EQ(one({0x04, 0x13, 0x39, 0x30, 0x00, 0x00}, '.'), Pair("12.345", "m³"));
     EXPECT_EQ(one({0x04, 0x13, 0x00, 0x00, 0x00, 0x00}), Pair("0", "m³"));
-    EXPECT_EQ(one({0x02, 0x06, 0x05, 0x00}), Pair("5000", "Wh"));                         // e = +3
-    EXPECT_EQ(one({0x04, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}, '.'), Pair("4294967.295", "m³")); // unsigned
+    EXPECT_EQ(one({0x02, 0x06, 0x05, 0x00}), Pair("5000", "Wh")); // e = +3
+}
+
+TEST(RecordValues, IntegersAreSignedOverAllTheirBytes) {
+    // A flow temperature just below zero, and every width with its sign bit set.
+    EXPECT_EQ(one({0x02, 0x5A, 0xFE, 0xFF}, '.'), Pair("-0.2", "°C"));
+    EXPECT_EQ(one({0x04, 0x13, 0xFF, 0xFF, 0xFF, 0xFF}, '.'), Pair("-0.001", "m³"));
+    EXPECT_EQ(one({0x01, 0xFD, 0x08, 0xFB}), Pair("-005", "Access Number"));
+    EXPECT_EQ(one({0x03, 0x78, 0xFF, 0xFF, 0xFF}), Pair("-00000001", "FAB.NO"));
+    EXPECT_EQ(one({0x04, 0x78, 0xFF, 0xFF, 0xFF, 0xFF}), Pair("-0000000001", "FAB.NO"));
+    EXPECT_EQ(one({0x04, 0x78, 0xFF, 0xFF, 0xFF, 0x7F}), Pair("2147483647", "FAB.NO"));
+    EXPECT_EQ(one({0x06, 0x6E, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), Pair("-0000000002", "HCA"));
+    EXPECT_EQ(one({0x06, 0x6E, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x7F}), Pair("140733193388032", "HCA"));
+    EXPECT_EQ(one({0x07, 0x6E, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),
+              Pair("-00000000000000000001", "HCA"));
+    EXPECT_EQ(one({0x07, 0x6E, 0, 0, 0, 0, 0, 0, 0, 0x80}), Pair("-09223372036854775808", "HCA"));
+    // A hex text keeps the bytes as they are.
+    EXPECT_EQ(one({0x02, 0xFD, 0x17, 0xFF, 0xFF}), Pair("FFFF", "ERROR FLAGS"));
 }
 
 TEST(RecordValues, IntegersWithoutExponentKeepTheirFieldWidths) {
     EXPECT_EQ(one({0x01, 0xFD, 0x08, 0x05}), Pair("005", "Access Number"));
     EXPECT_EQ(one({0x02, 0x6E, 0x34, 0x12}), Pair("04660", "HCA"));
     EXPECT_EQ(one({0x03, 0x78, 0x01, 0x00, 0x01}), Pair("00065537", "FAB.NO"));
-    EXPECT_EQ(one({0x04, 0x78, 0xFF, 0xFF, 0xFF, 0xFF}), Pair("4294967295", "FAB.NO"));
     EXPECT_EQ(one({0x06, 0x6E, 0x01, 0, 0, 0, 0, 0}), Pair("0000000001", "HCA"));
     EXPECT_EQ(one({0x07, 0x6E, 0x02, 0, 0, 0, 0, 0, 0, 0}), Pair("00000000000000000002", "HCA"));
     // All six bytes count, not only the low four.
@@ -46,6 +62,11 @@ TEST(RecordValues, BcdDigitsWithAppendedZerosOrSeparator) {
     // Fewer digits than the exponent asks for: zeros in front keep the value right.
     EXPECT_EQ(one({0x09, 0x13, 0x45}), Pair(",045", "m³"));
     EXPECT_EQ(one({0x0E, 0x6E, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06}), Pair("060504030201", "HCA"));
+    // F in the most significant nibble is the minus sign; elsewhere it stays the number 15.
+    EXPECT_EQ(one({0x0C, 0x2B, 0x22, 0x00, 0x00, 0xF0}), Pair("-0000022", "W"));
+    EXPECT_EQ(one({0x0A, 0x5A, 0x59, 0xF1}, '.'), Pair("-15.9", "°C"));
+    EXPECT_EQ(one({0x09, 0x6E, 0xFF}), Pair("-15", "HCA"));
+    EXPECT_EQ(one({0x0A, 0x6E, 0xF0, 0x0F}), Pair("015150", "HCA"));
 }
 
 TEST(RecordValues, RealsDatesAndHexTexts) {
@@ -62,6 +83,14 @@ TEST(RecordValues, RealsDatesAndHexTexts) {
     EXPECT_EQ(one({0x02, 0xFD, 0x30, 0x3F, 0x2C}), Pair("31.12.2017", "START OF TARIFF"));
     EXPECT_EQ(one({0x04, 0xFD, 0x70, 0x3B, 0x37, 0xDF, 0x2C}),
               Pair("31.12.2022 23:59:00", "DATETIME BAT CHANGE"));
+    // Six bytes: seconds, minutes, hours, then day, month and year as in a date.
+    EXPECT_EQ(one({0x06, 0x6D, 0x2C, 0x1A, 0xA1, 0xD5, 0x21, 0x00}), Pair("21.01.2022 01:26:44", "DATETIME"));
+    EXPECT_EQ(one({0x46, 0x6D, 0x3B, 0x3B, 0x17, 0xFF, 0xFC, 0x00}),
+              Pair("31.12.2127 23:59:59", "DATETIME[1]"));
+    EXPECT_EQ(one({0x06, 0xFD, 0x30, 0x00, 0x00, 0x06, 0x21, 0x2A, 0x00}),
+              Pair("01.10.2017 06:00:00", "START OF TARIFF"));
+    EXPECT_EQ(one({0x06, 0xFD, 0x71, 0x00, 0x00, 0x00, 0x3F, 0x2C, 0x00}),
+              Pair("31.12.2017 00:00:00", "DATETIME BAT CHANGE"));
 }
 
 TEST(RecordUnits, StorageNumberFromDifAndDifes) {
@@ -93,7 +122,7 @@ TEST(RecordUnits, TablesOfThePrimaryAndExtensionVifs) {
         {{0x6F}, "", ""},
         {{0x7E}, "", ""},
         {{0xFD, 0x02}, "Credit", "0,5"},
-        {{0xFD, 0x25}, "", ""},
+        {{0xFD, 0x25}, "mm STORAGE INTERVAL", "005"},
         {{0xFD, 0x3A}, " ", "005"},
         {{0xFD, 0x48}, "V", "0,5"},
         {{0xFD, 0x5C}, "A", "005"},
@@ -136,7 +165,8 @@ TEST(RecordList, VariableLengthAndPlainTextUnits) {
     EXPECT_EQ(r.value, "1234");
     ASSERT_TRUE(reader.next(r));
     EXPECT_EQ(r.dataOffset, 16u);
-    EXPECT_EQ(r.value, "");
+    EXPECT_EQ(r.value, "007");
+    EXPECT_EQ(r.unit, "KH");
     ASSERT_TRUE(reader.next(r));
     EXPECT_EQ(r.unit, "m³");
     EXPECT_FALSE(reader.next(r));
@@ -213,4 +243,12 @@ TEST(ValueText, FloatingPointTexts) {
     EXPECT_EQ(text(0.1, 0, '.'), "0.1");
     EXPECT_EQ(text(std::numeric_limits<double>::quiet_NaN(), 0), "NAN");
     EXPECT_EQ(text(-std::numeric_limits<double>::infinity(), 0), "-INF");
+}
+
+TEST(RecordValues, DecimalSeparatorFollowsTheLocale) {
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::German, QLocale::Germany)), ',');
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), '.');
+    EXPECT_EQ(decimalSeparatorOf(QLocale::c()), '.');
+    // A separator outside ASCII (Arabic) falls back to the comma.
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::Arabic, QLocale::Egypt)), ',');
 }

@@ -81,7 +81,8 @@ struct FakeCompact : CompactFrameHandler {
     std::string manufacturer;
     std::uint8_t deviceType = 0;
     std::size_t expand(std::span<const std::uint8_t> frame, std::string_view m, std::uint8_t type,
-                       std::span<std::uint8_t> out) override {
+                       std::span<std::uint8_t> out, CompactOutcome& outcome) override {
+        outcome = CompactOutcome::Expanded;
         expandedFrame.assign(frame.begin(), frame.end());
         manufacturer = m;
         deviceType = type;
@@ -163,9 +164,10 @@ TEST(TelegramDecoder, NoHeaderAndLongHeader) {
 TEST(TelegramDecoder, ExtendedLinkLayerAndAuthenticationLayerMoveTheCi) {
     TelegramDecoder d;
     TelegramResult r;
-    Bytes afl(16);
-    for (std::size_t k = 0; k < 16; ++k)
-        afl[k] = static_cast<std::uint8_t>(0xA0 + k);
+    // AFLL 15: FCL with MCL, counter and MAC present, MCL 0x25, counter, 8-byte MAC.
+    Bytes afl = {0x0F, 0x00, 0x2C, 0x25, 0x11, 0x22, 0x33, 0x44};
+    for (std::size_t k = 0; k < 8; ++k)
+        afl.push_back(static_cast<std::uint8_t>(0xA0 + k));
     struct Case {
         Bytes afterFirstCi;
         std::uint8_t firstCi;
@@ -186,7 +188,12 @@ TEST(TelegramDecoder, ExtendedLinkLayerAndAuthenticationLayerMoveTheCi) {
         EXPECT_EQ(r.ciPosition, c.ciPosition);
         EXPECT_EQ(r.hasAuthentication, c.authentication);
         if (c.authentication) {
-            EXPECT_EQ(Bytes(r.authentication.begin(), r.authentication.end()), afl);
+            EXPECT_EQ(r.authentication.mcl, 0x25);
+            ASSERT_TRUE(r.authentication.counter);
+            EXPECT_EQ(Bytes(r.authentication.counter->begin(), r.authentication.counter->end()),
+                      Bytes(afl.begin() + 4, afl.begin() + 8));
+            EXPECT_EQ(Bytes(r.authentication.mac.begin(), r.authentication.mac.begin() + 8),
+                      Bytes(afl.begin() + 8, afl.end()));
         }
         EXPECT_EQ(r.accessNumber, 0x2A);
         EXPECT_EQ(r.values[0].value, "12,345");
@@ -200,8 +207,14 @@ TEST(TelegramDecoder, HeadersThatDoNotFitAreNotRead) {
         std::uint8_t ci;
         Bytes rest;
     } cases[] = {
-        {0x72, {0x11, 0x22, 0x33, 0x44, 0x2D}}, {0x7A, {0x01, 0x02}},    {0x8C, {0x20}},
-        {0x8C, {0x20, 0x33, 0x90, 0x01, 0x02}}, {0x8E, {1, 2, 3, 4, 5}},
+        {0x72, {0x11, 0x22, 0x33, 0x44, 0x2D}},
+        {0x7A, {0x01, 0x02}},
+        {0x8C, {0x20}},
+        {0x8C, {0x20, 0x33, 0x90, 0x01, 0x02}},
+        {0x8E, {1, 2, 3, 4, 5}},
+        // An authentication layer whose flags announce an MCL, counter and MAC its AFLL leaves no
+        // room for, with a whole short header and record behind it.
+        {0x8C, cat({0x20, 0x33, 0x90, 0x03, 0x00, 0x2C, 0x25, 0x7A}, cat(kShortPlain, kVolume))},
     };
     for (const auto& c : cases) {
         Bytes t = telegram(c.ci, c.rest);

@@ -10,12 +10,21 @@ TEST(ReplayFile, BareHexAndTimedLines) {
     ReplayLine line;
     ReplayLineError err;
     ASSERT_TRUE(parseReplayLine("680B4493", 1, line, err));
-    EXPECT_FALSE(line.receiveTime.isValid());
+    EXPECT_EQ(line.receiveTime, 0);
     EXPECT_EQ(line.bytes, (std::vector<std::uint8_t>{0x68, 0x0B, 0x44, 0x93}));
 
     ASSERT_TRUE(parseReplayLine("01.02.2020 10:20:30;68 0B 44\r\n", 2, line, err));
-    EXPECT_EQ(line.receiveTime, QDateTime(QDate(2020, 2, 1), QTime(10, 20, 30)));
+    EXPECT_EQ(line.receiveTime, QDateTime(QDate(2020, 2, 1), QTime(10, 20, 30)).toMSecsSinceEpoch());
     EXPECT_EQ(line.bytes.size(), 3u);
+    // Local times on both sides of a change of the zone's offset (summer time in Europe), each
+    // after a time of another hour.
+    for (const QDateTime& local :
+         {QDateTime(QDate(2020, 3, 29), QTime(1, 59, 59)), QDateTime(QDate(2020, 3, 29), QTime(3, 0, 1)),
+          QDateTime(QDate(2020, 10, 25), QTime(4, 30, 0)), QDateTime(QDate(2020, 7, 1), QTime(12, 0, 0))}) {
+        const std::string text = local.toString("dd.MM.yyyy hh:mm:ss").toStdString() + ";6801";
+        ASSERT_TRUE(parseReplayLine(text, 4, line, err));
+        EXPECT_EQ(line.receiveTime, local.toMSecsSinceEpoch()) << text;
+    }
 
     ASSERT_TRUE(parseReplayLine("   ", 3, line, err));
     EXPECT_TRUE(line.bytes.empty());
@@ -37,13 +46,14 @@ TEST(ReplayFile, ReadsEveryLineAndReportsTheRest) {
     const QString path = dir.filePath("mobile.dat");
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("6801\n\nGARBAGE\n01.02.2020 10:20:30;6802\n6803");
+    // A line longer than a read block, and a last line without a line break.
+    f.write("6801\n\nGARBAGE\n01.02.2020 10:20:30;6802\n" + QByteArray(70000, '0') + "\n6803");
     f.close();
     std::vector<int> good, bad;
     ASSERT_TRUE(readReplayFile(
         path, [&](const ReplayLine& l) { good.push_back(l.lineNumber); },
         [&](const ReplayLineError& e) { bad.push_back(e.lineNumber); }));
-    EXPECT_EQ(good, (std::vector<int>{1, 4, 5}));
+    EXPECT_EQ(good, (std::vector<int>{1, 4, 5, 6}));
     EXPECT_EQ(bad, (std::vector<int>{3}));
     const kvq::Status missing = readReplayFile(dir.filePath("none.dat"), [](const ReplayLine&) {}, {});
     EXPECT_EQ(missing.code(), kvq::ErrorCode::FileAccess);
