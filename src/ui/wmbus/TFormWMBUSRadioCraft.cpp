@@ -8,6 +8,8 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
+#include "ui/wmbus/ReplayControl.h"
+#include "ui/wmbus/TelegramLogControl.h"
 #include "ui/wmbus/TelegramReception.h"
 #include "ui/wmbus/route/RoutePage.h"
 #include "ui/wmbus/route/RouteTreeModel.h"
@@ -55,6 +57,7 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 }
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
+    endReplayAndLog();
     // These pages watch the table, the lists and the route held here: they go while those still exist.
     delete daten_;
     delete scann_;
@@ -136,11 +139,13 @@ void TFormWMBUSRadioCraft::buildPages() {
     export_->setObjectName(QStringLiteral("sTabExport"));
     PageControlMain->setTabVisible(PageControlMain->addTab(export_, tr("Export-Formatierung")), false);
 
+    buildReplay();
     buildMenus();
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(MainMenu);
     layout->addLayout(busy);
     layout->addWidget(PageControlMain, 1);
+    layout->addWidget(replay_);
     resize(900, 640);
 }
 
@@ -152,6 +157,9 @@ void TFormWMBUSRadioCraft::buildMenus() {
     MenuDaten->setObjectName(QStringLiteral("MenuDaten"));
     MenuDaten->addAction(daten_->SpeicherDatenAlsCsv);
     MenuDaten->addAction(daten_->LeereTabelle);
+    MenuDaten->addSeparator();
+    MenuDaten->addAction(replay_->LadeRxDatenMobileApp);
+    MenuDaten->addAction(replay_->LadeRxDatenGateway);
     MenuRoute = MainMenu->addMenu(tr("&Route"));
     MenuRoute->setObjectName(QStringLiteral("MenuRoute"));
     MenuRoute->addAction(routePage_->LadeRoute);
@@ -161,6 +169,34 @@ void TFormWMBUSRadioCraft::buildMenus() {
     QAction* devices = MenuRoute->addAction(tr("Importiere Messgeräte in Route"));
     devices->setObjectName(QStringLiteral("ImportiereMessgeraete"));
     connect(devices, &QAction::triggered, routePage_, &RoutePage::ImportiereMessgeraeteClick);
+}
+
+// The telegram log and the loading of recorded telegrams: both work on the lines of the monitor, and
+// loaded lines take the live road from chunk arrival on.
+void TFormWMBUSRadioCraft::buildReplay() {
+    log_ = std::make_unique<TelegramLogControl>(
+        *analyse_, host().userInteraction(), [this](const QString& text) { host().setStatusText(4, text); });
+    ReplayControl::Recorder recorder;
+    recorder.closeReceiverPort = [this] { return closeReceiverPort(); };
+    recorder.chunkArrival = [this](std::span<const std::uint8_t> bytes, wmbus::ReceiveTime time) {
+        reception_->receiveChunk(bytes, time);
+    };
+    recorder.held = [this] { return reception_->stopped(); };
+    replay_ = new ReplayControl(host().userInteraction(), std::move(recorder), this);
+}
+
+bool TFormWMBUSRadioCraft::closeReceiverPort() {
+    if (port_)
+        return port_->closeReceiver();
+    LinkController* link = host().link();
+    return !link || !link->SIO2Open() || link->CloseInterface();
+}
+
+void TFormWMBUSRadioCraft::endReplayAndLog() {
+    if (replay_)
+        replay_->stop();
+    if (log_)
+        log_->finish();
 }
 
 void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
@@ -247,6 +283,7 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     TimerWaitOfResponse->stop();
     TimerStartMode->stop();
     runner_.reset();
+    endReplayAndLog();
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
@@ -269,7 +306,8 @@ void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
 
 void TFormWMBUSRadioCraft::noteManufacturer(std::uint16_t mField) {
     if (received_.note(mField))
-        analyse_->ListBoxHersteller->addItem(QString::fromLatin1(received_.codes().back().view()));
+        analyse_->ListBoxHersteller->addItem(
+            QString::fromLatin1(received_.codes().back().view())); // notr: manufacturer letters
 }
 
 void TFormWMBUSRadioCraft::ListBoxHerstellerClick() {
@@ -314,7 +352,7 @@ void TFormWMBUSRadioCraft::startMode(RadioMode mode) {
         reception_->resetCounters();
     runner_.start(wmbus::receiver::sequenceOf(mode));
     runSequence();
-    host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode)));
+    host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode))); // notr: mode names
     modeLetter_ = QString::fromLatin1(wmbus::receiver::modeLetter(mode));
     // A sequence never ends within its start: each has pauses.
     if (runner_.active())
