@@ -26,6 +26,7 @@ CHECKED = [
     "src/ui/app",
     "src/ui/link",
     "src/ui/firmware",
+    "src/ui/wmbus",
 ]
 
 # Literals that are shown as they are in every language.
