@@ -96,16 +96,22 @@ void ReplayControl::slice() {
     }
     QElapsedTimer clock;
     clock.start();
+    if (recorder_.batch)
+        recorder_.batch(true);
     // Line by line, so that a stop from the trigger holds the very next line back.
     for (int n = 1; !session_.atEnd(); ++n) {
         session_.step(1, recorder_.chunkArrival);
         if (!running())
-            return; // the window closed from inside the chunk arrival
+            break; // the window closed from inside the chunk arrival
         if (recorder_.held && recorder_.held())
             break;
         if (n % kLinesPerStep == 0 && clock.elapsed() >= kSliceMs)
             break;
     }
+    if (recorder_.batch)
+        recorder_.batch(false);
+    if (!running())
+        return;
     ProgressBarReplay->setValue(session_.linesRead());
     if (session_.atEnd())
         end(false);

@@ -37,6 +37,8 @@ public:
         std::function<bool()> closeReceiverPort; // false: the port stayed open
         std::function<void(std::span<const std::uint8_t>, wmbus::ReceiveTime)> chunkArrival;
         std::function<bool()> held; // "STOP Daten vom Empfänger" is on
+        // Around each slice: true before its first line, false after its last.
+        std::function<void(bool)> batch;
     };
 
     ReplayControl(UserInteraction& ui, Recorder recorder, QWidget* parent = nullptr);

@@ -182,6 +182,7 @@ void TFormWMBUSRadioCraft::buildReplay() {
         reception_->receiveChunk(bytes, time);
     };
     recorder.held = [this] { return reception_->stopped(); };
+    recorder.batch = [this](bool on) { on ? reception_->beginBatch() : reception_->endBatch(); };
     replay_ = new ReplayControl(host().userInteraction(), std::move(recorder), this);
 }
 

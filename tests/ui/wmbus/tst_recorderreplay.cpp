@@ -120,6 +120,7 @@ QString writeFile(const QString& path, const QByteArray& content) {
 class TestRecorderReplay : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void monitorBatchKeepsOrderAndLastScreen();
     void logSwitchAsksForItsFile();
     void logTakesDroppedLinesAndTheLastScreen();
     void logWriteFailureIsToldOnce();
@@ -129,6 +130,43 @@ private Q_SLOTS:
     void closingDuringALoadStopsIt();
     void loggedDriveLoadsIntoTheSameRows();
 };
+
+// Loading keeps the monitor's lines aside while a slice runs: the lines that leave, and the screen
+// that stays, must be those that line by line would give.
+void TestRecorderReplay::monitorBatchKeepsOrderAndLastScreen() {
+    HexMonitor plain, batched;
+    for (HexMonitor* m : {&plain, &batched})
+        m->resize(300, 5 * HexMonitor::kLineHeight);
+    QStringList droppedPlain, droppedBatched;
+    connect(&plain, &HexMonitor::lineDropped, this, [&](const QString& t) { droppedPlain << t; });
+    connect(&batched, &HexMonitor::lineDropped, this, [&](const QString& t) { droppedBatched << t; });
+    const std::vector<QColor> colours{Qt::red, QColor(232, 94, 17)};
+    int n = 0;
+    auto add = [&](HexMonitor& m, int count) {
+        for (int i = 0; i < count; ++i) {
+            const std::vector<std::uint8_t> line{0x68, std::uint8_t(n++), 0x16};
+            m.appendLine(line, colours);
+        }
+    };
+    add(plain, 3);
+    n = 0;
+    add(batched, 3);
+    const int start = n;
+    for (int count : {2, 9}) { // a batch within the screen, one far beyond it
+        n = start;
+        add(plain, count);
+        n = start;
+        batched.beginBatch();
+        add(batched, count);
+        batched.endBatch();
+        QCOMPARE(droppedBatched, droppedPlain);
+        QCOMPARE(batched.lineCount(), plain.lineCount());
+        for (int l = 0; l < plain.lineCount(); ++l)
+            QCOMPARE(batched.lineText(l), plain.lineText(l));
+        QCOMPARE(batched.byteColour(plain.lineCount() - 1, 1), QColor(232, 94, 17));
+        QCOMPARE(batched.byteColour(plain.lineCount() - 1, 2), QColor(Qt::white));
+    }
+}
 
 void TestRecorderReplay::logSwitchAsksForItsFile() {
     test::TempDataRoot root;
