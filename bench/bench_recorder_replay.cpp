@@ -1,7 +1,7 @@
 // A recording of 100,000 telegrams loaded into the recorder window: a route of 5,000 devices, the
 // data table on "Echtzeit alle", every line through the monitor, framing, decoding, route and table,
 // a slice at a time through the window's event loop as in the program. Wall time per telegram and the
-// table's memory per row.
+// table's memory per row and the peak memory of the whole process.
 
 #include "core/app/Clock.h"
 #include "core/app/Settings.h"
@@ -18,6 +18,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+
+#include <sys/resource.h>
 
 using namespace kvq;
 
@@ -149,6 +151,9 @@ void BM_RecorderReplay(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * lines);
     state.counters["rows"] = rows;
     state.counters["table_bytes_per_row"] = rows > 0 ? double(tableBytes) / rows : 0.0;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_RecorderReplay)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
