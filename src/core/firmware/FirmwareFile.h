@@ -14,10 +14,8 @@ namespace kvq::firmware {
 // here, before the bootloader has erased anything.
 constexpr std::size_t kMaxFirmwareSize = 64 * 1024;
 
-enum class FirmwareFileError { Unreadable = 1, Empty, TooLarge };
-
-// The whole file, or why it cannot be sent (the code is a FirmwareFileError; the message the
-// system's reason when the file could not be read).
+// The whole file, or why it cannot be sent: FileAccess when it cannot be read, BadInput when it is
+// empty or too large, with the message to show.
 Result<std::vector<std::uint8_t>> readFirmwareFile(const QString& path);
 
 } // namespace kvq::firmware

@@ -162,19 +162,7 @@ void TFormBootLoader::Button1Click() {
     // Read and checked before the bootloader hears anything: 'u' makes it wait for an image.
     auto image = firmware::readFirmwareFile(path);
     if (!image) {
-        QString text;
-        switch (firmware::FirmwareFileError(image.code())) {
-        case firmware::FirmwareFileError::Empty:
-            text = tr("Die Datei %1 ist leer.").arg(path);
-            break;
-        case firmware::FirmwareFileError::TooLarge:
-            text = tr("Die Datei %1 ist zu groß: das Funkaufsatzmodul fasst höchstens %2 Byte.")
-                       .arg(path, QString::number(firmware::kMaxFirmwareSize));
-            break;
-        default:
-            text = tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, image.message());
-            break;
-        }
+        const QString text = image.message();
         user.message(text, tr("Software Update"), UserInteraction::Icon::Error);
         return;
     }

@@ -111,9 +111,9 @@ void TestDataTablePty::telegramsFillTheTableAndTheDevicePanel() {
     test::FakeToolHost host;
     test::ScriptedUserInteraction linkUi;
     LinkController link(linkUi);
-    link.SIO1Active = false;
-    link.SIO2Active = true;
-    link.SIO2Port = link.addPortPath(sim->path());
+    link.settings.SIO1Active = false;
+    link.settings.SIO2Active = true;
+    link.settings.SIO2Port = link.addPortPath(sim->path());
     link.OpenInterface();
     QVERIFY(link.SIO2Open());
     host.linkValue = &link;
@@ -122,6 +122,7 @@ void TestDataTablePty::telegramsFillTheTableAndTheDevicePanel() {
     host.settingsValue.Geraeteliste = routePath;
     {
         TFormWMBUSRadioCraft w(host);
+        link.setWindowSource([&w]() -> LinkWindow* { return &w; });
         w.afterOpen();
         w.show();
         QCOMPARE(w.routePage()->route().deviceCount(), 1);
@@ -155,6 +156,7 @@ void TestDataTablePty::telegramsFillTheTableAndTheDevicePanel() {
         host.ui.answers = {false};
         QVERIFY(w.close());
         QCOMPARE(host.ui.shown.size(), std::size_t(1));
+        link.setWindowSource({});
     }
     link.CloseInterface();
     sim->stop();
