@@ -140,7 +140,6 @@ void ReplayControl::end(bool cancelled) {
                         .arg(total)
                         .arg(bad)
                   : tr("%1 Zeilen geladen, %2 fehlerhafte Zeilen übersprungen").arg(read).arg(bad));
-    Q_EMIT finished();
 }
 
 void ReplayControl::setRunning(bool running) {

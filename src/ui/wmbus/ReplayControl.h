@@ -64,9 +64,6 @@ public:
     QLabel* LabelReplay;
     QPushButton* ButtonReplayAbbrechen;
 
-Q_SIGNALS:
-    void finished();
-
 private:
     void end(bool cancelled);
     void setRunning(bool running);
