@@ -1,6 +1,6 @@
 // The recorder's telegram log and the loading of recorded telegrams, wired to the window: the log
 // switch and its file, the lines that reach the log, loading through the menu, the progress row,
-// stopping and cancelling, and a recorded drive that loads into the same table rows.
+// stopping and cancelling. A logged drive loading into the same rows is the end-to-end test's.
 
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/HexMonitor.h"
@@ -128,7 +128,6 @@ private Q_SLOTS:
     void menuClosesThePortBeforeChoosing();
     void stopHoldsAndCancelKeepsWhatWasLoaded();
     void closingDuringALoadStopsIt();
-    void loggedDriveLoadsIntoTheSameRows();
 };
 
 // Loading keeps the monitor's lines aside while a slice runs: the lines that leave, and the screen
@@ -341,31 +340,6 @@ void TestRecorderReplay::closingDuringALoadStopsIt() {
     r.w.reset();
     QCoreApplication::processEvents(); // no slice is left to run on a window that is gone
     QVERIFY(!readFile(root.path() + QStringLiteral("/QUELMAR/WMBUSLOG/C.TXT")).isEmpty());
-}
-
-void TestRecorderReplay::loggedDriveLoadsIntoTheSameRows() {
-    test::TempDataRoot root;
-    QStringList drive;
-    QString log;
-    {
-        Rig r(root);
-        r.logInto(QStringLiteral("drive.TXT"));
-        log = r.w->telegramLog()->path();
-        // Chunks cut across frames, as a receiver sends them.
-        std::vector<std::uint8_t> stream;
-        for (int i = 0; i < 5 * r.monitor()->maxLines(); ++i)
-            stream = test::operator+(stream, driveFrame(i));
-        for (std::size_t at = 0; at < stream.size(); at += 37)
-            r.feed(std::vector<std::uint8_t>(stream.begin() + long(at),
-                                             stream.begin() + long(std::min(stream.size(), at + 37))));
-        r.page()->sBitBtnLOGProt->click();
-        drive = r.table();
-    }
-    QVERIFY(drive.size() > 10);
-    Rig r(root);
-    r.load(log);
-    QCOMPARE(r.replay()->session().malformedLines(), 0);
-    QCOMPARE(r.table(), drive);
 }
 
 QTEST_MAIN(TestRecorderReplay)
