@@ -28,6 +28,7 @@ CHECKED = [
     "src/ui/firmware",
     "src/ui/devices",
     "src/ui/log",
+    "src/ui/wmbus",
 ]
 
 # Literals that are shown as they are in every language.

@@ -2775,6 +2775,10 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
         <source>Jetzt speichern?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kvq::TGDHKV</name>

@@ -36,16 +36,16 @@ struct HeaderField {
 
 // The header group in its order: caption, value label.
 const HeaderField kHeaderFields[] = {
-    {"Länge:", &AnalysePage::LabelLenght, "LabelLenght"},
-    {"C-Feld:", &AnalysePage::LabelCF, "LabelCF"},
-    {"Hersteller:", &AnalysePage::LabelMC, "LabelMC"},
-    {"Funk ID:", &AnalysePage::LabelFunkID, "LabelFunkID"},
-    {"CI-Feld:", &AnalysePage::LabelCI, "LabelCI"},
-    {"Gerät:", &AnalysePage::LabelDEVICE, "LabelDEVICE"},
-    {"Serien ID:", &AnalysePage::LabelSerienID, "LabelSerienID"},
-    {"Zugriffszähler:", &AnalysePage::LabelCounter, "LabelCounter"},
-    {"AES:", &AnalysePage::LabelAES, "LabelAES"},
-    {"RSSI:", &AnalysePage::LabelRSSI, "LabelRSSI"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Länge:"), &AnalysePage::LabelLenght, "LabelLenght"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "C-Feld:"), &AnalysePage::LabelCF, "LabelCF"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Hersteller:"), &AnalysePage::LabelMC, "LabelMC"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Funk ID:"), &AnalysePage::LabelFunkID, "LabelFunkID"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "CI-Feld:"), &AnalysePage::LabelCI, "LabelCI"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Gerät:"), &AnalysePage::LabelDEVICE, "LabelDEVICE"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Serien ID:"), &AnalysePage::LabelSerienID, "LabelSerienID"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "Zugriffszähler:"), &AnalysePage::LabelCounter, "LabelCounter"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "AES:"), &AnalysePage::LabelAES, "LabelAES"},
+    {QT_TRANSLATE_NOOP("kvq::AnalysePage", "RSSI:"), &AnalysePage::LabelRSSI, "LabelRSSI"},
 };
 
 QLabel* valueLabel(const char* name, QWidget* parent) {
@@ -66,7 +66,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     for (const HeaderField& f : kHeaderFields) {
         QLabel* value = valueLabel(f.name, GroupBoxHeader);
         this->*f.label = value;
-        header->addRow(QString::fromUtf8(f.caption), value);
+        header->addRow(tr(f.caption), value);
     }
 
     auto* counters = new QFormLayout;
@@ -88,7 +88,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     rssi->addWidget(LabelRSSI1);
     rssi->addWidget(ProgressBarRSSI1, 1);
 
-    sBitBtnStop = new QPushButton(QString::fromUtf8("STOP Daten vom Empfänger"), this);
+    sBitBtnStop = new QPushButton(tr("STOP Daten vom Empfänger"), this);
     sBitBtnStop->setObjectName(QStringLiteral("sBitBtnStop"));
     sBitBtnStop->setCheckable(true);
     StartTrigger = new QCheckBox(tr("Trigger auf Funk ID"), this);
@@ -102,7 +102,6 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     sBitBtnLOGProt = new QPushButton(tr("LOG Protokolle in Datei"), this);
     sBitBtnLOGProt->setObjectName(QStringLiteral("sBitBtnLOGProt"));
     sBitBtnLOGProt->setCheckable(true);
-    sBitBtnLOGProt->hide(); // the telegram log comes with its own switch handling
 
     auto* switches = new QGridLayout;
     switches->addWidget(sBitBtnStop, 0, 0, 1, 2);
@@ -160,7 +159,8 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
 
     setTabOrder(sBitBtnStop, StartTrigger);
     setTabOrder(StartTrigger, EditTgFunkID);
-    setTabOrder(EditTgFunkID, ListBoxHersteller);
+    setTabOrder(EditTgFunkID, sBitBtnLOGProt);
+    setTabOrder(sBitBtnLOGProt, ListBoxHersteller);
     rawTimer_ = new QTimer(this);
     rawTimer_->setSingleShot(true);
     rawTimer_->setInterval(50);
@@ -213,7 +213,8 @@ void AnalysePage::showValues(const wmbus::TelegramResult& telegram) {
                 item = new QTableWidgetItem;
                 StringGridWerte->setItem(row, col, item);
             }
-            item->setText(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+            item->setText(
+                QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))); // notr: decoded values
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "ui/wmbus/HexMonitor.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -52,33 +54,42 @@ QColor HexMonitor::byteColour(int line, int byteIndex) const {
 void HexMonitor::appendLine(std::span<const std::uint8_t> bytes, std::span<const QColor> colours) {
     // Room first, so the monitor never holds more than its screen, not even for a moment.
     trimTo(maxLines() - 1);
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()) * 3);
+    for (std::uint8_t b : bytes) {
+        text += QLatin1Char(kHex[b >> 4]);
+        text += QLatin1Char(kHex[b & 0x0F]);
+        text += QLatin1Char(' ');
+    }
+    if (batch_) {
+        PendingLine line{std::move(text), std::vector<QColor>(bytes.size(), QColor(Qt::white))};
+        std::copy_n(colours.begin(), std::min(colours.size(), bytes.size()), line.colours.begin());
+        pending_.push_back(std::move(line));
+        return;
+    }
+    insertLine(text, colours);
+}
+
+void HexMonitor::insertLine(const QString& text, std::span<const QColor> colours) {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     c.beginEditBlock();
     if (lineCount() > 0)
         c.insertBlock();
     // Neighbouring bytes of one colour go in as one run.
-    QString run;
-    QColor runColour;
     QTextCharFormat fmt;
-    auto flush = [&] {
-        if (run.isEmpty())
-            return;
-        fmt.setForeground(runColour);
-        c.insertText(run, fmt);
-        run.clear();
-    };
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const QColor colour = i < colours.size() ? colours[i] : QColor(Qt::white);
-        if (colour != runColour) {
-            flush();
-            runColour = colour;
-        }
-        run += QLatin1Char(kHex[bytes[i] >> 4]);
-        run += QLatin1Char(kHex[bytes[i] & 0x0F]);
-        run += QLatin1Char(' ');
+    const qsizetype bytes = text.size() / 3;
+    qsizetype runStart = 0;
+    for (qsizetype i = 1; i <= bytes; ++i) {
+        const auto colourOf = [&](qsizetype at) {
+            return std::size_t(at) < colours.size() ? colours[std::size_t(at)] : QColor(Qt::white);
+        };
+        if (i < bytes && colourOf(i) == colourOf(runStart))
+            continue;
+        fmt.setForeground(colourOf(runStart));
+        c.insertText(text.mid(runStart * 3, (i - runStart) * 3), fmt);
+        runStart = i;
     }
-    flush();
     c.endEditBlock();
 }
 
@@ -86,19 +97,44 @@ void HexMonitor::trim() {
     trimTo(maxLines());
 }
 
+void HexMonitor::beginBatch() {
+    batch_ = true;
+}
+
+void HexMonitor::endBatch() {
+    if (!batch_)
+        return;
+    batch_ = false;
+    trimTo(maxLines());
+    std::deque<PendingLine> lines;
+    lines.swap(pending_);
+    for (const PendingLine& line : lines)
+        insertLine(line.text, line.colours);
+}
+
 void HexMonitor::trimTo(int limit) {
-    for (int lines = lineCount(); lines > limit; --lines) {
-        QTextBlock first = document()->firstBlock();
-        const QString text = first.text();
-        QTextCursor c(first);
-        if (lines > 1) {
-            c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    for (int lines = lineCount() + static_cast<int>(pending_.size()); lines > limit; --lines) {
+        if (lineCount() > 0) {
+            dropFirst();
         } else {
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            const QString text = std::move(pending_.front().text);
+            pending_.pop_front();
+            Q_EMIT lineDropped(text);
         }
-        c.removeSelectedText();
-        Q_EMIT lineDropped(text);
     }
+}
+
+void HexMonitor::dropFirst() {
+    QTextBlock first = document()->firstBlock();
+    const QString text = first.text();
+    QTextCursor c(first);
+    if (lineCount() > 1) {
+        c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    } else {
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    }
+    c.removeSelectedText();
+    Q_EMIT lineDropped(text);
 }
 
 } // namespace kvq

@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 
 #include <cstdint>
+#include <deque>
 #include <span>
+#include <vector>
 
 namespace kvq {
 
@@ -23,6 +25,11 @@ public:
     void appendLine(std::span<const std::uint8_t> bytes, std::span<const QColor> colours);
     // Drops lines from the top until no more than maxLines() remain.
     void trim();
+    // Between these, lines are kept aside and only the last screen of them goes into the document
+    // at the end; lines leave in the same order and are handed on as without a batch. For loading
+    // recordings, where laying out every line would cost more than everything else together.
+    void beginBatch();
+    void endBatch();
 
     int maxLines() const;
     int lineCount() const;
@@ -34,7 +41,16 @@ Q_SIGNALS:
     void lineDropped(const QString& text);
 
 private:
+    struct PendingLine {
+        QString text;
+        std::vector<QColor> colours;
+    };
     void trimTo(int limit);
+    void dropFirst();
+    void insertLine(const QString& text, std::span<const QColor> colours);
+
+    bool batch_ = false;
+    std::deque<PendingLine> pending_; // at most one screen
 };
 
 } // namespace kvq

@@ -8,6 +8,8 @@
 #include "ui/wmbus/ArcSpinner.h"
 #include "ui/wmbus/FilterPage.h"
 #include "ui/wmbus/ReceiverPort.h"
+#include "ui/wmbus/ReplayControl.h"
+#include "ui/wmbus/TelegramLogControl.h"
 #include "ui/wmbus/TelegramReception.h"
 #include "ui/wmbus/export/ExportDataTabs.h"
 #include "ui/wmbus/export/ExportPage.h"
@@ -57,6 +59,7 @@ TFormWMBUSRadioCraft::TFormWMBUSRadioCraft(ToolHost& host, QWidget* parent) : To
 }
 
 TFormWMBUSRadioCraft::~TFormWMBUSRadioCraft() {
+    endReplayAndLog();
     // These pages watch the table, the lists and the route held here: they go while those still exist.
     delete daten_;
     delete scann_;
@@ -165,11 +168,13 @@ void TFormWMBUSRadioCraft::buildPages() {
     exportPage_->loadFormats();
     exportTabs_->reload(exportPage_->filePath());
 
+    buildReplay();
     buildMenus();
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(MainMenu);
     layout->addLayout(busy);
     layout->addWidget(PageControlMain, 1);
+    layout->addWidget(replay_);
     resize(900, 640);
 }
 
@@ -184,6 +189,9 @@ void TFormWMBUSRadioCraft::buildMenus() {
     MenuDaten->addSeparator();
     MenuDaten->addAction(exportTabs_->exportAllAction());
     MenuDaten->addAction(exportPage_->newFormatAction());
+    MenuDaten->addSeparator();
+    MenuDaten->addAction(replay_->LadeRxDatenMobileApp);
+    MenuDaten->addAction(replay_->LadeRxDatenGateway);
     MenuRoute = MainMenu->addMenu(tr("&Route"));
     MenuRoute->setObjectName(QStringLiteral("MenuRoute"));
     MenuRoute->addAction(routePage_->LadeRoute);
@@ -193,6 +201,35 @@ void TFormWMBUSRadioCraft::buildMenus() {
     QAction* devices = MenuRoute->addAction(tr("Importiere Messgeräte in Route"));
     devices->setObjectName(QStringLiteral("ImportiereMessgeraete"));
     connect(devices, &QAction::triggered, routePage_, &RoutePage::ImportiereMessgeraeteClick);
+}
+
+// The telegram log and the loading of recorded telegrams: both work on the lines of the monitor, and
+// loaded lines take the live road from chunk arrival on.
+void TFormWMBUSRadioCraft::buildReplay() {
+    log_ = std::make_unique<TelegramLogControl>(
+        *analyse_, host().userInteraction(), [this](const QString& text) { host().setStatusText(4, text); });
+    ReplayControl::Recorder recorder;
+    recorder.closeReceiverPort = [this] { return closeReceiverPort(); };
+    recorder.chunkArrival = [this](std::span<const std::uint8_t> bytes, wmbus::ReceiveTime time) {
+        reception_->receiveChunk(bytes, time);
+    };
+    recorder.held = [this] { return reception_->stopped(); };
+    recorder.batch = [this](bool on) { on ? reception_->beginBatch() : reception_->endBatch(); };
+    replay_ = new ReplayControl(host().userInteraction(), std::move(recorder), this);
+}
+
+bool TFormWMBUSRadioCraft::closeReceiverPort() {
+    if (port_)
+        return port_->closeReceiver();
+    LinkController* link = host().link();
+    return !link || !link->SIO2Open() || link->CloseInterface();
+}
+
+void TFormWMBUSRadioCraft::endReplayAndLog() {
+    if (replay_)
+        replay_->stop();
+    if (log_)
+        log_->finish();
 }
 
 void TFormWMBUSRadioCraft::displayOptionChanged(wmbus::DisplayOption option) {
@@ -281,6 +318,7 @@ void TFormWMBUSRadioCraft::closeEvent(QCloseEvent* event) {
     TimerWaitOfResponse->stop();
     TimerStartMode->stop();
     runner_.reset();
+    endReplayAndLog();
     host().settings().ScannAn = scanOn_;
     ToolWindow::closeEvent(event);
     if (event->isAccepted())
@@ -303,7 +341,8 @@ void TFormWMBUSRadioCraft::telegramTaken(const wmbus::TelegramResult& r) {
 
 void TFormWMBUSRadioCraft::noteManufacturer(std::uint16_t mField) {
     if (received_.note(mField))
-        analyse_->ListBoxHersteller->addItem(QString::fromLatin1(received_.codes().back().view()));
+        analyse_->ListBoxHersteller->addItem(
+            QString::fromLatin1(received_.codes().back().view())); // notr: manufacturer letters
 }
 
 void TFormWMBUSRadioCraft::ListBoxHerstellerClick() {
@@ -348,7 +387,7 @@ void TFormWMBUSRadioCraft::startMode(RadioMode mode) {
         reception_->resetCounters();
     runner_.start(wmbus::receiver::sequenceOf(mode));
     runSequence();
-    host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode)));
+    host().setStatusText(2, QString::fromLatin1(wmbus::receiver::modeStatusText(mode))); // notr: mode names
     modeLetter_ = QString::fromLatin1(wmbus::receiver::modeLetter(mode));
     // A sequence never ends within its start: each has pauses.
     if (runner_.active())

@@ -38,7 +38,9 @@ class DatenPage;
 class UnregisteredPanel;
 class FilterPage;
 class ReceiverPort;
+class ReplayControl;
 class RoutePage;
+class TelegramLogControl;
 class TelegramReception;
 
 class TFormWMBUSRadioCraft : public ToolWindow, public RecorderChunkSink {
@@ -97,6 +99,8 @@ public:
     RoutePage* routePage() const { return routePage_; }
     DatenPage* datenPage() const { return daten_; }
     UnregisteredPanel* unregisteredPanel() const { return scann_; }
+    ReplayControl* replayControl() const { return replay_; }
+    TelegramLogControl* telegramLog() const { return log_.get(); }
     wmbus::ResultTable& table() { return table_; }
     wmbus::UnregisteredList& unregisteredList() { return unregistered_; }
     wmbus::UnregisteredList& importList() { return imported_; }
@@ -136,6 +140,10 @@ private:
 
     void telegramTaken(const wmbus::TelegramResult& telegram);
     void startRouteModes(const QStringList& letters);
+    void buildReplay();
+    bool closeReceiverPort();
+    // Before the window goes: the load stops and the log takes the monitor's last lines.
+    void endReplayAndLog();
 
     ReceiverPort* port_ = nullptr;
     bool receiving_ = false;
@@ -151,6 +159,8 @@ private:
     wmbus::UnregisteredList unregistered_;
     wmbus::UnregisteredList imported_;
     std::unique_ptr<wmbus::TelegramStore> store_; // made with the route page, whose route it fills
+    std::unique_ptr<TelegramLogControl> log_;
+    ReplayControl* replay_ = nullptr;
 
     QTimer* TimerWaitOfResponse;
     QTimer* TimerStartMode;

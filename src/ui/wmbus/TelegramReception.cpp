@@ -74,7 +74,12 @@ void TelegramReception::frame(const ReceivedFrame& f) {
     if (!decoder_.decode(telegram_, result_))
         return; // too short for a link header: shown, not counted
     ++telegrams_;
-    showTelegram(result_);
+    if (batch_) {
+        shownLater_ = result_;
+        showPending_ = true;
+    } else {
+        showTelegram(result_);
+    }
     if (triggerMatches(result_.link)) {
         page_.StartTrigger->setChecked(false);
         page_.sBitBtnStop->setChecked(true); // the window's handler holds the framer
@@ -126,6 +131,21 @@ bool TelegramReception::triggerMatches(const LinkLayer& link) const {
     const qulonglong id = QString::fromLatin1(link.idText.view()).toULongLong(&idOk);
     // An empty or unreadable trigger ID never matches.
     return wantedOk && idOk && wanted == id;
+}
+
+void TelegramReception::beginBatch() {
+    batch_ = true;
+    page_.RichEdit1->beginBatch();
+}
+
+void TelegramReception::endBatch() {
+    if (!batch_)
+        return;
+    batch_ = false;
+    page_.RichEdit1->endBatch();
+    if (showPending_)
+        showTelegram(shownLater_);
+    showPending_ = false;
 }
 
 void TelegramReception::resetCounters() {

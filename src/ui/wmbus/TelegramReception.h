@@ -44,6 +44,11 @@ public:
     void setStopped(bool stopped);
     bool stopped() const { return stopped_; }
 
+    // Many chunks in a row (a recording being loaded): every telegram is decoded and handed on, but
+    // the page shows only the last one, when the batch ends.
+    void beginBatch();
+    void endBatch();
+
     void resetCounters();
     std::uint64_t telegramCount() const { return telegrams_; }
     std::uint64_t byteCount() const { return bytes_; }
@@ -70,6 +75,9 @@ private:
     std::vector<QColor> qcolours_;
     wmbus::ReceiveTime chunkTime_ = 0;
     bool stopped_ = false;
+    bool batch_ = false;
+    bool showPending_ = false;
+    wmbus::TelegramResult shownLater_; // the last telegram of a batch
     std::uint64_t telegrams_ = 0;
     std::uint64_t bytes_ = 0;
     TelegramHandler onTelegram_;

@@ -18,6 +18,10 @@ public:
     void SendToReceiver(const std::uint8_t* bytes, int count) override {
         writes.emplace_back(bytes, bytes + count);
     }
+    bool closeReceiver() override {
+        ++closeCalls;
+        return closes;
+    }
     // All bytes sent, as "58 FF 00 ..." (one write per byte is checked separately).
     QString hex() const {
         QStringList parts;
@@ -33,6 +37,8 @@ public:
         return true;
     }
     std::vector<std::vector<std::uint8_t>> writes;
+    bool closes = true; // what closing the port answers
+    int closeCalls = 0;
 };
 
 } // namespace kvq::test

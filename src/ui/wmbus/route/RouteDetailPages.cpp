@@ -306,9 +306,10 @@ void RouteDetailPages::refreshReceiveInfo() {
 void RouteDetailPages::showMediumText() {
     bool ok = false;
     const int type = EditGeraetMedium->text().trimmed().toInt(&ok);
-    LabelGeraetMediumText->setText(ok && type >= 0 && type <= 255 ? QString::fromLatin1(wmbus::mediumText(
-                                                                        static_cast<std::uint8_t>(type)))
-                                                                  : QString());
+    const bool known = ok && type >= 0 && type <= 255;
+    const std::string_view medium =
+        known ? wmbus::mediumText(static_cast<std::uint8_t>(type)) : std::string_view();
+    LabelGeraetMediumText->setText(QString::fromLatin1(medium)); // notr: the medium table's own names
 }
 
 void RouteDetailPages::error(const QString& text) {

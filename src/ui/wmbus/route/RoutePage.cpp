@@ -554,10 +554,10 @@ void RoutePage::ImportiereMessgeraeteClick() {
 bool RoutePage::offerSave() {
     if (!route_->isModified())
         return true;
-    const bool save = ui_.question(
-        QStringLiteral("Es wurden Änderungen an der Route vorgenommen die noch nicht gespeichert wurden! \n"
-                       "Jetzt speichern?"),
-        tr("WARNUNG"));
+    const bool save =
+        ui_.question(tr("Es wurden Änderungen an der Route vorgenommen die noch nicht gespeichert wurden! \n"
+                        "Jetzt speichern?"),
+                     tr("WARNUNG"));
     return !save || SpeicherRouteClick();
 }
 

@@ -50,7 +50,7 @@ TNewIDDlg::TNewIDDlg(UserInteraction& ui, const QStringList& manufacturerCodes, 
     ComboBoxManCode->setObjectName(QStringLiteral("ComboBoxManCode"));
     ComboBoxManCode->setEditable(true);
     ComboBoxManCode->setInsertPolicy(QComboBox::NoInsert);
-    ComboBoxManCode->addItem(QStringLiteral("QLM"));
+    ComboBoxManCode->addItem(QStringLiteral("QLM")); // notr: manufacturer letters
     for (const QString& code : manufacturerCodes) {
         if (ComboBoxManCode->findText(code) < 0)
             ComboBoxManCode->addItem(code);
