@@ -13,10 +13,14 @@ namespace kvq {
 
 namespace {
 
+// Filter and title are translated in the context "ParameterFile" where the dialog opens.
 const ParameterFileKind kKinds[] = {
-    {".HKV", "Parameterdateien (*.hkv *.HKV)", "FALKODII-EHKV  Datei:", kEhkvRecordSize},
-    {".WTM", "Parameterdateien (*.wtm *.WTM)", "WMBus THermometer  Datei:", kThermoRecordSize},
-    {".WAZ", "Parameterdateien (*.waz *.WAZ)", "Funkaufsatzmodul WZ  Datei:", kWzbramRecordSize},
+    {".HKV", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.hkv *.HKV)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "FALKODII-EHKV  Datei:"), kEhkvRecordSize},
+    {".WTM", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.wtm *.WTM)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "WMBus THermometer  Datei:"), kThermoRecordSize},
+    {".WAZ", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.waz *.WAZ)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "Funkaufsatzmodul WZ  Datei:"), kWzbramRecordSize},
 };
 
 std::uint8_t* imageOf(PARAmeter& p) {
