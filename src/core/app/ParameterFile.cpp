@@ -13,10 +13,14 @@ namespace kvq {
 
 namespace {
 
+// Filter and title are translated in the context "ParameterFile" where the dialog opens.
 const ParameterFileKind kKinds[] = {
-    {".HKV", "Parameterdateien (*.hkv *.HKV)", "FALKODII-EHKV  Datei:", kEhkvRecordSize},
-    {".WTM", "Parameterdateien (*.wtm *.WTM)", "WMBus THermometer  Datei:", kThermoRecordSize},
-    {".WAZ", "Parameterdateien (*.waz *.WAZ)", "Funkaufsatzmodul WZ  Datei:", kWzbramRecordSize},
+    {".HKV", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.hkv *.HKV)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "FALKODII-EHKV  Datei:"), kEhkvRecordSize},
+    {".WTM", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.wtm *.WTM)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "WMBus THermometer  Datei:"), kThermoRecordSize},
+    {".WAZ", QT_TRANSLATE_NOOP("ParameterFile", "Parameterdateien (*.waz *.WAZ)"),
+     QT_TRANSLATE_NOOP("ParameterFile", "Funkaufsatzmodul WZ  Datei:"), kWzbramRecordSize},
 };
 
 std::uint8_t* imageOf(PARAmeter& p) {
@@ -33,10 +37,6 @@ std::uint8_t* imageOf(PARAmeter& p) {
 
 const std::uint8_t* imageOf(const PARAmeter& p) {
     return imageOf(const_cast<PARAmeter&>(p));
-}
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ParameterFile", text);
 }
 
 } // namespace
@@ -63,13 +63,16 @@ Status loadParameterFile(PARAmeter& record, const QString& path) {
     const ParameterFileKind& kind = parameterFileKind(record.family());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Status::failure(tr("Die Datei %1 kann nicht gelesen werden: %2")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()),
-                               kParameterFileUnreadable);
+        return Status::failure(
+            QCoreApplication::translate("ParameterFile", "Die Datei %1 kann nicht gelesen werden: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()),
+            kParameterFileUnreadable);
     // One byte more than the image is enough to know the size is wrong.
     const QByteArray bytes = file.read(kind.size + 1);
     if (bytes.size() != kind.size || !file.atEnd())
-        return Status::failure(tr("Die Datei hat nicht die erwartete Größe!"), kParameterFileWrongSize);
+        return Status::failure(
+            QCoreApplication::translate("ParameterFile", "Die Datei hat nicht die erwartete Größe!"),
+            kParameterFileWrongSize);
     std::memcpy(imageOf(record), bytes.constData(), std::size_t(kind.size));
     return {};
 }
@@ -79,9 +82,10 @@ Status saveParameterFile(const PARAmeter& record, const QString& path) {
     const QByteArray bytes(reinterpret_cast<const char*>(imageOf(record)), kind.size);
     Status written = writeFileAtomically(path, bytes);
     if (!written)
-        return Status::failure(tr("Die Datei %1 kann nicht gespeichert werden: %2")
-                                   .arg(QDir::toNativeSeparators(path), written.message()),
-                               kParameterFileUnwritable);
+        return Status::failure(
+            QCoreApplication::translate("ParameterFile", "Die Datei %1 kann nicht gespeichert werden: %2")
+                .arg(QDir::toNativeSeparators(path), written.message()),
+            kParameterFileUnwritable);
     return written;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/app/TMainForm.h"
 
 #include "core/app/DataRoot.h"
+#include "core/app/ParameterFile.h"
 #include "ui/app/StatusPanel.h"
 #include "ui/app/TAboutBox.h"
 #include "ui/app/ToolWindows.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -142,16 +144,10 @@ void TMainForm::buildMenus() {
     file->setObjectName(QStringLiteral("FileMenu"));
     actionLoad_ = file->addAction(tr("Laden"));
     actionLoad_->setObjectName(QStringLiteral("FileOpenItem"));
-    connect(actionLoad_, &QAction::triggered, this, [this] {
-        if (current_ && current_->canLoadFile())
-            current_->loadFile();
-    });
+    connect(actionLoad_, &QAction::triggered, this, &TMainForm::FileOpenItemClick);
     actionSaveAs_ = file->addAction(tr("Speichern &unter..."));
     actionSaveAs_->setObjectName(QStringLiteral("FileSaveAsItem"));
-    connect(actionSaveAs_, &QAction::triggered, this, [this] {
-        if (current_ && current_->canSaveFile())
-            current_->saveFileAs();
-    });
+    connect(actionSaveAs_, &QAction::triggered, this, &TMainForm::FileSaveAsItemClick);
     file->addSeparator();
     QAction* exit = file->addAction(tr("&Beenden"));
     exit->setObjectName(QStringLiteral("FileExitItem"));
@@ -377,6 +373,45 @@ void TMainForm::ShowRecordInWindow() {
     setWindowTitle(QString::fromStdString(CurrentParams->DeviceName)); // notr: the device's own name
     if (current_)
         current_->ShowRecord();
+}
+
+void TMainForm::FileOpenItemClick() {
+    if (!current_ || !current_->canLoadFile())
+        return;
+    const ParameterFileKind& kind = parameterFileKind(CurrentParams->family());
+    const auto chosen =
+        ui_.openFileName(QCoreApplication::translate("ParameterFile", kind.title), parameterFolder(),
+                         QCoreApplication::translate("ParameterFile", kind.filter));
+    if (!chosen)
+        return;
+    if (Status loaded = loadParameterFile(*CurrentParams, *chosen); !loaded.ok()) {
+        const bool wrongSize = loaded.code() == kParameterFileWrongSize;
+        ui_.message(wrongSize ? text("LabelDateifehler") : loaded.message(), text("LabelFileError"),
+                    UserInteraction::Icon::Error);
+        return;
+    }
+    ShowRecordInWindow();
+}
+
+void TMainForm::FileSaveAsItemClick() {
+    if (!current_ || !current_->canSaveFile())
+        return;
+    const DeviceFamily family = CurrentParams->family();
+    const ParameterFileKind& kind = parameterFileKind(family);
+    const QString folder = parameterFolder();
+    // A folder that cannot be made is reported; the technician may still save somewhere else.
+    if (!QDir().mkpath(folder))
+        ui_.message(tr("Der Ordner %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)),
+                    text("LabelFileError"), UserInteraction::Icon::Error);
+    const auto chosen = ui_.saveFileName(QCoreApplication::translate("ParameterFile", kind.title), folder,
+                                         QCoreApplication::translate("ParameterFile", kind.filter));
+    if (!chosen || !current_)
+        return;
+    const QString path = withParameterExtension(*chosen, family);
+    if (!current_->collectRecord())
+        return; // the window has said which input does not fit; nothing is written
+    if (Status saved = saveParameterFile(*CurrentParams, path); !saved.ok())
+        ui_.message(saved.message(), text("LabelFileError"), UserInteraction::Icon::Error);
 }
 
 void TMainForm::enableFileEntries(bool load, bool save) {

@@ -64,6 +64,9 @@ public:
     void OpenToolWindow(ToolKind kind);
     void CloseAllToolWindows();
     void ShowRecordInWindow();
+    // "Laden" and "Speichern &unter...": the current record's image from and to a parameter file.
+    void FileOpenItemClick();
+    void FileSaveAsItemClick();
     // The one current tool window; everything that asks which window is open asks here.
     ToolWindow* currentToolWindow() const { return current_; }
     bool isToolWindowOpen(ToolKind kind) const { return current_ && current_->kind() == kind; }

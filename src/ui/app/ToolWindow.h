@@ -31,11 +31,13 @@ public:
     virtual void ShowRecord() {}
     // Called once after the main window created and placed the window, before it is shown.
     virtual void afterOpen() {}
-    // Whether the window offers the file menu's "Laden" and "Speichern &unter..." (device files).
+    // Whether the window offers the file menu's "Laden" and "Speichern &unter..." (device parameter
+    // files of the current record); the main window loads and saves.
     virtual bool canLoadFile() const { return false; }
     virtual bool canSaveFile() const { return false; }
-    virtual void loadFile() {}
-    virtual void saveFileAs() {}
+    // Before the record is saved to a file: copies the window's controls into the current record.
+    // False (the window has said why, the record unchanged) when an input does not fit.
+    virtual bool collectRecord() { return true; }
 
 Q_SIGNALS:
     // Emitted from closeEvent so the main window lets go of the window.

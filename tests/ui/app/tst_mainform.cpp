@@ -28,7 +28,17 @@ public:
     void afterOpen() override { familyAtOpen = host().currentParams().Family; }
     bool canLoadFile() const override { return files_; }
     bool canSaveFile() const override { return files_; }
+    bool collectRecord() override {
+        ++collected;
+        if (inputFits)
+            host().currentParams().DataWZBRAM[0] = 0xC0; // the controls' value reaches the record
+        else
+            host().userInteraction().message(QStringLiteral("Eingabe passt nicht"));
+        return inputFits;
+    }
     int shown = 0;
+    int collected = 0;
+    bool inputFits = true;
     int familyAtOpen = -1;
 
 private:
@@ -57,6 +67,7 @@ private Q_SLOTS:
     void toolWindowMechanism();
     void waterModuleTicksPreambleAndExitWritesSettings();
     void unwritableSettingsAreReported();
+    void parameterFilesThroughTheFileMenu();
 };
 
 void TestMainForm::startsFromSettingsFile() {
@@ -232,6 +243,84 @@ void TestMainForm::unwritableSettingsAreReported() {
     QCOMPARE(ui.messages().size(), 2);
     QVERIFY(
         ui.lastMessage().startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")));
+}
+
+void TestMainForm::parameterFilesThroughTheFileMenu() {
+    test::TempDataRoot root;
+    test::ScriptedUserInteraction ui;
+    test::FakeClock clock;
+    TMainForm form(ui, clock, {QString(), 1280, false});
+    ProbeWindow* w = nullptr;
+    form.registerToolWindow(ToolKind::WZData, [&](ToolHost& host, QWidget*) {
+        w = new ProbeWindow(host, ToolKind::WZData, true);
+        return w;
+    });
+    action(form, "GeraetedatenWZItem")->trigger();
+    QVERIFY(w);
+    PARAmeter& record = form.currentParams();
+    record.DeviceName = "WZ Modul";
+    record.DataWZBRAM[1] = 0x11;
+    const QString folder = root.path() + "/QUELMAR/Parameter";
+
+    // Saving makes the folder, lets the window collect its controls and writes under the family's
+    // extension.
+    ui.texts.push_back(folder + "/meter1.txt");
+    action(form, "FileSaveAsItem")->trigger();
+    QCOMPARE(ui.shown.back().kind, QStringLiteral("save"));
+    QCOMPARE(ui.shown.back().text, folder);
+    QCOMPARE(w->collected, 1);
+    QFile saved(folder + "/meter1.WAZ");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray image = saved.readAll();
+    QCOMPARE(image.size(), 315);
+    QCOMPARE(quint8(image[0]), 0xC0);
+    QCOMPARE(quint8(image[1]), 0x11);
+    QVERIFY(ui.messages().isEmpty());
+
+    // An input the window refuses: its message, and no file.
+    w->inputFits = false;
+    ui.texts.push_back(folder + "/refused");
+    action(form, "FileSaveAsItem")->trigger();
+    QCOMPARE(ui.messages(), QStringList{"Eingabe passt nicht"});
+    QVERIFY(!QFile::exists(folder + "/refused.WAZ"));
+
+    // A file of the wrong size: the program's message, the record and the window untouched.
+    ui.clear();
+    writeFile(folder + "/short.WAZ", QByteArray(314, '\x22'));
+    ui.texts.push_back(folder + "/short.WAZ");
+    action(form, "FileOpenItem")->trigger();
+    QCOMPARE(ui.shown.front().kind, QStringLiteral("open"));
+    QCOMPARE(ui.shown.front().title, QStringLiteral("Funkaufsatzmodul WZ  Datei:"));
+    QCOMPARE(ui.shown.front().text, folder);
+    QCOMPARE(ui.shown.back().title, QStringLiteral("Dateifehler"));
+    QCOMPARE(ui.lastMessage(), QString::fromUtf8("Die Datei hat nicht die erwartete Größe!"));
+    QCOMPARE(record.DataWZBRAM[1], 0x11);
+    QCOMPARE(w->shown, 0);
+
+    // A file that is not there is named in the message.
+    ui.texts.push_back(folder + "/missing.WAZ");
+    action(form, "FileOpenItem")->trigger();
+    QVERIFY(ui.lastMessage().contains(QStringLiteral("missing.WAZ")));
+    QCOMPARE(w->shown, 0);
+
+    // A file of the right size is shown as after a device answer, with the device name in the caption.
+    form.setWindowTitle(QString());
+    ui.texts.push_back(folder + "/meter1.WAZ");
+    record.DataWZBRAM[1] = 0;
+    action(form, "FileOpenItem")->trigger();
+    QCOMPARE(record.DataWZBRAM[1], 0x11);
+    QCOMPARE(w->shown, 1);
+    QCOMPARE(form.windowTitle(), QStringLiteral("WZ Modul"));
+
+    // A parameter folder that cannot be made is reported; the technician may still save elsewhere.
+    test::TempDataRoot blocked;
+    writeFile(blocked.path() + "/QUELMAR", "a file where the folder belongs");
+    ui.clear();
+    w->inputFits = true;
+    ui.texts.push_back(root.path() + "/elsewhere.bin");
+    action(form, "FileSaveAsItem")->trigger();
+    QVERIFY(ui.messages().first().contains(QDir::toNativeSeparators(blocked.path() + "/QUELMAR/Parameter")));
+    QCOMPARE(QFileInfo(root.path() + "/elsewhere.WAZ").size(), 315);
 }
 
 QTEST_MAIN(TestMainForm)

@@ -37,6 +37,11 @@ public:
     // A command frame outside the read-merge-write cycle; a waiting write is abandoned.
     void sendCommand(const Frame& frame);
 
+    // Every device window works on the current record, so it can be loaded from and saved to a
+    // parameter file; the device menu entry says which of the two its window offers.
+    bool canLoadFile() const override { return true; }
+    bool canSaveFile() const override { return true; }
+
     // The roles the link asks for.
     DeviceByteSink* deviceByteSink() override { return this; }
     AcknowledgementHandler* acknowledgement() override { return this; }

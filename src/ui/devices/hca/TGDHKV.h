@@ -37,6 +37,7 @@ public:
     void MergeAfterRead();
     // Controls to record; false (with a message, record unchanged) when an input does not fit.
     bool ReadForm();
+    bool collectRecord() override { return ReadForm(); }
     void Button2VorEinstClick();
     void FillDateTime();
     void DeriveDeviceKey();

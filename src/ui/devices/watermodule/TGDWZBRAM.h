@@ -37,6 +37,7 @@ public:
     // Controls to image; false (with a message naming the field, image unchanged) when an input
     // does not fit. Also used before the image is saved to a file.
     bool CollectFormToImage();
+    bool collectRecord() override { return CollectFormToImage(); }
 
     void ButtonHoleDatenClick();
     void GetHistoryClick();
