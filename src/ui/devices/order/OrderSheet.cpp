@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 
@@ -16,6 +17,13 @@ using order::CopyRow;
 using order::CopyRule;
 
 OrderSheet::OrderSheet(QWidget* parent) : QDialog(parent), showModal_([](QDialog& d) { d.exec(); }) {}
+
+void OrderSheet::connectClose(QDialogButtonBox* box) {
+    QPushButton* close = box->button(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("ButtonClose"));
+    close->setText(tr("Schließen"));
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
 
 template <class T> T* OrderSheet::deviceControl(const QWidget& device, const char* name) const {
     // This window may be the device window's child and carries controls of the same names.

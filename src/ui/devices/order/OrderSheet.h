@@ -6,6 +6,7 @@
 #include "core/devices/order/OrderComparison.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <functional>
 #include <vector>
 
@@ -27,6 +28,8 @@ public:
 protected:
     explicit OrderSheet(QWidget* parent);
 
+    // The window's only command: "Schließen".
+    void connectClose(QDialogButtonBox* box);
     void copyRows(const QWidget& device, const std::vector<order::CopyRow>& rows);
     // The named control of the device window; throws BindingError when it is missing.
     template <class T> T* deviceControl(const QWidget& device, const char* name) const;

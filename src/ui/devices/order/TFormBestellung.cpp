@@ -9,7 +9,7 @@ namespace kvq {
 TFormBestellung::TFormBestellung(QWidget* parent)
     : OrderSheet(parent), ui_(std::make_unique<Ui::TFormBestellung>()) {
     ui_->setupUi(this);
-    connect(ui_->ButtonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectClose(ui_->ButtonBox);
 
     QTableWidget* grid = ui_->StringGrid1;
     grid->setColumnCount(2);

@@ -9,7 +9,7 @@ namespace kvq {
 TFormBestellungWZ::TFormBestellungWZ(QWidget* parent)
     : OrderSheet(parent), ui_(std::make_unique<Ui::TFormBestellungWZ>()) {
     ui_->setupUi(this);
-    connect(ui_->ButtonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectClose(ui_->ButtonBox);
 }
 
 TFormBestellungWZ::~TFormBestellungWZ() = default;
