@@ -10,6 +10,7 @@
 #include "ui/devices/common/InputFilter.h"
 #include "ui/devices/common/SendMaskPanel.h"
 #include "ui/devices/hca/HcaMonthTable.h"
+#include "ui/devices/order/TFormBestellung.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -49,7 +50,6 @@ TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
     buildControls();
     bindControls();
     connectHandlers();
-    ui_->Button1->setEnabled(false);
     // The controls start from the form's initial values, as a designed form would.
     refreshDerived(form_);
     apply();
@@ -413,13 +413,13 @@ void TGDHKV::serviceCommand(ServiceCommand command) {
 }
 
 void TGDHKV::Button1Click() {
-    if (orderCheck_)
-        orderCheck_(*this);
+    orderWindow().showFor(*this, host().clock());
 }
 
-void TGDHKV::setOrderCheck(std::function<void(TGDHKV&)> open) {
-    orderCheck_ = std::move(open);
-    ui_->Button1->setEnabled(bool(orderCheck_));
+TFormBestellung& TGDHKV::orderWindow() {
+    if (!orderWindow_)
+        orderWindow_ = new TFormBestellung(this);
+    return *orderWindow_;
 }
 
 // ---------------------------------------------------------------------------------------------

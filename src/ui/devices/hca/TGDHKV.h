@@ -19,6 +19,8 @@ class TGDHKVForm;
 
 namespace kvq {
 
+class TFormBestellung;
+
 class TGDHKV : public DeviceWindow {
     Q_OBJECT
 public:
@@ -49,8 +51,8 @@ public:
     const hca::Record& pendingRecord() const { return pending_; }
     void showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) override;
 
-    // "Bestell Check" opens the order comparison when one is installed; the button stays disabled until then.
-    void setOrderCheck(std::function<void(TGDHKV&)> open);
+    // "Vergleich zur Bestellung", made on the first "Bestell Check" and kept with this window.
+    TFormBestellung& orderWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,7 +88,7 @@ private:
     bool sensorTest_ = false;
     bool applying_ = false;
     bool reportingMeterConflict_ = false; // the message box itself ends the editing once more
-    std::function<void(TGDHKV&)> orderCheck_;
+    TFormBestellung* orderWindow_ = nullptr;
 };
 
 // The factory the main window's menu entry "Gerätedaten EHKV" uses.

@@ -5,6 +5,7 @@
 #include "core/devices/watermodule/WzFormRules.h"
 #include "core/devices/watermodule/WzRules.h"
 #include "ui/app/ToolHost.h"
+#include "ui/devices/order/TFormBestellungWZ.h"
 #include "ui/firmware/TFormBootLoader.h"
 #include "ui_TGDWZBRAM.h"
 
@@ -47,7 +48,6 @@ TGDWZBRAM::TGDWZBRAM(ToolHost& host, QWidget* parent, DeviceChannel* channel)
     ui_->History->setColumnWidth(1, 90);
     ui_->History->verticalHeader()->setDefaultSectionSize(18);
     ui_->History->verticalHeader()->hide();
-    ui_->ButtonBestellcheck->setEnabled(false);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -356,13 +356,13 @@ void TGDWZBRAM::Button2VorEinstClick() {
 }
 
 void TGDWZBRAM::ButtonBestellcheckClick() {
-    if (orderCheck_)
-        orderCheck_();
+    orderWindow().showFor(*this, host().clock());
 }
 
-void TGDWZBRAM::setOrderCheck(std::function<void()> open) {
-    orderCheck_ = std::move(open);
-    ui_->ButtonBestellcheck->setEnabled(bool(orderCheck_));
+TFormBestellungWZ& TGDWZBRAM::orderWindow() {
+    if (!orderWindow_)
+        orderWindow_ = new TFormBestellungWZ(this);
+    return *orderWindow_;
 }
 
 ToolWindow* createWzDataWindow(ToolHost& host, QWidget* parent) {

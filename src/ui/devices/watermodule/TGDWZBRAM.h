@@ -22,6 +22,8 @@ class TGDWZBRAM;
 
 namespace kvq {
 
+class TFormBestellungWZ;
+
 class TGDWZBRAM : public DeviceWindow {
     Q_OBJECT
 public:
@@ -60,8 +62,8 @@ public:
     // default the program's own.
     using FirmwareWindow = std::function<void(BootloaderByteSink*& openWindow)>;
     void setFirmwareWindow(FirmwareWindow showModal) { firmwareWindow_ = std::move(showModal); }
-    // "Bestell Check" opens the order comparison once one is installed; disabled until then.
-    void setOrderCheck(std::function<void()> open);
+    // "Vergleich zur Bestellung", made on the first "Bestell Check" and kept with this window.
+    TFormBestellungWZ& orderWindow();
 
 protected:
     Frame readFrame() const override { return wz::buildReadRequest(); }
@@ -91,7 +93,7 @@ private:
     bool reportingReadings_ = false;
     QTimer* Timer1 = nullptr;
     FirmwareWindow firmwareWindow_;
-    std::function<void()> orderCheck_;
+    TFormBestellungWZ* orderWindow_ = nullptr;
 };
 
 // The factory the main window's menu entry "Gerätedaten WZ" uses.

@@ -1,11 +1,15 @@
 // Every tool window the main window offers, on a technician's 1280x800 screen: it is built (every
 // control of its field tables bound), it fits, no control covers another, every input is named and
-// the keyboard reaches it. A new window registered with the main window is covered here as it is.
+// the keyboard reaches it. A new window registered with the main window is covered here as it is;
+// the dialogs the device windows open are listed in everyDialog.
 
 #include "core/devices/hca/HcaFields.h"
 #include "ui/app/TMainForm.h"
 #include "ui/devices/common/FormBinder.h"
 #include "ui/devices/hca/TGDHKV.h"
+#include "ui/devices/order/TFormBestellung.h"
+#include "ui/devices/order/TFormBestellungWZ.h"
+#include "ui/devices/watermodule/TGDWZBRAM.h"
 
 #include "../hca/HkvTestHost.h"
 #include "TempDataRoot.h"
@@ -97,7 +101,13 @@ class TestToolWindows : public QObject {
 private Q_SLOTS:
     void everyWindow_data();
     void everyWindow();
+    void everyDialog_data();
+    void everyDialog();
     void misspeltControlFailsTheConstruction();
+
+private:
+    // No control covers another or leaves the window, every input is named and the tab key reaches it.
+    static void checkControls(QWidget& root);
 };
 
 void TestToolWindows::everyWindow_data() {
@@ -139,6 +149,51 @@ void TestToolWindows::everyWindow() {
         QVERIFY(m.main.grab().save(dir + QStringLiteral("/MainForm-%1.png").arg(w->objectName())));
     }
 
+    checkControls(*w);
+}
+
+void TestToolWindows::everyDialog_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("TFormBestellung") << QStringLiteral("TFormBestellung");
+    QTest::newRow("TFormBestellungWZ") << QStringLiteral("TFormBestellungWZ");
+}
+
+void TestToolWindows::everyDialog() {
+    QFETCH(QString, name);
+    test::HkvTestHost host;
+    test::RecordingChannel channel;
+    std::unique_ptr<DeviceWindow> device;
+    OrderSheet* sheet = nullptr;
+    if (name == u"TFormBestellung") {
+        auto* w = new TGDHKV(host, nullptr, &channel);
+        device.reset(w);
+        sheet = &w->orderWindow();
+    } else {
+        host.params = PARAmeter(DeviceFamily::WaterMeterModule);
+        auto* w = new TGDWZBRAM(host, nullptr, &channel);
+        device.reset(w);
+        sheet = &w->orderWindow();
+    }
+    // Filled as the technician sees it.
+    sheet->RefreshFromDevice(*device, host.clock());
+    QVERIFY(!sheet->windowTitle().isEmpty());
+    const QSize need = sheet->sizeHint();
+    QVERIFY2(need.width() <= 1280 && need.height() <= 770,
+             qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(need.width()).arg(need.height())));
+    sheet->resize(need);
+    sheet->show();
+    QVERIFY(QTest::qWaitForWindowExposed(sheet));
+    const QString dir = qEnvironmentVariable("KVQ_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        QVERIFY(sheet->grab().save(dir + QStringLiteral("/%1.png").arg(name)));
+    }
+    checkControls(*sheet);
+    sheet->hide();
+}
+
+void TestToolWindows::checkControls(QWidget& root) {
+    QWidget* w = &root;
     // No control covers another, and each lies inside the window.
     const QList<QWidget*> controls = visibleControls(*w);
     QVERIFY(!controls.isEmpty());
@@ -166,8 +221,9 @@ void TestToolWindows::everyWindow() {
             continue;
         const auto* b = qobject_cast<QAbstractButton*>(c);
         if (c->objectName().isEmpty() || (c->accessibleName().isEmpty() && !(b && !b->text().isEmpty())))
-            unnamed << QStringLiteral("%1 %2 '%3'").arg(QString::fromLatin1(c->metaObject()->className()),
-                                                         c->objectName(), b ? b->text() : QString());
+            unnamed << QStringLiteral("%1 %2 '%3'")
+                           .arg(QString::fromLatin1(c->metaObject()->className()), c->objectName(),
+                                b ? b->text() : QString());
         if (c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus)) {
             reachable.insert(c->objectName());
             if (!first)
