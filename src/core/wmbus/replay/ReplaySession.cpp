@@ -64,14 +64,14 @@ int ReplaySession::step(int maxLines, const ChunkHandler& onChunk) {
         const bool whole = readLine(raw);
         ++done;
         ++linesRead_;
-        if (!whole || !parseReplayLine(QString::fromLatin1(raw), linesRead_, line_, error_)) {
+        if (!whole || !parseReplayLine(std::string_view(raw.constData(), std::size_t(raw.size())), linesRead_, line_, error_)) {
             ++malformed_;
             continue;
         }
         if (line_.bytes.empty())
             continue;
         ++frames_;
-        onChunk(line_.bytes, line_.receiveTime.isValid() ? line_.receiveTime.toMSecsSinceEpoch() : 0);
+        onChunk(line_.bytes, line_.receiveTime);
     }
     // The file may have been cut short since it was counted: then the replay ends here.
     if (file_.atEnd())
