@@ -128,6 +128,11 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     StringGridWerte->horizontalHeader()->setStretchLastSection(true);
     StringGridWerte->verticalHeader()->setDefaultSectionSize(18);
     StringGridWerte->setAccessibleName(tr("Werte"));
+    LabelWerteHinweis = new QLabel(this);
+    LabelWerteHinweis->setObjectName(QStringLiteral("LabelWerteHinweis"));
+    LabelWerteHinweis->setWordWrap(true);
+    LabelWerteHinweis->setStyleSheet(QStringLiteral("color: #B00000;"));
+    LabelWerteHinweis->hide();
 
     RichEdit1 = new HexMonitor(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -151,6 +156,7 @@ AnalysePage::AnalysePage(QWidget* parent) : QWidget(parent) {
     auto* right = new QVBoxLayout;
     right->addWidget(RichEdit1, 3);
     right->addWidget(StringGridWerte, 2);
+    right->addWidget(LabelWerteHinweis);
     right->addWidget(MemoRX);
 
     auto* top = new QHBoxLayout(this);
@@ -204,6 +210,21 @@ void AnalysePage::clearRaw() {
 }
 
 void AnalysePage::showValues(const wmbus::TelegramResult& telegram) {
+    QString hint;
+    switch (telegram.compact) {
+    case wmbus::CompactOutcome::NoFormat:
+        hint = tr("Kompaktes Telegramm: kein passendes Format bekannt, daher keine Werte. Ein vollständiges "
+                  "Telegramm oder ein Format-Telegramm dieses Zählers lehrt das Format.");
+        break;
+    case wmbus::CompactOutcome::CrcMismatch:
+        hint = tr("Kompaktes Telegramm: das gespeicherte Format passt nicht (CRC falsch), daher keine Werte. "
+                  "Bitte das Format in kformate.ini prüfen.");
+        break;
+    default:
+        break;
+    }
+    LabelWerteHinweis->setText(hint);
+    LabelWerteHinweis->setVisible(!hint.isEmpty());
     for (int row = 0; row < kValueRows; ++row) {
         const auto& pair = telegram.values[static_cast<std::size_t>(row)];
         for (int col = 0; col < 2; ++col) {

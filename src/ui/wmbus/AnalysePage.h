@@ -66,6 +66,8 @@ public:
     QLineEdit* EditTgFunkID;
     QPushButton* sBitBtnLOGProt;   // "LOG Protokolle in Datei"
     QTableWidget* StringGridWerte; // values of the last telegram
+    // Why a telegram gave no values although it was read (a compact frame without a fitting format).
+    QLabel* LabelWerteHinweis;
     QListWidget* ListBoxHersteller;
     QLabel* LabelHerstellerInfo;
 

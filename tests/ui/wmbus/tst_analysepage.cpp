@@ -1,3 +1,4 @@
+#include "core/wmbus/TelegramResult.h"
 #include "ui/wmbus/AnalysePage.h"
 #include "ui/wmbus/HexMonitor.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void telegramSplitOverChunks();
     void linkLayerTexts();
     void decodedHeaderAndValues();
+    void compactFrameWithoutValuesSaysWhy();
     void otherCFieldIsSkipped();
     void amberFramingAndRssi();
     void stopKeepsBytesUntilReleased();
@@ -139,6 +141,20 @@ void TestAnalysePage::linkLayerTexts() {
     feed(t.w, test::radioCraftFrame(f));
     QCOMPARE(heard->count(), 2);
     QCOMPARE(heard->item(1)->text(), QStringLiteral("ABC"));
+}
+
+void TestAnalysePage::compactFrameWithoutValuesSaysWhy() {
+    Window t;
+    auto* page = t.w.findChild<AnalysePage*>();
+    QVERIFY(page);
+    wmbus::TelegramResult r;
+    r.compact = wmbus::CompactOutcome::CrcMismatch;
+    page->showValues(r);
+    QVERIFY(page->LabelWerteHinweis->isVisible());
+    QVERIFY(page->LabelWerteHinweis->text().contains(QStringLiteral("CRC")));
+    r.compact = wmbus::CompactOutcome::Expanded;
+    page->showValues(r);
+    QVERIFY(!page->LabelWerteHinweis->isVisible());
 }
 
 void TestAnalysePage::decodedHeaderAndValues() {
@@ -321,7 +337,7 @@ void TestAnalysePage::rawTextOnlyWhileAnalyseShown() {
     QVERIFY(memo->toPlainText().endsWith(QStringLiteral("5A 5A ")));
     // The raw text waits for no chunk for long.
     t.w.monitorByte(QStringLiteral("16 "));
-    QTRY_VERIFY(memo->toPlainText().endsWith(QStringLiteral("16 ")));
+    QTRY_VERIFY_WITH_TIMEOUT(memo->toPlainText().endsWith(QStringLiteral("16 ")), 30000);
 }
 
 QTEST_MAIN(TestAnalysePage)

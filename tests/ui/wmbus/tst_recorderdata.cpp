@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -89,6 +90,8 @@ LinkFields stranger() {
 class TestRecorderData : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Value texts take the decimal separator of the user's locale; these checks read German ones.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void displayOptionsFillTheTable();
     void strangersGoToTheUnregisteredListAndCanBeDraggedOntoAFloor();
     void tableIsSavedFromTheDatenMenu();

@@ -51,6 +51,10 @@ ExportPage::ExportPage(UserInteraction& ui, const Clock& clock, QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::ExportPage>()), ui_(ui), clock_(clock),
       path_(exporting::exportFormatFilePath()) {
     form_->setupUi(this);
+    // Screen readers speak an input by its caption.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (QWidget* input = label->buddy(); input && input->accessibleName().isEmpty())
+            input->setAccessibleName(label->text().remove(u'&').remove(u':').trimmed());
     setObjectName(QStringLiteral("sTabExport"));
     buildControls();
     setFilter(ExportFilter()); // "00000000" to "99999999" until a format or telegram fills them

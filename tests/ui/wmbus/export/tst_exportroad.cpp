@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -71,6 +72,8 @@ std::vector<std::vector<std::uint8_t>> drive() {
 class TestExportRoad : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Value texts take the decimal separator of the user's locale; these checks read German ones.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void recorderAndCommandWriteTheSameFiles();
 };
 
