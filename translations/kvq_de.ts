@@ -1075,6 +1075,95 @@
     </message>
 </context>
 <context>
+    <name>kvq::LinkController</name>
+    <message>
+        <source>com%1 ist keinem Gerät zugeordnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::LinkTexts</name>
+    <message>
+        <source>Schnittstelle wurde geschlossen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle konnte nicht geschlossen werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteversion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gültige Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsche Daten!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falsches Gerät oder Softwareversion!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com Disabled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ECHO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  with Preamble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS Online com%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optokopf Online com%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS Offline com%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optokopf Offline com%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::SerialPort</name>
+    <message>
+        <source>%1 nicht gefunden: Gerät anschließen oder andere Schnittstelle wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: Benutzer in die Gruppe &quot;dialout&quot; aufnehmen und neu anmelden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt: das andere Programm beenden und erneut versuchen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Schnittstelle gewählt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht einstellen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::TAboutBox</name>
     <message>
         <source>Version</source>

@@ -36,12 +36,12 @@ int listen(const ListenOptions& o, wmbus::TelegramDecoder& decoder, TelegramPrin
     // The receiver's line: 19200 baud, 8 data bits, no parity, one stop bit, no handshake.
     LineSettings line;
     line.baudRate = 19200;
-    PortOpenError openError;
-    std::unique_ptr<SerialPort> port = SerialPort::open(o.port, line, 8192, 4096, &openError);
-    if (!port) {
-        err << "listen: " << openError.detail.toStdString() << '\n';
+    auto opened = SerialPort::open(o.port, line, 8192, 4096);
+    if (!opened) {
+        err << "listen: " << opened.message().toStdString() << '\n';
         return kExitInput;
     }
+    std::unique_ptr<SerialPort> port = std::move(opened).value();
 
     gInterrupted = false;
     auto oldInt = std::signal(SIGINT, onInterrupt);

@@ -3,6 +3,7 @@
 #include "cli/Listen.h"
 #include "cli/TelegramPrinter.h"
 #include "core/app/Bytes.h"
+#include "core/app/Result.h"
 #include "core/wmbus/Framing.h"
 #include "core/wmbus/TelegramDecoder.h"
 #include "core/wmbus/TelegramDecryptor.h"
@@ -54,6 +55,7 @@ struct Options {
     OutputFormat format = OutputFormat::Text;
     bool formatGiven = false;
     char decimalSeparator = ',';
+    bool help = false;
 };
 
 bool parseFraming(const QString& v, wmbus::Framing& f) {
@@ -66,13 +68,17 @@ bool parseFraming(const QString& v, wmbus::Framing& f) {
     return true;
 }
 
-// Returns an error text, empty when the command line is sound.
-QString parseOptions(const QStringList& args, Options& o) {
+// The options of a command line, or a usage error that says what does not fit.
+Result<Options> parseOptions(const QStringList& args) {
+    auto usage = [](const QString& problem) { return Result<Options>::failure(problem, ErrorCode::Usage); };
+    Options o;
     if (args.isEmpty())
-        return QStringLiteral("no command given");
+        return usage(QStringLiteral("no command given"));
     o.command = args.front();
-    if (o.command == QLatin1String("--help") || o.command == QLatin1String("help"))
-        return QStringLiteral("help");
+    if (o.command == QLatin1String("--help") || o.command == QLatin1String("help")) {
+        o.help = true;
+        return o;
+    }
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         auto value = [&](QString& v) -> bool {
@@ -88,41 +94,42 @@ QString parseOptions(const QStringList& args, Options& o) {
             o.noRssi = true;
         } else if (a == QLatin1String("--framing") || a == QLatin1String("--receiver")) {
             if (!value(v) || !parseFraming(v, o.framing))
-                return a + QStringLiteral(" needs radiocraft or amber");
+                return usage(a + QStringLiteral(" needs radiocraft or amber"));
             o.framingGiven = true;
         } else if (a == QLatin1String("--out")) {
             if (!value(o.outPath))
-                return QStringLiteral("--out needs a file name");
+                return usage(QStringLiteral("--out needs a file name"));
         } else if (a == QLatin1String("--route")) {
             if (!value(o.routePath))
-                return QStringLiteral("--route needs a route file");
+                return usage(QStringLiteral("--route needs a route file"));
         } else if (a == QLatin1String("--port")) {
             if (!value(o.port))
-                return QStringLiteral("--port needs a device");
+                return usage(QStringLiteral("--port needs a device"));
         } else if (a == QLatin1String("--mode")) {
             if (!value(v))
-                return QStringLiteral("--mode needs T, C or S");
+                return usage(QStringLiteral("--mode needs T, C or S"));
             v = v.toUpper();
             if (v != QLatin1String("T") && v != QLatin1String("C") && v != QLatin1String("S"))
-                return QStringLiteral("--mode needs T, C or S");
+                return usage(QStringLiteral("--mode needs T, C or S"));
             o.mode = v;
         } else if (a == QLatin1String("--seconds")) {
             bool ok = false;
             if (!value(v) || (o.seconds = v.toInt(&ok), !ok) || o.seconds < 0)
-                return QStringLiteral("--seconds needs a number");
+                return usage(QStringLiteral("--seconds needs a number"));
         } else if (a == QLatin1String("--key")) {
             if (!value(v))
-                return QStringLiteral("--key needs ID=KEYTEXT");
+                return usage(QStringLiteral("--key needs ID=KEYTEXT"));
             const qsizetype eq = v.indexOf(u'=');
             bool ok = false;
             const std::uint32_t id = eq > 0 ? v.left(eq).trimmed().toUInt(&ok) : 0;
             const std::string key = v.mid(eq + 1).toStdString();
             if (!ok || crypto::CheckKeyText(key) != crypto::KeyTextFault::None)
-                return QStringLiteral("--key needs ID=KEYTEXT with a decimal ID and 32 hex digits: ") + v;
+                return usage(QStringLiteral("--key needs ID=KEYTEXT with a decimal ID and 32 hex digits: ") +
+                             v);
             o.keys.emplace_back(id, key);
         } else if (a == QLatin1String("--format")) {
             if (!value(v))
-                return QStringLiteral("--format needs text, csv or json");
+                return usage(QStringLiteral("--format needs text, csv or json"));
             if (v == QLatin1String("text"))
                 o.format = OutputFormat::Text;
             else if (v == QLatin1String("csv"))
@@ -130,24 +137,25 @@ QString parseOptions(const QStringList& args, Options& o) {
             else if (v == QLatin1String("json"))
                 o.format = OutputFormat::Json;
             else
-                return QStringLiteral("--format needs text, csv or json");
+                return usage(QStringLiteral("--format needs text, csv or json"));
             o.formatGiven = true;
         } else if (a == QLatin1String("--locale")) {
             if (!value(v))
-                return QStringLiteral("--locale needs de or c");
+                return usage(QStringLiteral("--locale needs de or c"));
             if (v == QLatin1String("de"))
                 o.decimalSeparator = ',';
             else if (v == QLatin1String("c"))
                 o.decimalSeparator = '.';
             else
-                return QStringLiteral("--locale needs de or c");
+                return usage(QStringLiteral("--locale needs de or c"));
         } else if (a == QLatin1String("--help")) {
-            return QStringLiteral("help");
+            o.help = true;
+            return o;
         } else {
-            return QStringLiteral("unknown option ") + a;
+            return usage(QStringLiteral("unknown option ") + a);
         }
     }
-    return {};
+    return o;
 }
 
 // Decoder set up from the options; owns the route and the key directory it consults.
@@ -245,8 +253,7 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
         }
         printer.print(++index, result);
     };
-    QString failure;
-    const bool ok = wmbus::readReplayFile(
+    const Status read = wmbus::readReplayFile(
         path,
         [&](const wmbus::ReplayLine& line) {
             currentLine = line.lineNumber;
@@ -267,11 +274,11 @@ int runReplay(const Options& o, TelegramPrinter& printer, std::ostream& err, boo
                 }
             }
         },
-        [&](const wmbus::ReplayLineError& e) { err << e.message.toStdString() << '\n'; }, &failure);
+        [&](const wmbus::ReplayLineError& e) { err << e.message.toStdString() << '\n'; });
     if (reported)
         err << "\rreplay: 100%, " << index << " telegrams\n";
-    if (!ok) {
-        err << failure.toStdString() << '\n';
+    if (!read) {
+        err << read.message().toStdString() << '\n';
         return kExitInput;
     }
     if (framer.pending() > 0)
@@ -291,14 +298,15 @@ int runDeriveKey(const Options& o, std::ostream& out, std::ostream& err) {
 } // namespace
 
 int runWmbusCli(const QStringList& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-    Options o;
-    if (const QString problem = parseOptions(args, o); !problem.isEmpty()) {
-        if (problem == QLatin1String("help")) {
-            out << kUsage;
-            return kExitOk;
-        }
-        err << "kvq-wmbus: " << problem.toStdString() << '\n' << kUsage;
+    Result<Options> parsed = parseOptions(args);
+    if (!parsed) {
+        err << "kvq-wmbus: " << parsed.message().toStdString() << '\n' << kUsage;
         return kExitUsage;
+    }
+    Options& o = parsed.value();
+    if (o.help) {
+        out << kUsage;
+        return kExitOk;
     }
     if (o.command == QLatin1String("derive-key"))
         return runDeriveKey(o, out, err);

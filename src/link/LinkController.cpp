@@ -62,16 +62,16 @@ void LinkController::ApplyPortSettings(const PortPage& sio1, const PortPage& sio
 bool LinkController::openPort(SerialInterface which) {
     PortSettingsRecord& rec = portSettings(which);
     Interface& in = iface(which);
-    PortOpenError error;
-    in.handle = SerialPort::open(portSystemName(rec.PortNr, portMap_), rec.lineSettings, rec.RxQueueSize,
-                                 rec.TxQueueSize, &error);
-    in.open = in.handle != nullptr;
+    auto opened = SerialPort::open(portSystemName(rec.PortNr, portMap_), rec.lineSettings, rec.RxQueueSize,
+                                   rec.TxQueueSize);
+    in.open = opened.ok();
     if (!in.open) {
-        if (error.failure == PortOpenFailure::NotMapped && rec.PortNr > 0)
-            error.detail = QStringLiteral("com%1 ist keinem Gerät zugeordnet.").arg(rec.PortNr);
-        Q_EMIT statusToolTipChanged(0, error.detail);
+        const bool unmapped = opened.code() == ErrorCode::PortNotMapped && rec.PortNr > 0;
+        Q_EMIT statusToolTipChanged(0, unmapped ? tr("com%1 ist keinem Gerät zugeordnet.").arg(rec.PortNr)
+                                                : opened.message());
         return false;
     }
+    in.handle = std::move(opened).value();
     Q_EMIT statusToolTipChanged(0, QString());
     const std::uint64_t generation = ++portGeneration_;
     connect(
@@ -116,10 +116,10 @@ void LinkController::OpenInterface() {
                                           which == SerialInterface::SIO1 && PreambleChecked));
         } else {
             ui_.beep();
-            setStatus(0, LinkTexts::kError);
+            setStatus(0, LinkTexts::error());
         }
     } else {
-        setStatus(0, LinkTexts::kComDisabled);
+        setStatus(0, LinkTexts::comDisabled());
     }
     repaint();
 }
@@ -130,7 +130,7 @@ bool LinkController::closePort(SerialInterface which) {
         return true;
     if (!stopWorker() || !in.handle->close()) {
         ui_.beep();
-        ui_.message(texts_.LabelSIOnotClose, QStringLiteral("Error"), UserInteraction::Icon::Error);
+        ui_.message(texts_.LabelSIOnotClose, LinkTexts::error(), UserInteraction::Icon::Error);
         setStatus(0, texts_.LabelSIOnotClose);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "link/SerialPort.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -54,29 +56,35 @@ QSerialPort::FlowControl flowControlOf(const LineSettings& s) {
     return QSerialPort::NoFlowControl;
 }
 
-PortOpenError classifyOpenFailure(const QSerialPort& port, const QString& name) {
+Error classifyOpenFailure(const QSerialPort& port, const QString& name) {
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return {PortOpenFailure::NotFound,
-                QStringLiteral("%1 nicht gefunden: Gerät anschließen oder andere Schnittstelle wählen.")
-                    .arg(name)};
+        return {
+            ErrorCode::PortNotFound,
+            QCoreApplication::translate(
+                "kvq::SerialPort", "%1 nicht gefunden: Gerät anschließen oder andere Schnittstelle wählen.")
+                .arg(name)};
     case QSerialPort::PermissionError: {
         // Qt says "permission" both for a missing group membership and for a port another program holds.
 #ifndef Q_OS_WIN
         const QByteArray path = QFile::encodeName(port.portName().startsWith(u'/') ? port.portName() : name);
         if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-            return {PortOpenFailure::NoPermission,
-                    QStringLiteral("Keine Berechtigung für %1: Benutzer in die Gruppe \"dialout\" aufnehmen "
-                                   "und neu anmelden.")
+            return {ErrorCode::PortNoPermission,
+                    QCoreApplication::translate(
+                        "kvq::SerialPort",
+                        "Keine Berechtigung für %1: Benutzer in die Gruppe \"dialout\" aufnehmen "
+                        "und neu anmelden.")
                         .arg(name)};
 #endif
-        return {PortOpenFailure::Busy,
-                QStringLiteral("%1 wird von einem anderen Programm benutzt: das andere Programm beenden und "
-                               "erneut versuchen.")
+        return {ErrorCode::PortBusy,
+                QCoreApplication::translate(
+                    "kvq::SerialPort",
+                    "%1 wird von einem anderen Programm benutzt: das andere Programm beenden und "
+                    "erneut versuchen.")
                     .arg(name)};
     }
     default:
-        return {PortOpenFailure::Other, QStringLiteral("%1: %2").arg(name, port.errorString())};
+        return {ErrorCode::Failed, QStringLiteral("%1: %2").arg(name, port.errorString())};
     }
 }
 
@@ -92,16 +100,15 @@ SerialPort::~SerialPort() {
         port_->close();
 }
 
-std::unique_ptr<SerialPort> SerialPort::open(const QString& systemName, const LineSettings& s,
-                                             int rxQueueSize, int txQueueSize, PortOpenError* error) {
-    auto fail = [&](PortOpenError e) -> std::unique_ptr<SerialPort> {
-        qCInfo(lcLink) << "open failed:" << e.detail;
-        if (error)
-            *error = std::move(e);
-        return nullptr;
+Result<std::unique_ptr<SerialPort>> SerialPort::open(const QString& systemName, const LineSettings& s,
+                                                     int rxQueueSize, int txQueueSize) {
+    auto fail = [](Error e) -> Result<std::unique_ptr<SerialPort>> {
+        qCInfo(lcLink) << "open failed:" << e.message;
+        return e;
     };
     if (systemName.isEmpty())
-        return fail({PortOpenFailure::NotMapped, QStringLiteral("Keine Schnittstelle gewählt.")});
+        return fail({ErrorCode::PortNotMapped,
+                     QCoreApplication::translate("kvq::SerialPort", "Keine Schnittstelle gewählt.")});
 
     std::unique_ptr<SerialPort> p(new SerialPort(systemName));
     QSerialPort& q = *p->port_;
@@ -117,9 +124,9 @@ std::unique_ptr<SerialPort> SerialPort::open(const QString& systemName, const Li
                             q.setParity(toQt(s.parity)) && q.setStopBits(toQt(s.stopBits)) &&
                             q.setFlowControl(flowControlOf(s));
     if (!configured) {
-        PortOpenError e{
-            PortOpenFailure::Configure,
-            QStringLiteral("%1 lässt sich nicht einstellen: %2").arg(systemName, q.errorString())};
+        Error e{ErrorCode::PortSettings,
+                QCoreApplication::translate("kvq::SerialPort", "%1 lässt sich nicht einstellen: %2")
+                    .arg(systemName, q.errorString())};
         q.close();
         return fail(std::move(e));
     }

@@ -5,6 +5,7 @@
 // port at once and is reported once: the device went away, and QSerialPort would otherwise repeat the
 // error endlessly while claiming the port is still open.
 
+#include "core/app/Result.h"
 #include "core/link/PortMap.h"
 #include "core/link/PortSettings.h"
 
@@ -21,13 +22,6 @@ namespace kvq {
 
 Q_DECLARE_LOGGING_CATEGORY(lcLink)
 
-enum class PortOpenFailure { None, NotMapped, NotFound, NoPermission, Busy, Configure, Other };
-
-struct PortOpenError {
-    PortOpenFailure failure = PortOpenFailure::None;
-    QString detail; // what went wrong and what the user can do about it
-};
-
 struct QueueCounts {
     qint64 rx = 0;
     qint64 tx = 0;
@@ -38,9 +32,10 @@ class SerialPort : public QObject {
 public:
     ~SerialPort() override;
 
-    // Opens and configures a port; on any failure the port is closed again and null is returned.
-    static std::unique_ptr<SerialPort> open(const QString& systemName, const LineSettings& settings,
-                                            int rxQueueSize, int txQueueSize, PortOpenError* error = nullptr);
+    // Opens and configures a port; on any failure the port is closed again and the error says what went
+    // wrong and what the user can do about it (codes PortNotMapped .. PortSettings, or Failed).
+    static Result<std::unique_ptr<SerialPort>> open(const QString& systemName, const LineSettings& settings,
+                                                    int rxQueueSize, int txQueueSize);
 
     const QString& systemName() const { return systemName_; }
     bool isOpen() const;

@@ -7,14 +7,14 @@ namespace kvq {
 Status writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()), ErrorCode::FileAccess);
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return Status::failure(QStringLiteral("%1: %2").arg(path, why));
+        return Status::failure(QStringLiteral("%1: %2").arg(path, why), ErrorCode::FileAccess);
     }
     if (!file.commit())
-        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()), ErrorCode::FileAccess);
     return {};
 }
 

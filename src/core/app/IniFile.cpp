@@ -12,7 +12,8 @@ Result<IniFile> IniFile::load(const QString& path) {
     if (!file.exists())
         return IniFile();
     if (!file.open(QIODevice::ReadOnly))
-        return Result<IniFile>::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return Result<IniFile>::failure(QStringLiteral("%1: %2").arg(path, file.errorString()),
+                                        ErrorCode::FileAccess);
     IniFile ini = fromBytes(file.readAll());
     ini.existed_ = true;
     return ini;

@@ -30,7 +30,8 @@ Result<QString> ManufacturerDescriptions::describe(const QString& code) const {
     const auto ini = QFileInfo(filePath_).isFile() ? IniFile::load(filePath_) : Result<IniFile>(IniFile());
     if (!ini.ok() || !ini->existed())
         return Result<QString>::failure(QStringLiteral("File ") + QDir::toNativeSeparators(filePath_) +
-                                        QStringLiteral(" missing!"));
+                                            QStringLiteral(" missing!"),
+                                        ErrorCode::FileAccess);
     return breakAtFirstComma(
         ini->readString(QStringLiteral("MANCODE"), code, QStringLiteral("keine Information")));
 }

@@ -31,9 +31,10 @@ ManufacturerFilterList::ManufacturerFilterList(const QStringList& codes) {
         entries_.push_back({c, false});
 }
 
-std::optional<QString> ManufacturerFilterList::add(const QString& text) {
+Result<QString> ManufacturerFilterList::add(const QString& text) {
     if (text.size() != 3)
-        return std::nullopt;
+        return Result<QString>::failure(QStringLiteral("a manufacturer code has three letters"),
+                                        ErrorCode::BadInput);
     QString code = text.toUpper();
     entries_.push_back({code, false});
     return code;

@@ -2,6 +2,7 @@
 // The recorder's two lists of manufacturer codes: the codes heard on air since the window opened,
 // and the user's filter list whose ticked codes decide whose values are taken.
 
+#include "core/app/Result.h"
 #include "core/wmbus/FlagCode.h"
 
 #include <QString>
@@ -48,8 +49,8 @@ public:
     explicit ManufacturerFilterList(const QStringList& codes);
 
     // A text of exactly three characters is added in upper case and returned; any other length is
-    // ignored (no value).
-    std::optional<QString> add(const QString& text);
+    // refused and nothing is added.
+    Result<QString> add(const QString& text);
     // Removes the entry at index; false when there is none.
     bool removeAt(int index);
 

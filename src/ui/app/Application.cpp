@@ -9,7 +9,7 @@
 
 namespace kvq {
 
-int runApplication(int argc, char** argv, const std::function<DemoPorts(QString* error)>& startDemo) {
+int runApplication(int argc, char** argv, const std::function<Result<DemoPorts>()>& startDemo) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVQ"));
     QApplication::setApplicationDisplayName(QStringLiteral("KVQ"));
@@ -19,13 +19,12 @@ int runApplication(int argc, char** argv, const std::function<DemoPorts(QString*
     TMainForm mainForm(ui, SystemClock::instance(), TMainForm::Options{});
     ui.setParent(&mainForm);
     if (startDemo && QApplication::arguments().contains(QStringLiteral("--demo"))) {
-        QString error;
-        const DemoPorts demo = startDemo(&error);
-        if (demo.opticalHead.isEmpty())
-            ui.message(QCoreApplication::translate("kvq::Application", "Demo: %1").arg(error), QString(),
-                       UserInteraction::Icon::Warning);
+        const Result<DemoPorts> demo = startDemo();
+        if (!demo)
+            ui.message(QCoreApplication::translate("kvq::Application", "Demo: %1").arg(demo.message()),
+                       QString(), UserInteraction::Icon::Warning);
         else
-            mainForm.linkWiring()->useDemoPorts(demo.opticalHead, demo.receiver);
+            mainForm.linkWiring()->useDemoPorts(demo->opticalHead, demo->receiver);
     }
     mainForm.show();
     return app.exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/Result.h"
+
 #include <QString>
 #include <functional>
 
@@ -13,6 +15,6 @@ struct DemoPorts {
 
 // Start-up of the desktop program: application object, main window, message loop. With "--demo" on the
 // command line `startDemo` starts simulated hardware and the program runs on it instead of real ports.
-int runApplication(int argc, char** argv, const std::function<DemoPorts(QString* error)>& startDemo = {});
+int runApplication(int argc, char** argv, const std::function<Result<DemoPorts>()>& startDemo = {});
 
 } // namespace kvq

@@ -25,9 +25,9 @@ TEST(SerialPort, BytesGoBothWaysOverAPseudoTerminal) {
     ScriptedDevice dev;
     dev.expectStep(QByteArray("\x68\x08", 2)).sendStep(QByteArray("\xE5", 1));
     ASSERT_TRUE(dev.start());
-    PortOpenError err;
-    auto port = SerialPort::open(dev.path(), optoSettings(), 4096, 4096, &err);
-    ASSERT_TRUE(port) << err.detail.toStdString();
+    auto opened = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     EXPECT_FALSE(port->raiseDtr()) << "a pseudo-terminal has no DTR line, and that is no failure";
     EXPECT_TRUE(port->isOpen());
     port->write(QByteArray("\x68\x08", 2));
@@ -45,20 +45,18 @@ TEST(SerialPort, BytesGoBothWaysOverAPseudoTerminal) {
 }
 
 TEST(SerialPort, OpenFailuresSayWhatIsWrong) {
-    PortOpenError err;
-    EXPECT_FALSE(SerialPort::open(QString(), optoSettings(), 4096, 4096, &err));
-    EXPECT_EQ(err.failure, PortOpenFailure::NotMapped);
-    EXPECT_FALSE(SerialPort::open(QStringLiteral("/dev/kvq-no-such-port"), optoSettings(), 4096, 4096, &err));
-    EXPECT_EQ(err.failure, PortOpenFailure::NotFound);
-    EXPECT_TRUE(err.detail.contains(QStringLiteral("/dev/kvq-no-such-port")));
+    EXPECT_EQ(SerialPort::open(QString(), optoSettings(), 4096, 4096).code(), ErrorCode::PortNotMapped);
+    auto err = SerialPort::open(QStringLiteral("/dev/kvq-no-such-port"), optoSettings(), 4096, 4096);
+    EXPECT_EQ(err.code(), ErrorCode::PortNotFound);
+    EXPECT_TRUE(err.message().contains(QStringLiteral("/dev/kvq-no-such-port")));
 
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
     auto first = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
     ASSERT_TRUE(first);
-    EXPECT_FALSE(SerialPort::open(dev.path(), optoSettings(), 4096, 4096, &err));
-    EXPECT_EQ(err.failure, PortOpenFailure::Busy) << err.detail.toStdString();
-    EXPECT_TRUE(err.detail.contains(QStringLiteral("anderen Programm")));
+    err = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
+    EXPECT_EQ(err.code(), ErrorCode::PortBusy) << err.message().toStdString();
+    EXPECT_TRUE(err.message().contains(QStringLiteral("anderen Programm")));
 }
 
 TEST(SerialPort, MissingPermissionIsToldApartFromABusyPort) {
@@ -68,18 +66,18 @@ TEST(SerialPort, MissingPermissionIsToldApartFromABusyPort) {
     ASSERT_TRUE(dev.start());
     const QByteArray path = dev.path().toLocal8Bit();
     ASSERT_EQ(::chmod(path.constData(), 0), 0);
-    PortOpenError err;
-    EXPECT_FALSE(SerialPort::open(dev.path(), optoSettings(), 4096, 4096, &err));
-    EXPECT_EQ(err.failure, PortOpenFailure::NoPermission) << err.detail.toStdString();
-    EXPECT_TRUE(err.detail.contains(QStringLiteral("dialout")));
+    const auto err = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
+    EXPECT_EQ(err.code(), ErrorCode::PortNoPermission) << err.message().toStdString();
+    EXPECT_TRUE(err.message().contains(QStringLiteral("dialout")));
 }
 
 TEST(SerialPort, AVanishedDeviceIsReportedOnceAndThePortCloses) {
     ScriptedDevice dev;
     dev.sendStep(QByteArray("abc")).waitStep(100).hangUpStep();
     ASSERT_TRUE(dev.start());
-    auto port = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), optoSettings(), 4096, 4096);
+    ASSERT_TRUE(opened);
+    auto port = std::move(opened).value();
     int failed = 0;
     QObject::connect(port.get(), &SerialPort::failed, [&] { ++failed; });
     ASSERT_TRUE(waitUntil([&] { return failed > 0; }));

@@ -49,8 +49,9 @@ QByteArray pattern(int n) {
 TEST(RS232Thread1, BytesArriveOnTheWindowThreadInOrder) {
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
-    auto port = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     Sink sink;
     std::atomic<bool> done{false};
     RS232Thread1 worker(port.get(), sink, &sink, done);
@@ -74,8 +75,9 @@ TEST(RS232Thread1, QueuedBytesAreReadInChunksOfAtMost4096) {
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
     // A receive buffer larger than the chunk, so all 5000 bytes wait before the worker starts.
-    auto port = SerialPort::open(dev.path(), lineSettings(), 16384, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), lineSettings(), 16384, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     const QByteArray data = pattern(5000);
     dev.send(data);
     ASSERT_TRUE(waitUntil([&] { return port->queueCounts().rx == 5000; }));
@@ -91,8 +93,9 @@ TEST(RS232Thread1, QueuedBytesAreReadInChunksOfAtMost4096) {
 TEST(RS232Thread1, StopSwitchDropsWholeChunks) {
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
-    auto port = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     Sink sink;
     sink.stopSwitch = true;
     std::atomic<bool> done{false};
@@ -113,8 +116,9 @@ TEST(RS232Thread1, StopSwitchDropsWholeChunks) {
 TEST(RS232Thread1, AStopRequestDuringAChunkEndsBeforeTheNextByte) {
     ScriptedDevice dev;
     ASSERT_TRUE(dev.start());
-    auto port = SerialPort::open(dev.path(), lineSettings(), 16384, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), lineSettings(), 16384, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     dev.send(pattern(4096));
     ASSERT_TRUE(waitUntil([&] { return port->queueCounts().rx == 4096; }));
     Sink sink;
@@ -134,8 +138,9 @@ TEST(RS232Thread1, StopWhileTheWindowThreadIsBusyNeverDeadlocks) {
     ScriptedDevice dev;
     dev.streamStep(QByteArray("\x01\x02\x03", 3));
     ASSERT_TRUE(dev.start());
-    auto port = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
-    ASSERT_TRUE(port);
+    auto opened = SerialPort::open(dev.path(), lineSettings(), 4096, 4096);
+    ASSERT_TRUE(opened) << opened.message().toStdString();
+    auto port = std::move(opened).value();
     Sink sink;
     std::atomic<bool> done{false};
     auto worker = std::make_unique<RS232Thread1>(port.get(), sink, &sink, done);

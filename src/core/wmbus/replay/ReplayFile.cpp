@@ -63,13 +63,11 @@ bool parseReplayLine(const QString& line, int lineNumber, ReplayLine& out, Repla
     return true;
 }
 
-bool readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
-                    const std::function<void(const ReplayLineError&)>& onError, QString* failure) {
+Status readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
+                      const std::function<void(const ReplayLineError&)>& onError) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (failure)
-            *failure = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
+        return Status::failure(QStringLiteral("%1: %2").arg(path, file.errorString()), ErrorCode::FileAccess);
     }
     ReplayLine line;
     ReplayLineError error;
@@ -84,7 +82,7 @@ bool readReplayFile(const QString& path, const std::function<void(const ReplayLi
             onError(error);
         }
     }
-    return true;
+    return {};
 }
 
 } // namespace kvq::wmbus

@@ -2,6 +2,8 @@
 // Replay files of recorded telegrams (mobile reading app, gateway server): one receiver frame per line,
 // either as bare hex text or as "DD.MM.YYYY hh:mm:ss;" followed by the hex text.
 
+#include "core/app/Result.h"
+
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
@@ -25,8 +27,8 @@ struct ReplayLineError {
 bool parseReplayLine(const QString& line, int lineNumber, ReplayLine& out, ReplayLineError& error);
 
 // Reads a replay file line by line without holding it in memory: `onLine` gets each frame, `onError`
-// each line that is no frame. False when the file cannot be read.
-bool readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
-                    const std::function<void(const ReplayLineError&)>& onError, QString* failure = nullptr);
+// each line that is no frame. Fails when the file cannot be read.
+Status readReplayFile(const QString& path, const std::function<void(const ReplayLine&)>& onLine,
+                      const std::function<void(const ReplayLineError&)>& onError);
 
 } // namespace kvq::wmbus

@@ -269,7 +269,8 @@ Result<RouteReadResult> readRouteFile(const QString& path, const QString& create
     if (!ini)
         return Result<RouteReadResult>::failure(ini.message(), ini.code());
     if (!ini->existed())
-        return Result<RouteReadResult>::failure(QStringLiteral("%1: file not found").arg(path));
+        return Result<RouteReadResult>::failure(QStringLiteral("%1: file not found").arg(path),
+                                                ErrorCode::FileAccess);
     return readRoute(ini.value(), createFormat);
 }
 

@@ -24,7 +24,7 @@ QString protectKeyText(const QString& keyText) {
     return compactHex(crypto::EncryptBlock(kFileKey, crypto::ParseKeyText(text)));
 }
 
-std::optional<QString> unprotectKeyText(const QString& stored) {
+Result<QString> unprotectKeyText(const QString& stored) {
     const std::string text = stored.toStdString();
     switch (crypto::CheckKeyText(text)) {
     case crypto::KeyTextFault::Empty:
@@ -32,7 +32,7 @@ std::optional<QString> unprotectKeyText(const QString& stored) {
     case crypto::KeyTextFault::None:
         break;
     default:
-        return std::nullopt;
+        return Result<QString>::failure(QStringLiteral("not 32 hex digits"), ErrorCode::BadInput);
     }
     return compactHex(crypto::DecryptBlock(kFileKey, crypto::ParseKeyText(text)));
 }

@@ -45,8 +45,7 @@ TEST(ReplayFile, ReadsEveryLineAndReportsTheRest) {
         [&](const ReplayLineError& e) { bad.push_back(e.lineNumber); }));
     EXPECT_EQ(good, (std::vector<int>{1, 4, 5}));
     EXPECT_EQ(bad, (std::vector<int>{3}));
-    QString why;
-    EXPECT_FALSE(readReplayFile(
-        dir.filePath("none.dat"), [](const ReplayLine&) {}, {}, &why));
-    EXPECT_FALSE(why.isEmpty());
+    const kvq::Status missing = readReplayFile(dir.filePath("none.dat"), [](const ReplayLine&) {}, {});
+    EXPECT_EQ(missing.code(), kvq::ErrorCode::FileAccess);
+    EXPECT_TRUE(missing.message().contains(QStringLiteral("none.dat")));
 }

@@ -77,9 +77,9 @@ TEST(ReceivedManufacturers, KeepsDistinctCodesInOrderOfFirstAppearance) {
 
 TEST(ManufacturerFilterList, AddsOnlyThreeCharacterCodesInUpperCase) {
     ManufacturerFilterList list(QStringList{QStringLiteral("QLM")});
-    EXPECT_FALSE(list.add(QStringLiteral("AB")).has_value());
-    EXPECT_FALSE(list.add(QStringLiteral("ABCD")).has_value());
-    EXPECT_EQ(list.add(QStringLiteral("abc")), QStringLiteral("ABC"));
+    EXPECT_FALSE(list.add(QStringLiteral("AB")).ok());
+    EXPECT_FALSE(list.add(QStringLiteral("ABCD")).ok());
+    EXPECT_EQ(list.add(QStringLiteral("abc")).value(), QStringLiteral("ABC"));
     EXPECT_EQ(list.codes(), (QStringList{QStringLiteral("QLM"), QStringLiteral("ABC")}));
     EXPECT_FALSE(list.isChecked(0));
 }

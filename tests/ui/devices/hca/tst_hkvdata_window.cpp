@@ -108,6 +108,7 @@ private Q_SLOTS:
     void batteryYearAndMeasurementFreeMonths();
     void readRequest();
     void writeMergesTheDevicesIdentityAndSendsBytes0To160();
+    void theWriteAfterAReadGoesOutOnlyWhileTheWindowIsShown();
     void writeWithSendWindowUpdateClearsErrorBits();
     void startMonthZeroReleasesTheStart();
     void refusedInputStopsTheWriteAndKeepsTheRecord();
@@ -258,6 +259,20 @@ void TestHkvDataWindow::writeMergesTheDevicesIdentityAndSendsBytes0To160() {
     QCOMPARE(t.text("EditK1"), QStringLiteral("1000"));
     QCOMPARE(std::vector<std::uint8_t>(frame.begin() + 12, frame.begin() + 173),
              std::vector<std::uint8_t>(t.image().begin(), t.image().begin() + 161));
+}
+
+void TestHkvDataWindow::theWriteAfterAReadGoesOutOnlyWhileTheWindowIsShown() {
+    Fixture t;
+    QTest::mouseClick(t.box("Button1SendeDaten"), Qt::LeftButton);
+    QVERIFY(t.w->sendPending());
+    // What the link does after a valid read answer.
+    t.w->afterValidRead();
+    QCOMPARE(t.channel.frames.size(), 1u);
+    QVERIFY(t.w->sendPending());
+    t.w->show();
+    t.w->afterValidRead();
+    QCOMPARE(t.channel.frames.size(), 2u);
+    QVERIFY(!t.w->sendPending());
 }
 
 void TestHkvDataWindow::writeWithSendWindowUpdateClearsErrorBits() {
