@@ -4,6 +4,7 @@
 
 #include "core/app/Parameter.h"
 #include "core/devices/hca/HcaFields.h"
+#include "core/devices/thermo/ThermoFields.h"
 
 #include <functional>
 #include <tuple>
@@ -18,7 +19,9 @@ template <class FormT> struct RegisteredTable {
 };
 
 inline auto allFieldTables() {
-    return std::make_tuple(RegisteredTable<hca::HcaForm>{"hca", hca::hcaFields, kEhkvRecordSize});
+    return std::make_tuple(
+        RegisteredTable<hca::HcaForm>{"hca", hca::hcaFields, kEhkvRecordSize},
+        RegisteredTable<thermo::ThermoForm>{"thermo", thermo::thermoFields, kThermoRecordSize});
 }
 
 } // namespace kvq::fields
