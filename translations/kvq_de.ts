@@ -127,6 +127,30 @@
         <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>°C max. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Wandfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HcaForm</name>
@@ -1042,6 +1066,717 @@
     </message>
 </context>
 <context>
+    <name>TGDTHERMOForm</name>
+    <message>
+        <source>Gerätedaten WMBus Therm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie bis Monat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie bis Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Geräte ID &amp;&amp; Batt.lebenszeit überschreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>autom. Geräte ID Erhöhung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteuhr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC-Zeit beim Senden übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert [1/100 K]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert [1/100 K]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert Editieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzeige Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperaturen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Raumfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Wandfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Raumfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Wandfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C Temperatur Wandfühler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Wandfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C Temperatur Raumfühler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerdatum: 0.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendewoche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendestunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenster offen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batt. leer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mit Update Funkfenster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Verschlüsselung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Uhr min=sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCD immer an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Befehl an das Gerät:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arbeitsmodus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testmode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensorabgleich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk Träger AN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mit Funk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktelegramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklus Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES dynam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berechnete Häufigkeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage/Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage/Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegramme/Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegramme/Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 1 Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>950,56</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 1 Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 11 Jahren:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10456,16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 11 Jahren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladungsmenge pro Telegramm  in mAs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Kapazität in mAh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerätedaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Sende Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voreinst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servicebefehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendet sofort ein Wireless M-Bus Telegramm; schaltet auch einen laufenden Träger ab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende WMBus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displaytest: alle Segmente &quot;IIIIIIII&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCD TEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensorabgleich-Modus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sens.abgleich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauerträger senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende Träger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermodus: keine Messung, kein Funk, die Anzeige blinkt nach einem Tastendruck 1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlafmodus für die Strommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I-Mess-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensortest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Messung; das Gerät antwortet mit seinen Timerwerten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teste Sensoren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referenz:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referenz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesendet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::Application</name>
     <message>
         <source>Demo: %1</source>
@@ -1071,6 +1806,13 @@
     </message>
     <message>
         <source>Daten werden gesendet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::HcaLayoutWindow</name>
+    <message>
+        <source>Fehler</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,7 @@
 
 #include "ui/app/TMainForm.h"
 #include "ui/devices/hca/TGDHKV.h"
+#include "ui/devices/thermo/TGDTHERMO.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 namespace kvq {
@@ -9,6 +10,7 @@ namespace kvq {
 void registerBuiltinToolWindows(TMainForm& mainForm) {
     // One line per tool window: mainForm.registerToolWindow(ToolKind::..., factory).
     mainForm.registerToolWindow(ToolKind::HKVData, createHkvDataWindow);
+    mainForm.registerToolWindow(ToolKind::ThermoData, createThermoDataWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

@@ -5,8 +5,6 @@
 
 namespace kvq::thermo {
 
-namespace {
-
 // The thermometer has no measurement-free months: bytes 152 and 153 go back as they were read.
 const hca::RecordMapping& thermoMapping() {
     static const hca::RecordMapping m{[](std::span<const std::uint8_t> r, hca::HcaForm& f) {
@@ -19,8 +17,6 @@ const hca::RecordMapping& thermoMapping() {
                                       false};
     return m;
 }
-
-} // namespace
 
 void showRecord(const Record& record, ThermoForm& form) {
     hca::showRecord(record, false, form, thermoMapping());

@@ -8,6 +8,9 @@
 
 namespace kvq::thermo {
 
+// The thermometer's table rows; it has no measurement-free months (bytes 152, 153 are carried).
+const hca::RecordMapping& thermoMapping();
+
 // The record as the form shows it; the record is not touched.
 void showRecord(const Record& record, ThermoForm& form);
 // Builds the record from the form: only the bits of the thermometer's controls are set in the flag

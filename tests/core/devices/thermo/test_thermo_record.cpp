@@ -40,7 +40,8 @@ Record deviceRecord() {
 std::vector<std::uint8_t> answerFrame(const Record& r, std::uint8_t medium) {
     std::vector<std::uint8_t> f = {0x68, 0,      0,      0x68, 0x08,   0xFE, 0x72, r[0], r[1], r[2],
                                    r[3], r[146], r[147], 0x05, medium, 0x00, 0x00, 0x00, 0x00, 0x0F};
-    f.insert(f.end(), r.begin(), r.end());
+    for (std::uint8_t b : r)
+        f.push_back(b);
     f.push_back(0x1F);
     f[1] = f[2] = std::uint8_t(f.size() - 4);
     std::uint8_t cs = 0;
