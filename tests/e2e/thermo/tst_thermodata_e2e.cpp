@@ -1,13 +1,9 @@
 // The thermometer's device-data window against the simulated radio thermometer on a real
 // pseudo-terminal: read, edit, write, acknowledgement, through the link as the program runs it.
 
-#include "../../link/support/LinkTestSupport.h"
-#include "../../ui/devices/hca/HkvTestHost.h"
+#include "../hca/DeviceWindowRig.h"
 
-#include "DeviceBench.h"
-#include "core/devices/hca/HcaRecord.h"
 #include "ui/devices/thermo/TGDTHERMO.h"
-#include "ui/link/Form1ProgressBar.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -21,71 +17,30 @@ using namespace kvq::devsim;
 class TestThermoDataEndToEnd : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<DeviceBench> bench;
-    std::unique_ptr<test::HkvTestHost> host;
-    std::unique_ptr<LinkController> link;
-    std::unique_ptr<Form1ProgressBar> progress;
-    std::unique_ptr<test::StatusRecorder> status;
-    std::unique_ptr<TGDTHERMO> window;
+    std::unique_ptr<test::DeviceWindowRig<TGDTHERMO>> rig;
 
     template <class T = QLineEdit> T* control(const char* name) {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        T* w = rig->window->findChild<T*>(QString::fromLatin1(name));
         [&] { QVERIFY2(w, name); }();
         return w;
     }
-
-    // Waits for `bytes` answer bytes, then lets one second of silence pass.
-    void answer(int bytes) {
-        const RxRingBuffer& ring = link->rxRing();
-        QVERIFY2(test::waitUntil([&] { return ring.waitingFrom(ring.RxReadPos) >= bytes; }, 8000),
-                 qPrintable(QStringLiteral("%1 bytes waiting").arg(ring.waitingFrom(ring.RxReadPos))));
-        test::spin(30);
-        for (int i = 0; i < 11; ++i)
-            link->Timer1Timer();
-    }
+    void answer(int bytes) { rig->answer(bytes); }
 
 private Q_SLOTS:
     void init() {
-        bench = std::make_unique<DeviceBench>();
-        fillDemoImage(bench->add(DeviceKind::RadioThermometer));
-        fillDemoImage(bench->add(DeviceKind::HeatCostAllocator));
-        bench->answerDelayMs = 5;
-        QVERIFY(bench->start());
-
-        host = std::make_unique<test::HkvTestHost>();
-        host->params = PARAmeter(DeviceFamily::RadioThermometer);
-        link = std::make_unique<LinkController>(host->ui);
-        progress = std::make_unique<Form1ProgressBar>(*link);
-        link->setProgress(progress.get());
-        status = std::make_unique<test::StatusRecorder>(*link);
-        link->setCurrentParams(&host->params);
-        link->portMap().setPath(3, bench->path(), true);
-        link->settings.SIO1Port = 3;
-        link->OpenInterface();
-        QVERIFY(link->SIO1Open());
-        host->linkValue = link.get();
-        connect(link.get(), &LinkController::showRecordRequested, this, [this] { window->ShowRecord(); });
-
-        window = std::make_unique<TGDTHERMO>(*host);
-        link->setWindowSource([this]() -> LinkWindow* { return window.get(); });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        rig = std::make_unique<test::DeviceWindowRig<TGDTHERMO>>();
+        // An allocator under the same head hears every request and must stay out of the way.
+        fillDemoImage(rig->bench->add(DeviceKind::RadioThermometer));
+        fillDemoImage(rig->bench->add(DeviceKind::HeatCostAllocator));
+        QVERIFY(rig->open(DeviceFamily::RadioThermometer));
     }
-    void cleanup() {
-        window.reset();
-        link->CloseInterface();
-        status.reset();
-        progress.reset();
-        link.reset();
-        host.reset();
-        bench.reset();
-    }
+    void cleanup() { rig.reset(); }
 
     void readEditWriteStoresTheMergedRecord() {
-        const std::vector<std::uint8_t> before = bench->imageOf(DeviceKind::RadioThermometer);
+        const std::vector<std::uint8_t> before = rig->bench->imageOf(DeviceKind::RadioThermometer);
         QTest::mouseClick(control<QAbstractButton>("ButtonHoleDaten"), Qt::LeftButton);
         answer(188);
-        QCOMPARE(status->panels[4], QStringLiteral("Gültige Daten"));
+        QCOMPARE(rig->status->panels[4], QStringLiteral("Gültige Daten"));
         QVERIFY(control<QPlainTextEdit>("Memo2")->toPlainText().startsWith(
             QStringLiteral("68 08 08 68 53 FE 51 0F 00 00 A5 28 ")));
         QCOMPARE(control("EditMinTempWand")->text(), QStringLiteral("-5"));
@@ -105,16 +60,16 @@ private Q_SLOTS:
         control<QSpinBox>("CSpinEditZZ")->setValue(30);
 
         QTest::mouseClick(control<QAbstractButton>("Button1SendeDaten"), Qt::LeftButton);
-        QVERIFY(window->sendPending());
+        QVERIFY(rig->window->sendPending());
         answer(188);
-        QVERIFY(!window->sendPending());
+        QVERIFY(!rig->window->sendPending());
         QCOMPARE(control("Edit1TempOffset")->text(), QStringLiteral("12"));
         answer(1);
-        QCOMPARE(host->status[4], QStringLiteral("OK"));
-        QVERIFY(host->ui.messages().isEmpty());
+        QCOMPARE(rig->host->status[4], QStringLiteral("OK"));
+        QVERIFY(rig->host->ui.messages().isEmpty());
 
-        const std::vector<std::uint8_t> stored = bench->imageOf(DeviceKind::RadioThermometer);
-        const auto& merged = host->params.DataWMTHERMO;
+        const std::vector<std::uint8_t> stored = rig->bench->imageOf(DeviceKind::RadioThermometer);
+        const auto& merged = rig->host->params.DataWMTHERMO;
         QVERIFY(std::equal(merged.begin(), merged.begin() + 161, stored.begin()));
         // "Korrekturwert Editieren" keeps the technician's offset over the device's own.
         QCOMPARE(stored[38], std::uint8_t(12));
@@ -133,7 +88,7 @@ private Q_SLOTS:
         // stays silent.
         QTest::mouseClick(control<QAbstractButton>("ButtonLCDTEST"), Qt::LeftButton);
         answer(1);
-        QCOMPARE(host->status[4], QStringLiteral("OK"));
+        QCOMPARE(rig->host->status[4], QStringLiteral("OK"));
     }
 };
 
