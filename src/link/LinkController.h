@@ -1,6 +1,7 @@
 #pragma once
 // The optical-head and receiver link of the main window: both interfaces with their settings, the open
-// port and its worker, the receive ring, and the routing of received bytes to the open tool window.
+// port and its worker, the receive ring, and the routing of received bytes to the roles of the current
+// tool window.
 // Everything here runs on the window thread; the window learns what to show through the signals.
 
 #include "core/app/Parameter.h"
@@ -92,8 +93,6 @@ public:
     void OnByteProgress();
     void OnByteRecorder(RecorderChunkSink& recorder);
     void OnChunkRecorder(RecorderChunkSink& recorder, const std::uint8_t* chunk, std::uint32_t bytesRead);
-    // Text of the byte being handed over ("0A ").
-    const QString& HexText() const { return hexText_; }
 
     // --- the command transaction of the optical head ---
     // The record answers are decoded into; owned by the main window and replaced with each device window.
@@ -199,7 +198,7 @@ private:
 
     RxRingBuffer ring_;
     SensorStreamState sensor_;
-    QString hexText_;
+    QString hexText_; // the byte being handed over, "0A "
 };
 
 } // namespace kvq

@@ -197,3 +197,23 @@ TEST(DecodeFrame, NoiseIsRejectedByTheChecks) {
         ASSERT_LE(r, 0);
     }
 }
+
+TEST(DecodeFrame, AnAllocatorClockThatCannotBeIsRepairedOnArrival) {
+    PARAmeter p(DeviceFamily::HeatCostAllocator);
+    std::vector<std::uint8_t> record(165, 0);
+    // 12:34:56 on 30 February 2024: the time stands, the date becomes 1 January 2000.
+    record[28] = 56;
+    record[29] = 34;
+    record[30] = 12;
+    record[31] = 30;
+    record[32] = 2;
+    record[33] = 24;
+    ASSERT_EQ(decode(p, answer(0x52, 0x08, record)), kDecodeValid);
+    EXPECT_EQ(std::vector<std::uint8_t>(p.DataEHKV.bytes.begin() + 28, p.DataEHKV.bytes.begin() + 34),
+              (std::vector<std::uint8_t>{56, 34, 12, 1, 1, 0}));
+    record[30] = 24; // hour 24: the whole clock goes to midnight, the valid date stays
+    record[31] = 29;
+    ASSERT_EQ(decode(p, answer(0x52, 0x08, record)), kDecodeValid);
+    EXPECT_EQ(std::vector<std::uint8_t>(p.DataEHKV.bytes.begin() + 28, p.DataEHKV.bytes.begin() + 34),
+              (std::vector<std::uint8_t>{0, 0, 0, 29, 2, 24}));
+}
