@@ -53,6 +53,13 @@ void HcaLayoutWindow::connectCommonHandlers() {
     });
 }
 
+void HcaLayoutWindow::apply() {
+    applying_ = true;
+    applyControls();
+    showHcaWindowState(*this, form());
+    applying_ = false;
+}
+
 void HcaLayoutWindow::update(const std::function<void(HcaForm&)>& rule) {
     if (applying_)
         return;

@@ -48,17 +48,17 @@ protected:
     virtual bool extendedFirmware() const { return false; }
     virtual const hca::RecordMapping& mapping() const = 0;
     virtual void applyPresets() = 0;
-    // Form to widgets and back (the window's binder and what follows from the values).
+    // Widgets to form and form to widgets: the window's binder.
     virtual void collect() = 0;
-    virtual void apply() = 0;
+    virtual void applyControls() = 0;
+    // Form to widgets with what follows from the values, without running the handlers.
+    void apply();
 
     // Collects the form, runs the rule (none: only what follows from the values) and shows the form.
     void update(const std::function<void(hca::HcaForm&)>& rule);
     // Connects the buttons of the read, write, presets and service commands, the shared controls and
     // the send mask.
     void connectCommonHandlers();
-    bool applying() const { return applying_; }
-    void setApplying(bool on) { applying_ = on; }
 
     Frame readFrame() const override;
     int readProgressMaximum() const override;

@@ -106,17 +106,6 @@ void TGDHKV::bindControls() {
     binder_.bindEnabled(*this, QStringLiteral("CheckBoxAESM7"), member(&HcaForm::CheckBoxAESM7Enabled));
 }
 
-void TGDHKV::collect() {
-    binder_.collect(form_);
-}
-
-void TGDHKV::apply() {
-    setApplying(true);
-    binder_.apply(form_);
-    showHcaWindowState(*this, form_);
-    setApplying(false);
-}
-
 Record& TGDHKV::image() {
     return host().currentParams().DataEHKV.bytes;
 }

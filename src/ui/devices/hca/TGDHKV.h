@@ -37,8 +37,8 @@ protected:
     bool extendedFirmware() const override;
     const hca::RecordMapping& mapping() const override;
     void applyPresets() override;
-    void collect() override;
-    void apply() override;
+    void collect() override { binder_.collect(form_); }
+    void applyControls() override { binder_.apply(form_); }
 
 private:
     void buildControls();

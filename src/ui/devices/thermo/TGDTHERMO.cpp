@@ -59,17 +59,6 @@ void TGDTHERMO::applyPresets() {
     thermo::applyPresets(form_);
 }
 
-void TGDTHERMO::collect() {
-    binder_.collect(form_);
-}
-
-void TGDTHERMO::apply() {
-    setApplying(true);
-    binder_.apply(form_);
-    showHcaWindowState(*this, form_);
-    setApplying(false);
-}
-
 ToolWindow* createThermoDataWindow(ToolHost& host, QWidget* parent) {
     return new TGDTHERMO(host, parent);
 }

@@ -30,8 +30,8 @@ protected:
     hca::Record& image() override;
     const hca::RecordMapping& mapping() const override;
     void applyPresets() override;
-    void collect() override;
-    void apply() override;
+    void collect() override { binder_.collect(form_); }
+    void applyControls() override { binder_.apply(form_); }
 
 private:
     std::unique_ptr<Ui::TGDTHERMOForm> ui_;
