@@ -5,6 +5,7 @@
 #include "core/app/Parameter.h"
 #include "core/devices/hca/HcaFields.h"
 #include "core/devices/watermodule/WzFields.h"
+#include "core/devices/thermo/ThermoFields.h"
 
 #include <functional>
 #include <tuple>
@@ -20,6 +21,7 @@ template <class FormT> struct RegisteredTable {
 
 inline auto allFieldTables() {
     return std::make_tuple(RegisteredTable<hca::HcaForm>{"hca", hca::hcaFields, kEhkvRecordSize},
+                           RegisteredTable<thermo::ThermoForm>{"thermo", thermo::thermoFields, kThermoRecordSize},
                            RegisteredTable<wz::WzForm>{"watermodule", wz::wzFields, kWzbramRecordSize});
 }
 

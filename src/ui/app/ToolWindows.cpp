@@ -4,6 +4,7 @@
 #include "ui/devices/hca/TFormAbrechendaten.h"
 #include "ui/devices/hca/TGDHKV.h"
 #include "ui/devices/watermodule/TGDWZBRAM.h"
+#include "ui/devices/thermo/TGDTHERMO.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
 namespace kvq {
@@ -13,6 +14,7 @@ void registerBuiltinToolWindows(TMainForm& mainForm) {
     mainForm.registerToolWindow(ToolKind::HKVData, createHkvDataWindow);
     mainForm.registerToolWindow(ToolKind::HKVBilling, createHkvBillingWindow);
     mainForm.registerToolWindow(ToolKind::WZData, createWzDataWindow);
+    mainForm.registerToolWindow(ToolKind::ThermoData, createThermoDataWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

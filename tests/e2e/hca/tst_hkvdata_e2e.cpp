@@ -2,13 +2,10 @@
 // edit, write and the sensor test, through the link and the progress window as the program runs them.
 // The silence that ends an answer is driven tick by tick; only the bytes on the line take real time.
 
-#include "../../link/support/LinkTestSupport.h"
-#include "../../ui/devices/hca/HkvTestHost.h"
+#include "DeviceWindowRig.h"
 
-#include "DeviceBench.h"
 #include "core/devices/hca/HcaRecord.h"
 #include "ui/devices/hca/TGDHKV.h"
-#include "ui/link/Form1ProgressBar.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -22,64 +19,34 @@ using namespace kvq::devsim;
 class TestHkvDataEndToEnd : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<DeviceBench> bench;
-    std::unique_ptr<test::HkvTestHost> host;
-    std::unique_ptr<LinkController> link;
-    std::unique_ptr<Form1ProgressBar> progress;
-    std::unique_ptr<test::StatusRecorder> status;
-    std::unique_ptr<TGDHKV> window;
+    std::unique_ptr<test::DeviceWindowRig<TGDHKV>> rig;
+    DeviceBench* bench = nullptr;
+    test::HkvTestHost* host = nullptr;
+    LinkController* link = nullptr;
+    Form1ProgressBar* progress = nullptr;
+    test::StatusRecorder* status = nullptr;
+    TGDHKV* window = nullptr;
 
     QLineEdit* edit(const char* name) { return window->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QAbstractButton* button(const char* name) {
         return window->findChild<QAbstractButton*>(QString::fromLatin1(name));
     }
     QString label(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-
-    // Waits for `bytes` answer bytes, then lets one second of silence pass.
-    void answer(int bytes) {
-        const RxRingBuffer& ring = link->rxRing();
-        QVERIFY2(test::waitUntil([&] { return ring.waitingFrom(ring.RxReadPos) >= bytes; }, 8000),
-                 qPrintable(QStringLiteral("%1 bytes waiting").arg(ring.waitingFrom(ring.RxReadPos))));
-        test::spin(30);
-        for (int i = 0; i < 11; ++i)
-            link->Timer1Timer();
-    }
+    void answer(int bytes) { rig->answer(bytes); }
 
 private Q_SLOTS:
     void init() {
-        bench = std::make_unique<DeviceBench>();
-        fillDemoImage(bench->add(DeviceKind::HeatCostAllocator));
-        bench->answerDelayMs = 5;
-        QVERIFY(bench->start());
-
-        host = std::make_unique<test::HkvTestHost>();
-        link = std::make_unique<LinkController>(host->ui);
-        progress = std::make_unique<Form1ProgressBar>(*link);
-        link->setProgress(progress.get());
-        status = std::make_unique<test::StatusRecorder>(*link);
-        link->setCurrentParams(&host->params);
-        link->portMap().setPath(3, bench->path(), true);
-        link->settings.SIO1Port = 3;
-        link->OpenInterface();
-        QVERIFY(link->SIO1Open());
-        host->linkValue = link.get();
-        // What the main window does with a valid answer.
-        connect(link.get(), &LinkController::showRecordRequested, this, [this] { window->ShowRecord(); });
-
-        window = std::make_unique<TGDHKV>(*host);
-        link->setWindowSource([this]() -> LinkWindow* { return window.get(); });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        rig = std::make_unique<test::DeviceWindowRig<TGDHKV>>();
+        fillDemoImage(rig->bench->add(DeviceKind::HeatCostAllocator));
+        QVERIFY(rig->open(DeviceFamily::HeatCostAllocator));
+        bench = rig->bench.get();
+        host = rig->host.get();
+        link = rig->link.get();
+        progress = rig->progress.get();
+        status = rig->status.get();
+        window = rig->window.get();
     }
-    void cleanup() {
-        window.reset();
-        link->CloseInterface();
-        status.reset();
-        progress.reset();
-        link.reset();
-        host.reset();
-        bench.reset();
-    }
+    void cleanup() { rig.reset(); }
 
     void readFillsTheWindow() {
         QTest::mouseClick(button("ButtonHoleDaten"), Qt::LeftButton);

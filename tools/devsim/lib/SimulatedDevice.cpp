@@ -257,14 +257,17 @@ void fillDemoImage(SimulatedDevice& d) {
         be16(im, 150, 4500);
         im[156] = 62;
     } else {
-        be16(im, 12, 2310);
-        be16(im, 14, 2240);
-        be16(im, 16, 1980);
-        be16(im, 18, 1850);
+        // A thermometer in an unheated stairwell in March, its wall sensor on an outer wall: the
+        // temperatures are signed hundredths of a degree, and the wall went below zero last night.
+        be16(im, 12, 840);  // room, daily maximum
+        be16(im, 14, 470);  // wall, daily maximum
+        be16(im, 16, 115);  // room, daily minimum
+        be16(im, 18, -500); // wall, daily minimum: -5.00
         be16(im, 24, 0x0100);
         be16(im, 26, 0x00C0);
-        be16(im, 148, 2150);
-        be16(im, 150, 2080);
+        im[38] = 0xF9;      // the sensors' factory offset, -7/100 K
+        be16(im, 148, 635); // room now
+        be16(im, 150, -35); // wall now
     }
     be16(im, 22, 0x0040);
     im[28] = 0, im[29] = 30, im[30] = 10, im[31] = 15, im[32] = 3, im[33] = 25, im[34] = 1 << 5;

@@ -18,6 +18,7 @@ bool isInteger(Codec c) {
     case Codec::U8:
     case Codec::I8:
     case Codec::BE16:
+    case Codec::BE16Signed:
     case Codec::LE16:
     case Codec::BE32:
     case Codec::LE32:
@@ -74,6 +75,7 @@ int codecSize(Codec codec) {
     case Codec::I8:
         return 1;
     case Codec::BE16:
+    case Codec::BE16Signed:
     case Codec::LE16:
     case Codec::ManCode:
     case Codec::ManCodeBE:
@@ -92,7 +94,14 @@ int codecSize(Codec codec) {
 std::int64_t specMin(const Spec& s) {
     if (s.min != 0 || s.max != 0)
         return s.min;
-    return s.codec == Codec::I8 ? -128 : 0;
+    switch (s.codec) {
+    case Codec::I8:
+        return -128;
+    case Codec::BE16Signed:
+        return -32768;
+    default:
+        return 0;
+    }
 }
 
 std::int64_t specMax(const Spec& s) {
@@ -103,6 +112,8 @@ std::int64_t specMax(const Spec& s) {
         return 127;
     case Codec::U8:
         return 255;
+    case Codec::BE16Signed:
+        return 32767;
     case Codec::BE16:
     case Codec::LE16:
         return 65535;
@@ -127,6 +138,8 @@ std::int64_t integerValue(std::span<const std::uint8_t> record, const Spec& s) {
         return static_cast<std::int8_t>(p[0]);
     case Codec::BE16:
         return readWord(p, 2, ByteOrder::Big);
+    case Codec::BE16Signed:
+        return static_cast<std::int16_t>(readWord(p, 2, ByteOrder::Big));
     case Codec::LE16:
         return readWord(p, 2, ByteOrder::Little);
     case Codec::BE32:
@@ -221,6 +234,7 @@ Status storeValue(std::span<std::uint8_t> record, const Spec& s, const QString& 
         p[0] = static_cast<std::uint8_t>(u);
         break;
     case Codec::BE16:
+    case Codec::BE16Signed:
         writeWord(p, 2, ByteOrder::Big, u);
         break;
     case Codec::LE16:

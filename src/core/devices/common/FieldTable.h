@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 namespace kvq {
@@ -32,6 +33,7 @@ enum class Codec : std::uint8_t {
     U8,
     I8,
     BE16,
+    BE16Signed, // two's complement, most significant byte first
     LE16,
     BE32,
     LE32,
@@ -140,6 +142,25 @@ template <class Form> struct Table {
     std::vector<Number<Form>> numbers;
     std::vector<Word> words; // built from the flags alone
 };
+
+// The rows of a table whose control `keep` accepts, for a form derived from the table's form: a
+// record that shares another record's layout takes the rows that apply to it. Words come along.
+template <class Derived, class Base, class Keep> Table<Derived> subTable(const Table<Base>& t, Keep keep) {
+    static_assert(std::is_base_of_v<Base, Derived>);
+    Table<Derived> out;
+    for (const Field<Base>& r : t.fields)
+        if (keep(r.control))
+            out.fields.push_back({r.control, [ref = r.text](Derived& f) -> QString& { return ref(f); }, r.spec});
+    for (const Flag<Base>& r : t.flags)
+        if (keep(r.control))
+            out.flags.push_back(
+                {r.control, [ref = r.value](Derived& f) -> bool& { return ref(f); }, r.bit, r.showOnly});
+    for (const Number<Base>& r : t.numbers)
+        if (keep(r.control))
+            out.numbers.push_back({r.control, [ref = r.value](Derived& f) -> int& { return ref(f); }, r.spec});
+    out.words = t.words;
+    return out;
+}
 
 template <class Form> void showTable(const Table<Form>& t, std::span<const std::uint8_t> record, Form& form) {
     for (const Field<Form>& f : t.fields)

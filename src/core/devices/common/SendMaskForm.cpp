@@ -59,7 +59,7 @@ void updateSchedule(SendMaskForm& f) {
 void onProtocolSelected(SendMaskForm& f, bool t1) {
     f.RadioButton_Funk_T1 = t1;
     f.RadioButton_Funk_S1 = !t1;
-    const ProtocolCharge p = protocolCharge(t1, f.CheckBoxShortProt, f.extendedFirmware);
+    const ProtocolCharge p = protocolCharge(t1, f.CheckBoxShortProt, f.extendedFirmware, f.alwaysShort);
     if (p.forcedShort)
         f.CheckBoxShortProt = *p.forcedShort;
     f.CheckBoxShortProtEnabled = p.shortEnabled;
@@ -67,6 +67,10 @@ void onProtocolSelected(SendMaskForm& f, bool t1) {
 }
 
 void onShortProtClick(SendMaskForm& f) {
+    if (f.alwaysShort) {
+        onProtocolSelected(f, f.RadioButton_Funk_T1);
+        return;
+    }
     const ProtocolCharge p = protocolCharge(true, f.CheckBoxShortProt, f.extendedFirmware);
     f.CheckBoxShortProtEnabled = true;
     f.EditLadung = formatDecimal(p.charge);

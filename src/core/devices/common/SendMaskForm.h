@@ -24,6 +24,8 @@ struct SendMaskForm {
     bool CheckBoxAESenable = false;
     // Firmware that sends S1 as C1 and may send the long telegram with it.
     bool extendedFirmware = false;
+    // A device that always sends the short telegram, whatever the protocol.
+    bool alwaysShort = false;
 
     // Charge per telegram (mAs) and battery capacity (mAh), and the results.
     QString EditLadung = QStringLiteral("0,3");

@@ -40,9 +40,13 @@ ScheduleTexts scheduleTexts(const ScheduleResult& r) {
     return t;
 }
 
-ProtocolCharge protocolCharge(bool t1, bool shortTelegram, bool extendedFirmware) {
+ProtocolCharge protocolCharge(bool t1, bool shortTelegram, bool extendedFirmware, bool alwaysShort) {
     ProtocolCharge p;
-    if (t1 || extendedFirmware) {
+    if (alwaysShort) {
+        p.charge = t1 ? 0.335 : 0.911;
+        p.shortEnabled = false;
+        p.forcedShort = true;
+    } else if (t1 || extendedFirmware) {
         p.charge = shortTelegram ? 0.335 : 0.701;
     } else {
         p.charge = 0.911;

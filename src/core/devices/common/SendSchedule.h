@@ -50,8 +50,9 @@ struct ProtocolCharge {
     std::optional<bool> forcedShort; // set: CheckBoxShortProt takes this state
 };
 // T1 (or S1 as C1 on extended firmware): 0.335 short, 0.701 normal. S1 on other firmware always
-// sends the short telegram at 0.911.
-ProtocolCharge protocolCharge(bool t1, bool shortTelegram, bool extendedFirmware);
+// sends the short telegram at 0.911. A device that knows only the short telegram (alwaysShort) sends
+// it at 0.335 with T1 and 0.911 with S1, and the box stays checked and disabled.
+ProtocolCharge protocolCharge(bool t1, bool shortTelegram, bool extendedFirmware, bool alwaysShort = false);
 
 // Input ranges of the send-time spin edits.
 constexpr int kStartMin = 0, kStartMax = 23;

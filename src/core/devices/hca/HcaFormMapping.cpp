@@ -4,6 +4,7 @@
 #include "core/devices/common/GermanNumbers.h"
 #include "core/devices/hca/HcaFields.h"
 #include "core/devices/hca/HcaSendWindow.h"
+#include "core/wmbus/crypto/DeviceKey.h"
 
 #include <QCoreApplication>
 
@@ -17,10 +18,29 @@ QString num(std::int64_t v) {
 
 } // namespace
 
+const RecordMapping& hcaMapping() {
+    static const RecordMapping m{
+        [](std::span<const std::uint8_t> r, HcaForm& f) { fields::showTable(hcaFields(), r, f); },
+        [](HcaForm& f, std::span<std::uint8_t> r) { return fields::readTable(hcaFields(), f, r); }, true};
+    return m;
+}
+
+KeyDerivation deviceKeyDerivation() {
+    return [](const QString& idText) {
+        const crypto::DeviceKey k = crypto::DeriveDeviceKey(idText.toStdString());
+        DeviceKey key;
+        std::copy(k.key.begin(), k.key.end(), key.begin());
+        return key;
+    };
+}
+
 void showRecord(const DataEHKVImage& image, HcaForm& f) {
-    const Record& r = image.bytes;
+    showRecord(image.bytes, image.ExtVersionFlag, f, hcaMapping());
+}
+
+void showRecord(const Record& r, bool extendedFirmware, HcaForm& f, const RecordMapping& mapping) {
     const QString offsetBeingEdited = f.Edit1TempOffset;
-    fields::showTable(hcaFields(), r, f);
+    mapping.showRows(r, f);
     if (f.CheckBoxKorrEdit)
         f.Edit1TempOffset = offsetBeingEdited;
     f.Edit1BattJahr = num(2000 + r[off::BatteryYear]);
@@ -33,12 +53,14 @@ void showRecord(const DataEHKVImage& image, HcaForm& f) {
 
     f.EditAESKEY = keyText(keyAt(r));
 
-    f.freeMonths.fill(false);
-    const int first = r[off::FreeMonthFirst];
-    const int last = std::max(first, int(r[off::FreeMonthLast]));
-    for (int m = first; m <= last; ++m)
-        if (m >= 5 && m <= 8)
-            f.freeMonths[m - 5] = true;
+    if (mapping.freeMonths) {
+        f.freeMonths.fill(false);
+        const int first = r[off::FreeMonthFirst];
+        const int last = std::max(first, int(r[off::FreeMonthLast]));
+        for (int m = first; m <= last; ++m)
+            if (m >= 5 && m <= 8)
+                f.freeMonths[m - 5] = true;
+    }
 
     f.LabelFehlerdatum = QCoreApplication::translate("HcaForm", "Fehlerdatum: %1.%2")
                              .arg(num(r[off::ErrorDate + 1]), num(r[off::ErrorDate]));
@@ -49,7 +71,7 @@ void showRecord(const DataEHKVImage& image, HcaForm& f) {
     f.RadioButtonPSkala = !f.RadioButtonESkala;
     // The device reports its test mode in either word.
     f.RadioButtonTestMode = f.RadioButtonTestMode || (word(r, off::ModeWord) & md::TestMode);
-    f.extendedFirmware = image.ExtVersionFlag;
+    f.extendedFirmware = extendedFirmware;
     if (!f.extendedFirmware)
         f.CheckBoxAESM7 = false;
 }
@@ -74,10 +96,15 @@ std::optional<DeviceKey> parseKeyInput(const QString& text) {
 }
 
 std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDerivation& derive) {
+    return readForm(f, image.bytes, image.ExtVersionFlag, derive, hcaMapping());
+}
+
+std::optional<InputError> readForm(HcaForm& f, Record& record, bool extendedFirmware,
+                                   const KeyDerivation& derive, const RecordMapping& mapping) {
     if (f.CSpinEditV == 0)
         f.CSpinEditV = 1;
-    Record r = image.bytes;
-    auto error = fields::readTable(hcaFields(), f, r);
+    Record r = record;
+    auto error = mapping.readRows(f, r);
     auto fail = [&error](const char* control, const QString& message) {
         if (!error)
             error = InputError{QString::fromLatin1(control), message};
@@ -134,16 +161,18 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
     if (const auto n = parseInteger(f.LabelZyklusNr); n && *n >= 0 && *n <= 255)
         r[off::CycleNumber] = static_cast<std::uint8_t>(*n);
 
-    int first = 0, last = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (!f.freeMonths[i])
-            continue;
-        if (first == 0)
-            first = 5 + i;
-        last = 5 + i;
+    if (mapping.freeMonths) {
+        int first = 0, last = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (!f.freeMonths[i])
+                continue;
+            if (first == 0)
+                first = 5 + i;
+            last = 5 + i;
+        }
+        r[off::FreeMonthFirst] = static_cast<std::uint8_t>(first);
+        r[off::FreeMonthLast] = static_cast<std::uint8_t>(last);
     }
-    r[off::FreeMonthFirst] = static_cast<std::uint8_t>(first);
-    r[off::FreeMonthLast] = static_cast<std::uint8_t>(last);
     r[off::ErrorDate] = r[off::ErrorDate + 1] = 0;
 
     // An update of the send window starts the device afresh: its error flags go.
@@ -151,11 +180,11 @@ std::optional<InputError> readForm(HcaForm& f, DataEHKVImage& image, const KeyDe
         setWord(r, off::StatusWord,
                 evaluateSendWindow(r) | (word(r, off::StatusWord) & (st::ProtocolS1 | st::ProtocolT1)));
 
-    image.bytes = r;
+    record = r;
     if (!keyShown.isEmpty())
         f.EditAESKEY = keyShown;
     // S1 on standard firmware always sends the short telegram; the box follows at the next build.
-    if (f.RadioButton_Funk_S1 && !f.CheckBoxShortProt && !image.ExtVersionFlag)
+    if (f.RadioButton_Funk_S1 && !f.CheckBoxShortProt && !extendedFirmware)
         f.CheckBoxShortProt = true;
     return std::nullopt;
 }

@@ -44,7 +44,7 @@ void refreshDerived(HcaForm& f) {
     f.EditKQEnabled = !f.RadioButtonESkala;
     f.Edit1TempOffsetEnabled = f.CheckBoxKorrEdit;
     f.EditAESKEYEnabled = f.CheckBoxAESenable && !f.CheckBoxAutoAES;
-    f.CheckBoxShortProtEnabled = f.RadioButton_Funk_T1 || f.extendedFirmware;
+    f.CheckBoxShortProtEnabled = !f.alwaysShort && (f.RadioButton_Funk_T1 || f.extendedFirmware);
     f.identityEditsEnabled = !f.CheckBox1keineSNrueberschr;
     f.GroupBoxFunkVisible = f.CheckBoxFunk;
     f.GroupBoxTestmodeRed = f.RadioButtonTestMode;

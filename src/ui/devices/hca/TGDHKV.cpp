@@ -8,8 +8,7 @@
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/devices/common/InputFilter.h"
-#include "ui/devices/common/SendMaskPanel.h"
-#include "ui/devices/hca/HcaMonthTable.h"
+#include "ui/devices/hca/HcaWindowParts.h"
 #include "ui/devices/order/TFormBestellung.h"
 
 #include <QCheckBox>
@@ -34,19 +33,8 @@ namespace kvq {
 
 using namespace hca;
 
-namespace {
-
-void setGroupColour(QGroupBox* g, const QColor& background, const QColor& text) {
-    QPalette p = g->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    g->setPalette(p);
-}
-
-} // namespace
-
 TGDHKV::TGDHKV(ToolHost& host, QWidget* parent, DeviceChannel* channel)
-    : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDHKVForm>()) {
+    : HcaLayoutWindow(host, parent, channel, {0x08, 0x09, 0x0F}), ui_(std::make_unique<Ui::TGDHKVForm>()) {
     buildControls();
     bindControls();
     connectHandlers();
@@ -78,14 +66,6 @@ void TGDHKV::buildControls() {
     size->hide();
 }
 
-void TGDHKV::afterOpen() {
-    // The window takes the whole client area of the main window (it scrolls where that is smaller).
-    // It is not maximised, which would put its caption into the main window's.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sub && sub->mdiArea())
-        sub->setGeometry(QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()));
-}
-
 // ---------------------------------------------------------------------------------------------
 // Form state and widgets
 
@@ -93,79 +73,30 @@ void TGDHKV::bindControls() {
     using fields::element;
     using fields::member;
     binder_.bind(*this, hcaFields());
-    // Beside the table: the battery year, the key and the schedule's charge and capacity.
-    const std::pair<const char*, QString HcaForm::*> edits[] = {{"Edit1BattJahr", &HcaForm::Edit1BattJahr},
-                                                                {"EditAESKEY", &HcaForm::EditAESKEY},
-                                                                {"EditLadung", &HcaForm::EditLadung},
-                                                                {"EditLadungmax", &HcaForm::EditLadungmax}};
-    for (const auto& [n, m] : edits)
-        binder_.bindEdit(*this, QString::fromLatin1(n), member(m));
-    const std::pair<const char*, QString HcaForm::*> labels[] = {
-        {"LabelStichdatum", &HcaForm::LabelStichdatum},
-        {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
-        {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
-        {"LabelAnzTage", &HcaForm::LabelAnzTage},
-        {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
-        {"LabelmAh1", &HcaForm::LabelmAh1},
-        {"LabelmAh11", &HcaForm::LabelmAh11}};
-    for (const auto& [n, m] : labels)
-        binder_.bindLabel(*this, QString::fromLatin1(n), member(m));
-    const std::pair<const char*, bool HcaForm::*> buttons[] = {
-        {"CheckBox1keineSNrueberschr", &HcaForm::CheckBox1keineSNrueberschr},
-        {"CheckBox1AutoSerNr", &HcaForm::CheckBox1AutoSerNr},
-        {"CheckBoxKorrEdit", &HcaForm::CheckBoxKorrEdit},
-        {"RadioButtonPSkala", &HcaForm::RadioButtonPSkala},
-        {"CheckBoxAutoTime", &HcaForm::CheckBoxAutoTime},
-        {"CheckBoxFunkUpdate", &HcaForm::CheckBoxFunkUpdate},
-        {"CheckBoxAutoAES", &HcaForm::CheckBoxAutoAES}};
-    for (const auto& [n, m] : buttons)
-        binder_.bindButton(*this, QString::fromLatin1(n), member(m));
+    bindHcaWindowControls(binder_, *this);
+    // Beside the table and the shared controls: the reading date, the scale and the free months.
+    binder_.bindLabel(*this, QStringLiteral("LabelStichdatum"), member(&HcaForm::LabelStichdatum));
+    binder_.bindButton(*this, QStringLiteral("RadioButtonPSkala"), member(&HcaForm::RadioButtonPSkala));
     for (std::size_t i = 0; i < kFreeMonthBoxes.size(); ++i)
         binder_.bindButton(*this, QString::fromLatin1(kFreeMonthBoxes[i]), element(&HcaForm::freeMonths, i));
-    const std::pair<const char*, bool HcaForm::*> enabled[] = {
-        {"EditKQ", &HcaForm::EditKQEnabled},
-        {"Edit1TempOffset", &HcaForm::Edit1TempOffsetEnabled},
-        {"EditAESKEY", &HcaForm::EditAESKEYEnabled},
-        {"CheckBoxShortProt", &HcaForm::CheckBoxShortProtEnabled},
-        {"CheckBoxAESM7", &HcaForm::CheckBoxAESM7Enabled},
-        {"Edit1GeraeteID", &HcaForm::identityEditsEnabled},
-        {"EditFunkID", &HcaForm::identityEditsEnabled},
-        {"Edit1BattJahr", &HcaForm::identityEditsEnabled},
-        {"Edit1BattMon", &HcaForm::identityEditsEnabled}};
-    for (const auto& [n, m] : enabled)
-        binder_.bindEnabled(*this, QString::fromLatin1(n), member(m));
-    binder_.bindTime(*this, QStringLiteral("sTimePicker1"), member(&HcaForm::sTimePicker1));
-    binder_.bindDate(*this, QStringLiteral("sDateEdit1"), member(&HcaForm::sDateEdit1));
+    binder_.bindEnabled(*this, QStringLiteral("EditKQ"), member(&HcaForm::EditKQEnabled));
+    binder_.bindEnabled(*this, QStringLiteral("CheckBoxAESM7"), member(&HcaForm::CheckBoxAESM7Enabled));
 }
 
-void TGDHKV::collect() {
-    binder_.collect(form_);
+Record& TGDHKV::image() {
+    return host().currentParams().DataEHKV.bytes;
 }
 
-void TGDHKV::apply() {
-    HcaForm& f = form_;
-    applying_ = true;
-    binder_.apply(f);
-    ui_->RadioButton_Funk_S1->setText(f.RadioButton_Funk_S1Caption);
-    QWidget* funk = ui_->GroupBoxFunk;
-    funk->setVisible(f.GroupBoxFunkVisible);
-    funk->setEnabled(f.GroupBoxFunkVisible);
-    setGroupColour(ui_->GroupBoxTestmode, f.GroupBoxTestmodeRed ? QColor(Qt::red) : QColor(0xA0, 0xA0, 0xA4),
-                   Qt::black);
-    // Red with white writing stays readable where red on red would not.
-    setGroupColour(ui_->GroupBox16, f.GroupBox16Red ? QColor(Qt::red) : QColor(0xC0, 0xC0, 0xC0),
-                   f.GroupBox16Red ? QColor(Qt::white) : QColor(Qt::black));
-    applying_ = false;
+bool TGDHKV::extendedFirmware() const {
+    return host().currentParams().DataEHKV.ExtVersionFlag;
 }
 
-void TGDHKV::update(const std::function<void(HcaForm&)>& rule) {
-    if (applying_)
-        return;
-    collect();
-    if (rule)
-        rule(form_);
-    refreshDerived(form_);
-    apply();
+const RecordMapping& TGDHKV::mapping() const {
+    return hcaMapping();
+}
+
+void TGDHKV::applyPresets() {
+    hca::applyPresets(form_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -184,29 +115,12 @@ void TGDHKV::connectHandlers() {
         });
     };
 
-    connect(ui_->ButtonHoleDaten, &QAbstractButton::clicked, this, &TGDHKV::ButtonHoleDatenClick);
-    connect(ui_->Button1SendeDaten, &QAbstractButton::clicked, this, &TGDHKV::Button1SendeDatenClick);
-    connect(ui_->Button2VorEinst, &QAbstractButton::clicked, this, &TGDHKV::Button2VorEinstClick);
+    connectCommonHandlers();
     connect(ui_->Button1, &QAbstractButton::clicked, this, &TGDHKV::Button1Click);
-    for (const ServiceCommandInfo& c : serviceCommands()) {
-        const ServiceCommand command = c.command;
-        connect(control<QAbstractButton>(c.buttonName), &QAbstractButton::clicked, this,
-                [this, command] { serviceCommand(command); });
-    }
 
-    // Identification numbers: digits only; the radio ID follows the device ID.
-    for (const char* n : {"Edit1GeraeteID", "EditSerienNR", "EditFunkID"})
-        keepFiltered(control<QLineEdit>(n), filterIdInput);
-    for (const char* n : {"Edit1GeraeteID", "EditSerienNR"}) {
-        QLineEdit* e = control<QLineEdit>(n);
-        connect(e, &QLineEdit::textChanged, this, [this] { update(onIdTextChanged); });
-        e->installEventFilter(this);
-    }
     for (const char* n : {"EditK1", "EditK2", "EditKQ", "EditDeltaT", "Edit1Zaehlerst", "Edit1ZaehlerstVorj",
                           "Edit1Verbrauch", "Edit1VorVerbrauch"})
         keepFiltered(control<QLineEdit>(n), filterNumberInput);
-    keepFiltered(ui_->EditAESKEY, filterKeyInput);
-    connect(ui_->Edit1BattJahr, &QLineEdit::textChanged, this, [this] { update(onBattJahrChange); });
     for (const char* n : {"Edit1Zaehlerst", "Edit1ZaehlerstVorj"}) {
         connect(control<QLineEdit>(n), &QLineEdit::editingFinished, this, [this] {
             if (reportingMeterConflict_)
@@ -220,18 +134,7 @@ void TGDHKV::connectHandlers() {
         });
     }
     connect(ui_->ComboBoxStartmonat, &QComboBox::activated, this, [this] { update(onStartmonatChange); });
-    connect(ui_->sDateEdit1, &QDateEdit::dateChanged, this, &TGDHKV::sDateEdit1CloseUp);
-
-    onClick("CheckBox1AutoSerNr", onAutoSerNrClick);
-    onClick("CheckBox1keineSNrueberschr", onKeineSNClick);
-    onClick("CheckBoxFunkUpdate", onKeineSNClick);
-    for (const char* n : {"CheckBoxFunk", "CheckBoxAESenable", "CheckBoxAESM7", "CheckBoxKorrEdit"})
-        onClick(n, nullptr);
-    connect(ui_->CheckBoxAutoAES, &QAbstractButton::clicked, this, [this] {
-        update(nullptr);
-        if (form_.CheckBoxAutoAES)
-            DeriveDeviceKey();
-    });
+    onClick("CheckBoxAESM7", nullptr);
     onSelect("RadioButtonESkala", [](HcaForm& f) { onScaleSelected(f, true); });
     onSelect("RadioButtonPSkala", [](HcaForm& f) { onScaleSelected(f, false); });
     onSelect("RadioButtonSTMon", [](HcaForm& f) { f.RadioButtonSTJahr = false; });
@@ -239,31 +142,12 @@ void TGDHKV::connectHandlers() {
     onClick("CheckBoxZweiFuehle", onSensorClick);
     onClick("CheckBoxFernf", onSensorClick);
     onClick("CheckBoxSonderAnz", onSonderAnzClick);
-    onSelect("RadioButton1StartMenue", [](HcaForm& f) { onCommandSelected(f, Command::Working); });
-    onSelect("RadioButton2Stromtest", [](HcaForm& f) { onCommandSelected(f, Command::CurrentTest); });
-    onSelect("RadioButton3Lager", [](HcaForm& f) { onCommandSelected(f, Command::Storage); });
     onSelect("RadioButtonZeit", [](HcaForm& f) { onSpecialDisplaySelected(f, SpecialDisplay::Time); });
     onSelect("RadioButtonZaehler", [](HcaForm& f) { onSpecialDisplaySelected(f, SpecialDisplay::Meter); });
     onSelect("RadioButtonTemp", [](HcaForm& f) { onSpecialDisplaySelected(f, SpecialDisplay::Temps); });
-    onSelect("RadioButtonTestMode", onTestModeSelected);
     for (int i = 0; i < 4; ++i)
         onClick(kFreeMonthBoxes[i], [i](HcaForm& f) { onFreeMonthClick(f, i); });
     onClick("CheckBoxMessfrei_Enabled", onMessfreiEnabledClick);
-    new SendMaskPanel(*this, [this](const SendMaskPanel::Rule& rule) {
-        update(rule ? [rule](HcaForm& f) { rule(f); } : std::function<void(HcaForm&)>());
-    });
-}
-
-bool TGDHKV::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease) {
-        const QString n = watched->objectName();
-        if (n == QLatin1String("Edit1GeraeteID") || n == QLatin1String("EditSerienNR")) {
-            collect();
-            if (form_.CheckBoxAutoAES)
-                DeriveDeviceKey();
-        }
-    }
-    return ToolWindow::eventFilter(watched, event);
 }
 
 void TGDHKV::FormCreate() {
@@ -272,144 +156,8 @@ void TGDHKV::FormCreate() {
     ShowRecord();
 }
 
-void TGDHKV::ShowRecord() {
-    collect();
-    showRecord(host().currentParams().DataEHKV, form_);
-    refreshDerived(form_);
-    apply();
-}
-
-hca::KeyDerivation TGDHKV::keyDerivation() const {
-    return [](const QString& idText) {
-        const crypto::DeviceKey k = crypto::DeriveDeviceKey(idText.toStdString());
-        DeviceKey key;
-        std::copy(k.key.begin(), k.key.end(), key.begin());
-        return key;
-    };
-}
-
-bool TGDHKV::ReadForm() {
-    return readFormWith(keyDerivation());
-}
-
-bool TGDHKV::readFormWith(const KeyDerivation& derive) {
-    collect();
-    const auto error = readForm(form_, host().currentParams().DataEHKV, derive);
-    refreshDerived(form_);
-    apply();
-    if (error) {
-        host().userInteraction().message(error->message, tr("Fehler"), UserInteraction::Icon::Error);
-        if (QWidget* w = findChild<QWidget*>(error->control))
-            w->setFocus();
-        return false;
-    }
-    return true;
-}
-
-void TGDHKV::Button2VorEinstClick() {
-    collect();
-    applyPresets(form_);
-    refreshDerived(form_);
-    apply();
-    FillDateTime();
-    ReadForm();
-    ShowRecord();
-}
-
-void TGDHKV::FillDateTime() {
-    collect();
-    fillDateTime(form_, host().clock().localNow(), host().settings().TimeZoneDiff);
-    apply();
-}
-
 void TGDHKV::sDateEdit1CloseUp() {
     update(showWeekday);
-}
-
-void TGDHKV::DeriveDeviceKey() {
-    collect();
-    const auto id = parseIdText(form_.Edit1GeraeteID.trimmed());
-    if (!id)
-        return; // not a number yet: nothing to derive from
-    Record bcd{};
-    storeId(bcd, off::DeviceId, *id);
-    const DeviceKey key = keyDerivation()(idText(bcd, off::DeviceId));
-    storeKey(host().currentParams().DataEHKV.bytes, key);
-    form_.EditAESKEY = keyText(key);
-    refreshDerived(form_);
-    apply();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Read, merge, write
-
-DeviceWindow::Frame TGDHKV::readFrame() const {
-    return buildReadFrame();
-}
-
-int TGDHKV::readProgressMaximum() const {
-    return kReadProgressMax;
-}
-
-void TGDHKV::beforeRead() {
-    setWord(host().currentParams().DataEHKV.bytes, off::ModeWord, 0);
-}
-
-void TGDHKV::ButtonHoleDatenClick() {
-    requestRead();
-}
-
-void TGDHKV::Button1SendeDatenClick() {
-    requestWrite();
-}
-
-bool TGDHKV::takeWrite() {
-    collect();
-    if (form_.CheckBoxAutoTime)
-        FillDateTime();
-    if (!ReadForm())
-        return false;
-    pending_ = host().currentParams().DataEHKV.bytes;
-    setWord(pending_, off::ModeWord, word(pending_, off::ModeWord) & ~md::TestMode);
-    return true;
-}
-
-void TGDHKV::MergeAfterRead() {
-    collect();
-    DataEHKVImage& image = host().currentParams().DataEHKV;
-    image.bytes =
-        mergeAfterRead(pending_, image.bytes, form_.CheckBox1keineSNrueberschr, form_.CheckBoxAutoAES);
-    ShowRecord();
-}
-
-std::optional<DeviceWindow::Frame> TGDHKV::mergeWrite() {
-    MergeAfterRead();
-    // The device's own key was kept by the merge; deriving it anew would replace a key the device
-    // may have been given by other means.
-    const bool keepKey = form_.CheckBox1keineSNrueberschr && form_.CheckBoxAutoAES;
-    if (!readFormWith(keepKey ? KeyDerivation() : keyDerivation()))
-        return std::nullopt;
-    DataEHKVImage& image = host().currentParams().DataEHKV;
-    applyStartRule(image.bytes);
-    return buildWriteFrame(image.bytes);
-}
-
-void TGDHKV::acknowledgedByDevice() {
-    collect();
-    if (!form_.CheckBox1AutoSerNr)
-        return;
-    if (const auto error = advanceDeviceId(form_)) {
-        host().userInteraction().message(*error, tr("Fehler"), UserInteraction::Icon::Warning);
-    } else {
-        apply();
-        ReadForm();
-    }
-}
-
-void TGDHKV::serviceCommand(ServiceCommand command) {
-    if (command == ServiceCommand::SensorTest)
-        sensorTest_ = true;
-    sendCommand(buildServiceFrame(command));
 }
 
 void TGDHKV::Button1Click() {
@@ -420,15 +168,6 @@ TFormBestellung& TGDHKV::orderWindow() {
     if (!orderWindow_)
         orderWindow_ = new TFormBestellung(this);
     return *orderWindow_;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Sensor timers
-
-void TGDHKV::showSensorTimers(int referenceTimer, int sensor1Timer, int sensor2Timer) {
-    ui_->LabelRefTimer->setText(QString::number(referenceTimer));
-    ui_->LabelSensor1Timer->setText(QString::number(sensor1Timer));
-    ui_->LabelSensor2Timer->setText(QString::number(sensor2Timer));
 }
 
 // ---------------------------------------------------------------------------------------------
