@@ -8,6 +8,7 @@
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/devices/common/InputFilter.h"
+#include "ui/devices/hca/HcaMonthTable.h"
 #include "ui/devices/hca/HcaWindowParts.h"
 #include "ui/devices/order/TFormBestellung.h"
 
