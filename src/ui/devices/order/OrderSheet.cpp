@@ -84,7 +84,7 @@ void OrderSheet::copyRows(const QWidget& device, const std::vector<CopyRow>& row
         case CopyRule::SecondSuffix:
             requireWidget<QLabel>(*this, target)
                 ->setText(QString::number(deviceControl<QSpinBox>(device, row.source)->value()) +
-                          QStringLiteral("s"));
+                          QStringLiteral("s")); // notr: the unit symbol of seconds
             break;
         }
     }

@@ -289,7 +289,7 @@ void TGDWZBRAM::SetCurrentTime() {
 
 void TGDWZBRAM::Timer1Timer() {
     const QDateTime now = moduleLocalTime(host().clock().utcNow(), host().settings().TimeZoneDiff);
-    ui_->LabelTimeNow->setText(now.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+    ui_->LabelTimeNow->setText(now.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))); // notr: a date format
 }
 
 void TGDWZBRAM::beforeRead() {
