@@ -35,9 +35,9 @@ SendMaskPanel::SendMaskPanel(QWidget& root, Update update) : QObject(&root), upd
                                                                      {"CSpinEditStop", onStopChange},
                                                                      {"CSpinEditZZ", onCycleOrVarianceChange},
                                                                      {"CSpinEditV", onCycleOrVarianceChange}};
-    for (const auto& [n, rule] : spins) {
-        auto* s = requireWidget<QSpinBox>(root, QString::fromLatin1(n));
-        connect(s, &QSpinBox::valueChanged, this, [this, rule] { update_(rule); });
+    for (const auto& spin : spins) {
+        auto* s = requireWidget<QSpinBox>(root, QString::fromLatin1(spin.first));
+        connect(s, &QSpinBox::valueChanged, this, [this, rule = spin.second] { update_(rule); });
         s->installEventFilter(this);
     }
 
