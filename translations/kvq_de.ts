@@ -273,6 +273,30 @@
         <source>Gerätedatum: bitte ein Datum von 2000 bis 2255 wählen!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>°C max. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Wandfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FirmwareFile</name>
@@ -324,6 +348,45 @@
     <name>HostDeviceChannel</name>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>Parameterdateien (*.hkv *.HKV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FALKODII-EHKV  Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameterdateien (*.wtm *.WTM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBus THermometer  Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameterdateien (*.waz *.WAZ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funkaufsatzmodul WZ  Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei hat nicht die erwartete Größe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -435,6 +498,472 @@
     </message>
     <message>
         <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormBestellung</name>
+    <message>
+        <source>Vergleich zur Bestellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichzeitpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sticht am letzten des Monats um 24:00 Uhr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemonate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendewochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funkprotokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBus T1 kurz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBus T1 lang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendeparameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MBUS-Herst.-kennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezeit von</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezeit bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezyklus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varianz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z.B UTC +1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fernfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fernfühler ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fernfühler nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfreie Monate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optische Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optische Schnittstelle ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optische Schnittstelle nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginn der Zählung im ersten Jahr wenn Feld leer, dann Start nach Anbau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weitere Tests der Parametrierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormBestellungWZ</name>
+    <message>
+        <source>Vergleich zur Bestellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichzeitpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sticht am letzten des Monats um 24:00 Uhr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemonate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendewochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funkprotokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBus T1 kurz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wMBus T1 lang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendeparameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MBUS-Herst.-kennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezeit von</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezeit bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendezyklus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varianz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z.B UTC +1h</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1357,6 +1886,717 @@
     </message>
 </context>
 <context>
+    <name>TGDTHERMOForm</name>
+    <message>
+        <source>Gerätedaten WMBus Therm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie bis Monat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie bis Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Geräte ID &amp;&amp; Batt.lebenszeit überschreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>autom. Geräte ID Erhöhung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteuhr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC-Zeit beim Senden übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert [1/100 K]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert [1/100 K]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrekturwert Editieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzeige Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperaturen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Raumfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C max. Temperatur Wandfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Raumfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min. Temperatur Raumfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C min. Temperatur Wandfühler am Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min. Temperatur Wandfühler am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C Temperatur Wandfühler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Wandfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C Temperatur Raumfühler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur Raumfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerdatum: 0.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendewoche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendestunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenster offen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batt. leer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mit Update Funkfenster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Verschlüsselung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Uhr min=sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCD immer an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Befehl an das Gerät:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arbeitsmodus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testmode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensorabgleich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk Träger AN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mit Funk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktelegramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklus Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES dynam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berechnete Häufigkeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage/Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendetage/Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegramme/Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegramme/Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 1 Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>950,56</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 1 Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 11 Jahren:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10456,16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh in 11 Jahren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladungsmenge pro Telegramm  in mAs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Kapazität in mAh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerätedaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Sende Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voreinst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servicebefehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendet sofort ein Wireless M-Bus Telegramm; schaltet auch einen laufenden Träger ab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende WMBus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displaytest: alle Segmente &quot;IIIIIIII&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCD TEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensorabgleich-Modus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sens.abgleich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauerträger senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende Träger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermodus: keine Messung, kein Funk, die Anzeige blinkt nach einem Tastendruck 1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlafmodus für die Strommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I-Mess-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensortest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Messung; das Gerät antwortet mit seinen Timerwerten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teste Sensoren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referenz:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Referenz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesendet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TGDWZBRAM</name>
     <message>
         <source>Geräte- und Parameterdaten Funkaufsatzmodul für Veltrimus Wasserzähler</source>
@@ -1942,21 +3182,6 @@
     </message>
 </context>
 <context>
-    <name>kvq</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei hat nicht die erwartete Größe!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>kvq::AnalysePage</name>
     <message>
         <source>WM-BUS Header</source>
@@ -2008,6 +3233,58 @@
     </message>
     <message>
         <source>RX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Länge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-Feld:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hersteller:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CI-Feld:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugriffszähler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOP Daten vom Empfänger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kompaktes Telegramm: kein passendes Format bekannt, daher keine Werte. Ein vollständiges Telegramm oder ein Format-Telegramm dieses Zählers lehrt das Format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kompaktes Telegramm: das gespeicherte Format passt nicht (CRC falsch), daher keine Werte. Bitte das Format in kformate.ini prüfen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2205,6 +3482,13 @@
     </message>
 </context>
 <context>
+    <name>kvq::HcaLayoutWindow</name>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::LinkController</name>
     <message>
         <source>com%1 ist keinem Gerät zugeordnet.</source>
@@ -2282,6 +3566,52 @@
     </message>
     <message>
         <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::OrderSheet</name>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::ReplayControl</name>
+    <message>
+        <source>Lade Rx Daten von Mobile App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lade Rx Daten als csv vom Gateway-Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx Daten laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Trennen der Schnittstelle!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile Data  (*.dat *.DAT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abgebrochen nach %1 von %2 Zeilen, %3 fehlerhafte Zeilen übersprungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Zeilen geladen, %2 fehlerhafte Zeilen übersprungen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2619,6 +3949,11 @@ Diese Teile der Routendatei wurden übersprungen:
         <source>Nicht übernommen:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Es wurden Änderungen an der Route vorgenommen die noch nicht gespeichert wurden! 
+Jetzt speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kvq::SerialPort</name>
@@ -2647,6 +3982,17 @@ Diese Teile der Routendatei wurden übersprungen:
     <name>kvq::TAboutBox</name>
     <message>
         <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormBestellung</name>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testposition</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2956,6 +4302,10 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
         <source>Version</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kvq::TNewIDDlg</name>
@@ -3053,6 +4403,21 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
     </message>
     <message>
         <source>Die FLAG ID muss aus drei Buchstaben bestehen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TelegramLogControl</name>
+    <message>
+        <source>LOG Protokolle in Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logfiles  (*.txt *.TXT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG-Datei kann nicht geschrieben werden: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

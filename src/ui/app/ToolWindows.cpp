@@ -3,6 +3,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/devices/hca/TFormAbrechendaten.h"
 #include "ui/devices/hca/TGDHKV.h"
+#include "ui/devices/watermodule/TABL_WZBRAMKESTEL.h"
 #include "ui/devices/watermodule/TGDWZBRAM.h"
 #include "ui/devices/thermo/TGDTHERMO.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
@@ -15,6 +16,7 @@ void registerBuiltinToolWindows(TMainForm& mainForm) {
     mainForm.registerToolWindow(ToolKind::HKVBilling, createHkvBillingWindow);
     mainForm.registerToolWindow(ToolKind::WZData, createWzDataWindow);
     mainForm.registerToolWindow(ToolKind::ThermoData, createThermoDataWindow);
+    mainForm.registerToolWindow(ToolKind::WZReadout, createWzReadoutWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

@@ -2,6 +2,21 @@
 
 namespace kvq::devsim {
 
+namespace {
+// Word 22 of the module's image, bit 13: the module streams its sensor values.
+constexpr int kMeasurementByte = 23;
+constexpr std::uint8_t kMeasurementBit = 0x20;
+constexpr int kThreshold1 = 39, kThreshold2 = 40;
+// Four bytes a frame at 2400 baud, ten bits a byte.
+constexpr auto kSensorFramePeriod = std::chrono::microseconds(4 * 10 * 1000000 / 2400);
+
+// A slow swing of both sensors, sensor 2 a quarter turn behind: a triangle of 32 steps.
+std::uint8_t swing(int phase, int base) {
+    const int p = phase % 32;
+    return std::uint8_t(base + (p < 16 ? p : 32 - p));
+}
+} // namespace
+
 DeviceBench::~DeviceBench() {
     stop();
 }
@@ -77,6 +92,24 @@ void DeviceBench::onReceived(const QByteArray& bytes) {
         input_.remove(0, *length);
         handleRequest(request);
     }
+}
+
+std::optional<SimClock::time_point> DeviceBench::onTick(SimClock::time_point now) {
+    const SimulatedDevice* module = device(DeviceKind::WaterMeterModule);
+    if (!module || module->faults.silent || !(module->image()[kMeasurementByte] & kMeasurementBit))
+        return std::nullopt;
+    if (now < nextSensorFrame_)
+        return nextSensorFrame_;
+    // An answer on its way goes first; the stream goes on behind it.
+    if (!outputPending()) {
+        const std::vector<std::uint8_t>& im = module->image();
+        const char frame[] = {char(im[kThreshold2] & 0x7F), char(swing(sensorPhase_, 0x38)),
+                              char(swing(sensorPhase_ + 8, 0x3C)), char(0x80 | (im[kThreshold1] & 0x7F))};
+        queueOutput(QByteArray(frame, 4));
+        ++sensorPhase_;
+    }
+    nextSensorFrame_ = now + kSensorFramePeriod;
+    return nextSensorFrame_;
 }
 
 void DeviceBench::handleRequest(const QByteArray& r) {

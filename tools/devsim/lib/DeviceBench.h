@@ -1,7 +1,8 @@
 #pragma once
 // Devices under an optical head on one pseudo-terminal. Every device reads every request and answers
 // only those of its own family, as the maker's devices do. The head itself can misbehave: echo what it
-// is sent, deliver an answer in pieces with pauses, or vanish in the middle of an answer.
+// is sent, deliver an answer in pieces with pauses, or vanish in the middle of an answer. A water-meter
+// module whose measurement-data bit is set streams its LC-sensor frames at the line rate.
 
 #include "PtyDevice.h"
 #include "SimulatedDevice.h"
@@ -40,6 +41,7 @@ public:
 
 protected:
     void onReceived(const QByteArray& bytes) override;
+    std::optional<SimClock::time_point> onTick(SimClock::time_point now) override;
 
 private:
     void handleRequest(const QByteArray& request);
@@ -47,6 +49,8 @@ private:
     std::vector<std::unique_ptr<SimulatedDevice>> devices_;
     QByteArray input_;
     int requests_ = 0, bad_ = 0;
+    SimClock::time_point nextSensorFrame_{};
+    int sensorPhase_ = 0;
 };
 
 } // namespace kvq::devsim

@@ -4,6 +4,10 @@
 
 namespace kvq::wz {
 
+SensorSample sampleOfGroup(std::uint8_t endByte, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2) {
+    return {.sensor1 = b1, .sensor2 = b2, .ts1 = std::uint8_t(endByte & 0x7F), .ts2 = b0};
+}
+
 std::optional<SensorSample> SensorStreamParser::feed(std::uint8_t byte) {
     if (byte & 0x80) {
         pending_.ts1 = byte & 0x7F;

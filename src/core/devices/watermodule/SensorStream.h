@@ -13,6 +13,9 @@ struct SensorSample {
     std::uint8_t sensor1 = 0, sensor2 = 0, ts1 = 0, ts2 = 0;
 };
 
+// A frame as the link hands it on: the end byte and the three bytes gathered before it.
+SensorSample sampleOfGroup(std::uint8_t endByte, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2);
+
 class SensorStreamParser {
 public:
     // A sample at every end byte, with what the frame brought (values left from before where a

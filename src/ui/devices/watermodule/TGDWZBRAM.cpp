@@ -6,6 +6,7 @@
 #include "core/devices/watermodule/WzRules.h"
 #include "ui/app/ToolHost.h"
 #include "ui/devices/order/TFormBestellungWZ.h"
+#include "ui/devices/watermodule/TFormBramData.h"
 #include "ui/firmware/TFormBootLoader.h"
 #include "ui_TGDWZBRAM.h"
 
@@ -57,6 +58,10 @@ TGDWZBRAM::TGDWZBRAM(ToolHost& host, QWidget* parent, DeviceChannel* channel)
 
     firmwareWindow_ = [this](BootloaderByteSink*& openWindow) {
         showBootLoaderWindow(this->host(), this, openWindow);
+    };
+    sensorWindowShow_ = [this] {
+        TFormBramData window(*this, this->host().userInteraction(), this);
+        window.exec();
     };
     Button2VorEinstClick();
     Timer1Timer();
@@ -242,7 +247,10 @@ void TGDWZBRAM::connectHandlers() {
             continue;
         auto* b = findChild<QPushButton*>(QString::fromLatin1(c.buttonName));
         Q_ASSERT(b);
-        connect(b, &QPushButton::clicked, this, [this, cmd = c.command] { sendChange(cmd); });
+        if (c.command == WzCommand::MeasurementOn)
+            connect(b, &QPushButton::clicked, this, &TGDWZBRAM::ButtonMessdatenANClick);
+        else
+            connect(b, &QPushButton::clicked, this, [this, cmd = c.command] { sendChange(cmd); });
     }
 }
 
@@ -347,6 +355,17 @@ void TGDWZBRAM::ButtonBootLClick() {
     if (firmwareWindow_)
         firmwareWindow_(bootLoader_);
     bootLoader_ = nullptr;
+}
+
+void TGDWZBRAM::ButtonMessdatenANClick() {
+    sendChange(WzCommand::MeasurementOn);
+    if (SensorWindowOpen() || !sensorWindowShow_)
+        return;
+    sensorWindowShow_();
+}
+
+wz::Image& TGDWZBRAM::moduleImage() {
+    return host().currentParams().DataWZBRAM;
 }
 
 void TGDWZBRAM::Button2VorEinstClick() {

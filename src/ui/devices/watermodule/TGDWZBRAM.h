@@ -55,6 +55,15 @@ public:
     // the received bytes are the bootloader's.
     bool NoPreamble() const { return bootLoader_ != nullptr; }
     BootloaderByteSink* bootloaderByte() override { return bootLoader_; }
+    // Set while the sensor window is open: the received bytes are its stream.
+    bool SensorWindowOpen() const { return sensorWindow_ != nullptr; }
+    SensorStreamSink* sensorStream() override { return sensorWindow_; }
+    // The sensor window tells when it opens and when it has closed.
+    void setSensorWindowOpen(SensorStreamSink* window) { sensorWindow_ = window; }
+    // "Messdaten AN": the module starts its stream, and the sensor window opens unless it is open.
+    void ButtonMessdatenANClick();
+    // The module's image as the last answer or the sensor stream left it.
+    wz::Image& moduleImage();
     bool SendInProgress() const { return sendInProgress_; }
     const wz::ScheduleCache& scheduleCache() const { return scheduleCache_; }
 
@@ -64,6 +73,8 @@ public:
     void setFirmwareWindow(FirmwareWindow showModal) { firmwareWindow_ = std::move(showModal); }
     // "Vergleich zur Bestellung", made on the first "Bestell Check" and kept with this window.
     TFormBestellungWZ& orderWindow();
+    // Shows the sensor window modally; by default the program's own.
+    void setSensorWindow(std::function<void()> showModal) { sensorWindowShow_ = std::move(showModal); }
 
 protected:
     Frame readFrame() const override { return wz::buildReadRequest(); }
@@ -89,6 +100,8 @@ private:
     wz::WzForm form_;
     wz::ScheduleCache scheduleCache_;
     BootloaderByteSink* bootLoader_ = nullptr;
+    SensorStreamSink* sensorWindow_ = nullptr;
+    std::function<void()> sensorWindowShow_;
     bool sendInProgress_ = false;
     bool reportingReadings_ = false;
     QTimer* Timer1 = nullptr;

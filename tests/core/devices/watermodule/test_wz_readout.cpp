@@ -1,5 +1,6 @@
 #include "core/devices/watermodule/SensorStream.h"
 #include "core/devices/watermodule/WzReadout.h"
+#include "core/link/ReceiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,30 @@ TEST(WzSensorStream, FramesAndMidFrameStart) {
     EXPECT_EQ(second->sensor1, 0x11);
     EXPECT_EQ(second->sensor2, 0x12);
     EXPECT_EQ(second->ts1, 0x1F);
+}
+
+// The link gathers the frames itself and hands each end byte on with the bytes before it; read as a
+// sample, that must be what the parser makes of the same bytes.
+TEST(WzSensorStream, LinkGroupsGiveTheParsersSamples) {
+    const std::uint8_t stream[] = {0x42, 0x9E, 0x1E, 0x40, 0x42, 0x9E, 0x20,
+                                   0x7F, 0x01, 0x33, 0x44, 0x85, 0x81};
+    SensorStreamParser parser;
+    SensorStreamState link;
+    int samples = 0;
+    for (std::uint8_t b : stream) {
+        const auto expected = parser.feed(b);
+        ASSERT_EQ(link.feed(b), bool(expected));
+        if (!expected)
+            continue;
+        ++samples;
+        const SensorSample got =
+            sampleOfGroup(link.SensorMarker, link.SensorByte0, link.SensorByte1, link.SensorByte2);
+        EXPECT_EQ(got.sensor1, expected->sensor1);
+        EXPECT_EQ(got.sensor2, expected->sensor2);
+        EXPECT_EQ(got.ts1, expected->ts1);
+        EXPECT_EQ(got.ts2, expected->ts2);
+    }
+    EXPECT_EQ(samples, 4);
 }
 
 TEST(WzSensorStream, BandWidthOverTheLast300Values) {

@@ -26,10 +26,13 @@ class TestWzDataWindow : public QObject {
         test::FakeToolHost host;
         test::RecordingChannel channel;
         std::unique_ptr<TGDWZBRAM> w;
+        int sensorWindows = 0;
         Rig() {
             host.params = PARAmeter(DeviceFamily::WaterMeterModule);
             host.clockValue.set(QDateTime(QDate(2025, 3, 15), QTime(10, 30))); // 9:30 UTC
             w = std::make_unique<TGDWZBRAM>(host, nullptr, &channel);
+            // "Messdaten AN" opens the sensor window; here it only counts.
+            w->setSensorWindow([this] { ++sensorWindows; });
             channel.requests.clear();
             channel.frames.clear();
         }
@@ -72,6 +75,7 @@ private Q_SLOTS:
             QCOMPARE(r.channel.requests.back().progress, Progress::Hidden);
             QCOMPARE(r.channel.requests.back().progressMaximum, kCommandProgressMax);
         }
+        QCOMPARE(r.sensorWindows, 1);
         QVERIFY(r.host.ui.messages().isEmpty());
     }
 
