@@ -391,6 +391,81 @@
     </message>
 </context>
 <context>
+    <name>TABL_WZBRAMKESTEL</name>
+    <message>
+        <source>Optische Auslesung Funkaufsatzmodul für Veltrimus Wasserzähler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Zählerstand/Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand zum Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch seit dem Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letztes Stichdatum: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungszeitraum bis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Softwareversion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A C H T U N G !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswerte [m³]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormAbrechendaten</name>
     <message>
         <source>Abrechendaten EHKV</source>
@@ -3979,6 +4054,33 @@ Jetzt speichern?</source>
     </message>
 </context>
 <context>
+    <name>kvq::TABL_WZBRAMKESTEL</name>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::TAboutBox</name>
     <message>
         <source>Version</source>
@@ -4024,6 +4126,53 @@ Jetzt speichern?</source>
     </message>
     <message>
         <source>Please wait a few seconds to start up the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormBramData</name>
+    <message>
+        <source>FormBramData</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LC-Sensorabtastung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandbreite S1=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandbreite S2=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdaten AN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdaten AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logfiles  (*.csv *.CSV)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
