@@ -280,7 +280,11 @@ int runExplain(const Options& o, std::ostream& out, std::ostream& err) {
         err << "explain: not a telegram (hex text of whole bytes, L field first, at least the link layer)\n";
         return kExitInput;
     }
-    for (const std::string& line : wmbus::explainTelegram(buffer.span(), result, o.decimalSeparator))
+    std::vector<std::string> lines = wmbus::explainTelegram(buffer.span(), result, o.decimalSeparator);
+    // Without a receiver the buffer carries a stand-in RSSI byte that is no part of the telegram.
+    if (o.noRssi && !lines.empty() && lines.back().find(" RSSI ") != std::string::npos)
+        lines.pop_back();
+    for (const std::string& line : lines)
         out << line << '\n';
     return kExitOk;
 }
