@@ -181,6 +181,12 @@ std::optional<InputError> readTable(const Table<Form>& t, Form& form, std::span<
             return InputError{f.control, s.message()};
     }
     for (const Number<Form>& n : t.numbers) {
+        // A value the record holds outside the control's range is shown clamped; as long as nobody
+        // changes the control, the value the device sent is written back as it came.
+        const std::int64_t held = integerValue(record, n.spec);
+        const std::int64_t shown = std::clamp(held, specMin(n.spec), specMax(n.spec));
+        if (held != shown && n.value(form) == shown)
+            continue;
         const std::int64_t v = std::clamp<std::int64_t>(n.value(form), specMin(n.spec), specMax(n.spec));
         (void)storeValue(record, n.spec, QString::number(v));
     }

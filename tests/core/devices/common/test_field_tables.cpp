@@ -75,14 +75,27 @@ template <class T> void checkRoundTrip(const T& under) {
             if (!storeValue(probe, r.spec, showValue(record, r.spec)) || probe != record)
                 std::fill_n(record.begin() + r.spec.offset, codecSize(r.spec.codec), 0);
         }
+        // Numbers outside their control's range go back as they came while the control is untouched.
+        const std::vector<std::uint8_t> raw = record;
         for (const auto& r : t.numbers) {
             const std::int64_t v = integerValue(record, r.spec);
             if (v < specMin(r.spec) || v > specMax(r.spec))
                 (void)storeValue(record, r.spec, QString::number(specMin(r.spec)));
         }
+        {
+            Form untouched;
+            showTable(t, std::span<const std::uint8_t>(raw), untouched);
+            std::vector<std::uint8_t> same = raw;
+            ASSERT_FALSE(readTable(t, untouched, std::span<std::uint8_t>(same)));
+            for (const auto& r : t.numbers)
+                EXPECT_EQ(integerValue(same, r.spec), integerValue(raw, r.spec)) << r.control.toStdString();
+        }
         Form form;
         showTable(t, std::span<const std::uint8_t>(record), form);
+        // Every number of `record` is in range, so reading into another buffer writes them all.
         std::vector<std::uint8_t> back(under.recordSize, 0xA5);
+        for (const auto& r : t.numbers)
+            (void)storeValue(back, r.spec, QString::number(specMin(r.spec)));
         const auto error = readTable(t, form, std::span<std::uint8_t>(back));
         ASSERT_FALSE(error) << under.name << ": " << error->control.toStdString() << ": "
                             << error->message.toStdString();
