@@ -10,11 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     // The first byte picks the family and the version limits, the rest is the answer.
     kvq::PARAmeter p(static_cast<kvq::DeviceFamily>(data[0] % 3));
-    if (data[0] & 0x80) {
-        p.EHKVMin = p.WMTHERMOMin = p.WZMin = 0;
-        p.EHKVMax = p.WMTHERMOMax = p.WZMax = 999;
-    }
-    const int r = kvq::DecodeFrame(p, std::span(data + 1, size - 1));
+    kvq::FirmwareVersions accepted;
+    if (data[0] & 0x80)
+        accepted.EHKV = accepted.WMTHERMO = accepted.WZ = kvq::VersionRange{0, 999};
+    const int r = kvq::DecodeFrame(p, std::span(data + 1, size - 1), accepted);
     if (r > 0 || r < -5)
         std::abort();
     return 0;
