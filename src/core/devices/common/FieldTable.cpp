@@ -91,7 +91,7 @@ int codecSize(Codec codec) {
     return 0;
 }
 
-std::int64_t specMin(const Spec& s) {
+std::int64_t placeMin(const Placement& s) {
     if (s.min != 0 || s.max != 0)
         return s.min;
     switch (s.codec) {
@@ -104,7 +104,7 @@ std::int64_t specMin(const Spec& s) {
     }
 }
 
-std::int64_t specMax(const Spec& s) {
+std::int64_t placeMax(const Placement& s) {
     if (s.min != 0 || s.max != 0)
         return s.max;
     switch (s.codec) {
@@ -122,12 +122,12 @@ std::int64_t specMax(const Spec& s) {
     }
 }
 
-QString captionText(const Spec& s) {
+QString captionText(const Placement& s) {
     const QString t = translated(s.caption ? s.caption : "");
     return s.row ? t + u' ' + QString::number(s.row) : t;
 }
 
-std::int64_t integerValue(std::span<const std::uint8_t> record, const Spec& s) {
+std::int64_t integerValue(std::span<const std::uint8_t> record, const Placement& s) {
     if (!isInteger(s.codec) || !fits(record, s.offset, codecSize(s.codec)))
         return 0;
     const std::uint8_t* p = record.data() + s.offset;
@@ -151,7 +151,7 @@ std::int64_t integerValue(std::span<const std::uint8_t> record, const Spec& s) {
     }
 }
 
-QString showValue(std::span<const std::uint8_t> record, const Spec& s) {
+QString showValue(std::span<const std::uint8_t> record, const Placement& s) {
     if (!fits(record, s.offset, codecSize(s.codec)))
         return QString();
     const std::uint8_t* p = record.data() + s.offset;
@@ -174,7 +174,7 @@ QString showValue(std::span<const std::uint8_t> record, const Spec& s) {
     }
 }
 
-Status storeValue(std::span<std::uint8_t> record, const Spec& s, const QString& text) {
+Status storeValue(std::span<std::uint8_t> record, const Placement& s, const QString& text) {
     if (!fits(record, s.offset, codecSize(s.codec)))
         return Status::failure(
             QCoreApplication::translate("FieldTexts", "%1: liegt außerhalb des Datensatzes!")
@@ -216,7 +216,7 @@ Status storeValue(std::span<std::uint8_t> record, const Spec& s, const QString& 
     default:
         break;
     }
-    const std::int64_t lo = specMin(s), hi = specMax(s);
+    const std::int64_t lo = placeMin(s), hi = placeMax(s);
     const auto v = s.decimals ? parseFixed(text, s.decimals) : parseInteger(text);
     if (!v || *v < lo || *v > hi) {
         if (s.decimals)

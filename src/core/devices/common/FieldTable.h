@@ -55,7 +55,7 @@ QString translated(const char* sourceText);
 int codecSize(Codec codec);
 
 // Where a value sits and how it is written: the part of a row that needs no form.
-struct Spec {
+struct Placement {
     int offset = 0;
     Codec codec = Codec::U8;
     std::int64_t min = 0; // integer codecs: accepted range in stored units
@@ -65,22 +65,22 @@ struct Spec {
     int row = 0;                   // repeated rows: number shown after the caption, 0 for none
 };
 
-// The effective range of an integer spec (its own or the codec's).
-std::int64_t specMin(const Spec& s);
-std::int64_t specMax(const Spec& s);
+// The effective range of an integer place (its own or the codec's).
+std::int64_t placeMin(const Placement& s);
+std::int64_t placeMax(const Placement& s);
 
 // The caption as shown in messages, translated, with the row number where there is one.
-QString captionText(const Spec& s);
+QString captionText(const Placement& s);
 
 // The stored number of an integer codec (U8 .. LE32); 0 for the others.
-std::int64_t integerValue(std::span<const std::uint8_t> record, const Spec& s);
+std::int64_t integerValue(std::span<const std::uint8_t> record, const Placement& s);
 
 // The value's text as the form shows it.
-QString showValue(std::span<const std::uint8_t> record, const Spec& s);
+QString showValue(std::span<const std::uint8_t> record, const Placement& s);
 
 // Stores a text into the record, or says in the user's words why the field cannot take it (the
 // record is then untouched). A manufacturer code that is not three signs long is left as it is.
-Status storeValue(std::span<std::uint8_t> record, const Spec& s, const QString& text);
+Status storeValue(std::span<std::uint8_t> record, const Placement& s, const QString& text);
 
 // One bit of a 1, 2 or 4 byte word of the record.
 struct Bit {
@@ -117,7 +117,7 @@ template <class Form, class Array> auto element(Array Form::*a, std::size_t i) {
 template <class Form> struct Field {
     QString control;
     TextRef<Form> text;
-    Spec spec;
+    Placement place;
 };
 
 // A check box or radio button for one bit. Show-only bits are never read back.
@@ -133,7 +133,7 @@ template <class Form> struct Flag {
 template <class Form> struct Number {
     QString control;
     IntRef<Form> value;
-    Spec spec;
+    Placement place;
 };
 
 template <class Form> struct Table {
@@ -150,25 +150,25 @@ template <class Derived, class Base, class Keep> Table<Derived> subTable(const T
     Table<Derived> out;
     for (const Field<Base>& r : t.fields)
         if (keep(r.control))
-            out.fields.push_back({r.control, [ref = r.text](Derived& f) -> QString& { return ref(f); }, r.spec});
+            out.fields.push_back({r.control, [ref = r.text](Derived& f) -> QString& { return ref(f); }, r.place});
     for (const Flag<Base>& r : t.flags)
         if (keep(r.control))
             out.flags.push_back(
                 {r.control, [ref = r.value](Derived& f) -> bool& { return ref(f); }, r.bit, r.showOnly});
     for (const Number<Base>& r : t.numbers)
         if (keep(r.control))
-            out.numbers.push_back({r.control, [ref = r.value](Derived& f) -> int& { return ref(f); }, r.spec});
+            out.numbers.push_back({r.control, [ref = r.value](Derived& f) -> int& { return ref(f); }, r.place});
     out.words = t.words;
     return out;
 }
 
 template <class Form> void showTable(const Table<Form>& t, std::span<const std::uint8_t> record, Form& form) {
     for (const Field<Form>& f : t.fields)
-        f.text(form) = showValue(record, f.spec);
+        f.text(form) = showValue(record, f.place);
     for (const Flag<Form>& f : t.flags)
         f.value(form) = bitValue(record, f.bit);
     for (const Number<Form>& n : t.numbers)
-        n.value(form) = int(std::clamp(integerValue(record, n.spec), specMin(n.spec), specMax(n.spec)));
+        n.value(form) = int(std::clamp(integerValue(record, n.place), placeMin(n.place), placeMax(n.place)));
 }
 
 // Reads the table's rows into the record in table order; the first field that does not fit stops
@@ -176,19 +176,19 @@ template <class Form> void showTable(const Table<Form>& t, std::span<const std::
 template <class Form>
 std::optional<InputError> readTable(const Table<Form>& t, Form& form, std::span<std::uint8_t> record) {
     for (const Field<Form>& f : t.fields) {
-        const Status s = storeValue(record, f.spec, f.text(form));
+        const Status s = storeValue(record, f.place, f.text(form));
         if (!s)
             return InputError{f.control, s.message()};
     }
     for (const Number<Form>& n : t.numbers) {
         // A value the record holds outside the control's range is shown clamped; as long as nobody
         // changes the control, the value the device sent is written back as it came.
-        const std::int64_t held = integerValue(record, n.spec);
-        const std::int64_t shown = std::clamp(held, specMin(n.spec), specMax(n.spec));
+        const std::int64_t held = integerValue(record, n.place);
+        const std::int64_t shown = std::clamp(held, placeMin(n.place), placeMax(n.place));
         if (held != shown && n.value(form) == shown)
             continue;
-        const std::int64_t v = std::clamp<std::int64_t>(n.value(form), specMin(n.spec), specMax(n.spec));
-        (void)storeValue(record, n.spec, QString::number(v));
+        const std::int64_t v = std::clamp<std::int64_t>(n.value(form), placeMin(n.place), placeMax(n.place));
+        (void)storeValue(record, n.place, QString::number(v));
     }
     for (const Word& w : t.words)
         clearWord(record, w);

@@ -15,10 +15,10 @@ struct SendMaskLayout {
     std::array<Bit, 12> months;  // January .. December
     std::array<Bit, 5> weeks;    // week 1 .. 5 of the month
     std::array<Bit, 7> weekdays; // Monday .. Sunday
-    Spec start;                  // first hour of the daily window
-    Spec stop;                   // hour the daily window ends
-    Spec cycle;                  // seconds between telegrams
-    Spec variance;               // seconds of random spread
+    Placement start;             // first hour of the daily window
+    Placement stop;              // hour the daily window ends
+    Placement cycle;             // seconds between telegrams
+    Placement variance;          // seconds of random spread
 };
 
 // The send-mask rows of a form whose members follow the control names of the "Sendemaske" group.
@@ -26,9 +26,9 @@ struct SendMaskLayout {
 template <class Form, class M = std::type_identity_t<Form>>
 void addSendMaskRows(Table<Form>& t, const SendMaskLayout& l, std::array<bool, 12> M::*months,
                      std::array<bool, 5> M::*weeks, std::array<bool, 7> M::*weekdays,
-                     const std::array<const char*, 12>& monthBoxes, const std::array<const char*, 5>& weekBoxes,
-                     const std::array<const char*, 7>& dayBoxes, int M::*start, int M::*stop, int M::*cycle,
-                     int M::*variance) {
+                     const std::array<const char*, 12>& monthBoxes,
+                     const std::array<const char*, 5>& weekBoxes, const std::array<const char*, 7>& dayBoxes,
+                     int M::*start, int M::*stop, int M::*cycle, int M::*variance) {
     for (std::size_t i = 0; i < 12; ++i)
         t.flags.push_back({QString::fromLatin1(monthBoxes[i]),
                            [=](Form& f) -> bool& { return (f.*months)[i]; }, l.months[i]});

@@ -40,9 +40,9 @@ template <class T> void checkShape(const T& under) {
         }
     };
     for (const auto& r : t.fields)
-        claim(r.spec.offset, codecSize(r.spec.codec), r.control);
+        claim(r.place.offset, codecSize(r.place.codec), r.control);
     for (const auto& r : t.numbers)
-        claim(r.spec.offset, codecSize(r.spec.codec), r.control);
+        claim(r.place.offset, codecSize(r.place.codec), r.control);
     std::set<std::pair<int, int>> bits;
     for (const auto& r : t.flags) {
         EXPECT_LT(r.bit.bit, 8 * r.bit.bytes) << r.control.toStdString();
@@ -72,15 +72,15 @@ template <class T> void checkRoundTrip(const T& under) {
             b = std::uint8_t(rng());
         for (const auto& r : t.fields) {
             std::vector<std::uint8_t> probe = record;
-            if (!storeValue(probe, r.spec, showValue(record, r.spec)) || probe != record)
-                std::fill_n(record.begin() + r.spec.offset, codecSize(r.spec.codec), 0);
+            if (!storeValue(probe, r.place, showValue(record, r.place)) || probe != record)
+                std::fill_n(record.begin() + r.place.offset, codecSize(r.place.codec), 0);
         }
         // Numbers outside their control's range go back as they came while the control is untouched.
         const std::vector<std::uint8_t> raw = record;
         for (const auto& r : t.numbers) {
-            const std::int64_t v = integerValue(record, r.spec);
-            if (v < specMin(r.spec) || v > specMax(r.spec))
-                (void)storeValue(record, r.spec, QString::number(specMin(r.spec)));
+            const std::int64_t v = integerValue(record, r.place);
+            if (v < placeMin(r.place) || v > placeMax(r.place))
+                (void)storeValue(record, r.place, QString::number(placeMin(r.place)));
         }
         {
             Form untouched;
@@ -88,21 +88,21 @@ template <class T> void checkRoundTrip(const T& under) {
             std::vector<std::uint8_t> same = raw;
             ASSERT_FALSE(readTable(t, untouched, std::span<std::uint8_t>(same)));
             for (const auto& r : t.numbers)
-                EXPECT_EQ(integerValue(same, r.spec), integerValue(raw, r.spec)) << r.control.toStdString();
+                EXPECT_EQ(integerValue(same, r.place), integerValue(raw, r.place)) << r.control.toStdString();
         }
         Form form;
         showTable(t, std::span<const std::uint8_t>(record), form);
         // Every number of `record` is in range, so reading into another buffer writes them all.
         std::vector<std::uint8_t> back(under.recordSize, 0xA5);
         for (const auto& r : t.numbers)
-            (void)storeValue(back, r.spec, QString::number(specMin(r.spec)));
+            (void)storeValue(back, r.place, QString::number(placeMin(r.place)));
         const auto error = readTable(t, form, std::span<std::uint8_t>(back));
         ASSERT_FALSE(error) << under.name << ": " << error->control.toStdString() << ": "
                             << error->message.toStdString();
         for (const auto& r : t.fields)
-            EXPECT_EQ(showValue(back, r.spec), showValue(record, r.spec)) << r.control.toStdString();
+            EXPECT_EQ(showValue(back, r.place), showValue(record, r.place)) << r.control.toStdString();
         for (const auto& r : t.numbers)
-            EXPECT_EQ(integerValue(back, r.spec), integerValue(record, r.spec)) << r.control.toStdString();
+            EXPECT_EQ(integerValue(back, r.place), integerValue(record, r.place)) << r.control.toStdString();
         for (const auto& r : t.flags) {
             if (!r.showOnly) {
                 EXPECT_EQ(bitValue(back, r.bit), bitValue(record, r.bit)) << r.control.toStdString();
@@ -153,10 +153,10 @@ TEST(FieldCodecs, ByteOrdersAndCodes) {
 TEST(FieldCodecs, RefusalsNameTheCaptionAndLeaveTheRecord) {
     std::vector<std::uint8_t> r(4, 0x11);
     const std::vector<std::uint8_t> before = r;
-    const Spec temp{0, Codec::BE16, 0, 0, 2, "Raumtemperatur"};
-    const Spec month{2, Codec::U8, 1, 12, 0, "Monat", 7};
-    const Spec id{0, Codec::BcdId, 0, 0, 0, "Geräte ID"};
-    const Spec man{0, Codec::ManCode, 0, 0, 0, "Herstellerkennung"};
+    const Placement temp{0, Codec::BE16, 0, 0, 2, "Raumtemperatur"};
+    const Placement month{2, Codec::U8, 1, 12, 0, "Monat", 7};
+    const Placement id{0, Codec::BcdId, 0, 0, 0, "Geräte ID"};
+    const Placement man{0, Codec::ManCode, 0, 0, 0, "Herstellerkennung"};
     EXPECT_EQ(storeValue(r, temp, QStringLiteral("655,36")).message(),
               QStringLiteral("Raumtemperatur: bitte eine Zahl von 0 bis 655,35 eingeben!"));
     EXPECT_EQ(storeValue(r, month, QStringLiteral("13")).message(),
