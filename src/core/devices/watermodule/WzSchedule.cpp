@@ -1,5 +1,7 @@
 #include "core/devices/watermodule/WzSchedule.h"
 
+#include "core/devices/common/SendSchedule.h"
+
 #include <QLocale>
 #include <algorithm>
 
@@ -17,21 +19,24 @@ QString fixed2(double v) {
 } // namespace
 
 ScheduleResult BerechneAnzSendungen(const ScheduleInput& in) {
+    // Days, telegrams and the yearly draw as every device counts them; the module's battery lasts
+    // kBatteryYears instead of the allocator's eleven.
+    kvq::ScheduleInput common;
+    common.months = in.months;
+    common.weeks = in.weeks;
+    common.weekdays = in.weekdays;
+    common.startHour = in.startHour;
+    common.stopHour = in.stopHour;
+    common.cycleTime = in.cycleTime;
+    common.chargePerTelegram = in.chargePerTelegram;
+    const kvq::ScheduleResult c = kvq::BerechneAnzSendungen(common);
     ScheduleResult r;
-    const int m = std::clamp(in.months, 0, 12);
-    const int w = std::clamp(in.weeks, 0, 5);
-    const int d = std::clamp(in.weekdays, 0, 7);
-    // 4.3452 weeks a month in integer arithmetic, so that 260.712 is never taken as 260.7119...
-    r.days = (w == 5) ? (m * d * 43452) / 10000 : m * w * d;
-
-    r.cycleTime = in.cycleTime <= 0 ? 1 : in.cycleTime;
-    const int hours = std::max(0, in.stopHour - in.startHour);
-    r.telegramsPerDay = std::int64_t(hours) * 3600 / r.cycleTime;
-    r.telegramsPerYear = std::int64_t(r.days) * r.telegramsPerDay;
-
-    if (in.chargePerTelegram) {
-        const double perTelegram = r.cycleTime * 0.0005 + *in.chargePerTelegram;
-        r.mAhPerYear = double(r.telegramsPerYear) * perTelegram / 3600.0;
+    r.days = c.days;
+    r.telegramsPerDay = c.telegramsPerDay;
+    r.telegramsPerYear = c.telegramsPerYear;
+    r.cycleTime = c.cycleTime;
+    r.mAhPerYear = c.mAhPerYear;
+    if (r.mAhPerYear) {
         r.mAhBatteryLife = kBatteryYears * *r.mAhPerYear;
         if (in.capacity)
             r.overCapacity = *r.mAhBatteryLife > *in.capacity;
