@@ -91,7 +91,6 @@ void TPDWZBRAM::buildVariantRows() {
 }
 
 void TPDWZBRAM::bindForm() {
-    using fields::member;
     binder_.bind(*this, wzParamFields());
     bindWzModuleControls(binder_, *this);
 }

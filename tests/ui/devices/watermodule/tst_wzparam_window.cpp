@@ -82,6 +82,15 @@ private Q_SLOTS:
         // "Sende Zeit" takes the PC's clock into the module's date first.
         QCOMPARE(r.host.params.DataWZBRAM[off::DateYear], 25);
         QVERIFY(r.host.ui.messages().isEmpty());
+
+        // A write whose form does not collect sends nothing and says why; a change needs no collect.
+        const std::size_t sent = r.channel.sent.size();
+        r.get<QLineEdit>("EditAESKEY")->setText(QString(33, u'A'));
+        r.click(QStringLiteral("sButtonSendeRF"));
+        QCOMPARE(r.channel.sent.size(), sent);
+        QCOMPARE(r.host.ui.messages().size(), 1);
+        r.click(QStringLiteral("ButtonLagermode"));
+        QCOMPARE(r.channel.sent.size(), sent + 1);
     }
 
     void chainRunsOnAcknowledgementsWithoutPreamble() {
