@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -107,6 +108,10 @@ private Q_SLOTS:
         QTest::mouseClick(button("ButtonHoleDaten"), Qt::LeftButton);
         QVERIFY(answered(link, 17 + 231 + 6));
         QCOMPARE(edit("Edit1GeraeteID")->text(), QStringLiteral("40123456"));
+        if (const QString shots = qEnvironmentVariable("KVQ_SCREENSHOT_DIR"); !shots.isEmpty()) {
+            QDir().mkpath(shots);
+            QVERIFY(form.grab().save(shots + QStringLiteral("/TPDWZBRAM-read.png")));
+        }
 
         // Presses a button and waits for the acknowledgements of its chain; the module changed exactly
         // the expected bytes, or fewer where a byte already held its new value.
