@@ -192,9 +192,15 @@ void LinkController::followUpAfterRead() {
 
 void LinkController::ProgressTimeout(const QString& timeoutText) {
     setLinkState(3);
-    setStatus(4, timeoutText);
+    // A window that chains requests says which one went unconfirmed, so the technician knows what
+    // the device holds.
+    QString text = timeoutText;
+    if (AcknowledgementHandler* w = role(&LinkWindow::acknowledgement))
+        if (const QString step = w->awaitedStep(); !step.isEmpty())
+            text += QStringLiteral(": ") + step;
+    setStatus(4, text);
     repaint();
-    ui_.message(timeoutText, QString(), UserInteraction::Icon::Warning);
+    ui_.message(text, QString(), UserInteraction::Icon::Warning);
 }
 
 } // namespace kvq

@@ -34,6 +34,9 @@ class AcknowledgementHandler {
 public:
     virtual ~AcknowledgementHandler() = default;
     virtual void OnWriteAck() = 0;
+    // What the awaited acknowledgement would have confirmed, for the time-out report; empty says
+    // nothing more than the time-out itself.
+    virtual QString awaitedStep() const { return {}; }
 };
 
 // What a window does after a valid read answer, once the record has been shown: the write step of

@@ -5,6 +5,7 @@
 #include "ui/devices/hca/TGDHKV.h"
 #include "ui/devices/watermodule/TABL_WZBRAMKESTEL.h"
 #include "ui/devices/watermodule/TGDWZBRAM.h"
+#include "ui/devices/watermodule/TPDWZBRAM.h"
 #include "ui/devices/thermo/TGDTHERMO.h"
 #include "ui/wmbus/TFormWMBUSRadioCraft.h"
 
@@ -17,6 +18,7 @@ void registerBuiltinToolWindows(TMainForm& mainForm) {
     mainForm.registerToolWindow(ToolKind::WZData, createWzDataWindow);
     mainForm.registerToolWindow(ToolKind::ThermoData, createThermoDataWindow);
     mainForm.registerToolWindow(ToolKind::WZReadout, createWzReadoutWindow);
+    mainForm.registerToolWindow(ToolKind::WZParam, createWzParamWindow);
     mainForm.registerToolWindow(ToolKind::WMBus,
                                 [](ToolHost& h, QWidget* p) { return new TFormWMBUSRadioCraft(h, p); });
 }

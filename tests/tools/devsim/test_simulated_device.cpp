@@ -288,3 +288,15 @@ TEST(SimulatedDevice, WaterModuleWritesChangesAndHistory) {
     for (int i = 4; i < 84; ++i)
         ASSERT_EQ(u(h, 20 + i), 0xFF) << i;
 }
+
+TEST(SimulatedDevice, DroppedAcknowledgementStillStoresTheWrite) {
+    SimulatedDevice wz(DeviceKind::WaterMeterModule);
+    wz.faults.dropAcknowledgement = 2;
+    const QByteArray ack(1, char(0xE5));
+    EXPECT_EQ(wz.answer(request({0x08, 0x08, 0x01, 0x21, 0x0C})), ack);
+    EXPECT_EQ(wz.answer(request({0x16, 0x16, 0x02, 0x22, 0xCF, 0x20})), QByteArray()) << "second one lost";
+    EXPECT_EQ(wz.image()[0x16], 0x20);
+    EXPECT_EQ(wz.answer(request({0x12, 0x12, 0x01, 0x21, 0x47})), ack);
+    EXPECT_EQ(wz.answer(request({0x00, 0x00, 0x04, 0x20})).size(), 17 + 4 + 6) << "reads are not counted";
+    EXPECT_EQ(wz.acknowledgements, 3);
+}

@@ -119,12 +119,16 @@ QByteArray SimulatedDevice::answer(const QByteArray& request) {
         for (int i = 0; i < count && offset + i < int(image_.size()); ++i)
             image_[offset + i] = std::uint8_t(request[12 + i]);
         ++writesStored;
+        if (++acknowledgements == faults.dropAcknowledgement)
+            return {};
         return QByteArray(1, char(0xE5));
     }
     if (op == changeOp_ && offset < int(image_.size())) {
         const std::uint8_t mask = std::uint8_t(request[12]), value = std::uint8_t(request[13]);
         image_[offset] = std::uint8_t((image_[offset] & mask) | value);
         ++changesApplied;
+        if (++acknowledgements == faults.dropAcknowledgement)
+            return {};
         QByteArray ack(1, char(0xE5));
         // The sensor test of the allocator and the thermometer measures once and tells its raw timers.
         if (kind_ != DeviceKind::WaterMeterModule && offset == 0x1A && mask == 0xC1 && value == 0x30)

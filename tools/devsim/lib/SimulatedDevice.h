@@ -17,6 +17,9 @@ struct DeviceFaults {
     bool silent = false;        // never answers
     bool wrongChecksum = false; // answers with a checksum one off
     bool wrongMedium = false;   // answers with another device's medium byte
+    // The n-th acknowledgement (1 = the first since the device was made) is lost on the way: the write
+    // or change is stored, the E5 never arrives. 0 loses none.
+    int dropAcknowledgement = 0;
 };
 
 class SimulatedDevice {
@@ -43,7 +46,7 @@ public:
     // The answer to a complete request with a correct checksum; empty when the device stays silent.
     QByteArray answer(const QByteArray& request);
 
-    int readsAnswered = 0, writesStored = 0, changesApplied = 0;
+    int readsAnswered = 0, writesStored = 0, changesApplied = 0, acknowledgements = 0;
 
 private:
     QByteArray dataAnswer(int offset, int count);

@@ -57,7 +57,8 @@ void ShowImage(Image& im, const QString& versionText, WzForm& f) {
     updateSchedule(f);
 }
 
-std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCache& cache) {
+std::optional<InputError> collectForm(WzForm& f, Image& image, ScheduleCache& cache,
+                                      const CollectRules& rules) {
     Image im = image;
     const auto deviceId = idFromText(f.Edit1GeraeteID.trimmed(), dword(image, off::DeviceId));
     if (!deviceId)
@@ -79,14 +80,14 @@ std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCa
                           QCoreApplication::translate(
                               "FieldTexts", "Gerätedatum: bitte ein Datum von 2000 bis 2255 wählen!")};
     std::optional<ModuleKey> key;
-    if (f.CheckBoxAutoAES)
+    if (f.CheckBoxAutoAES && !rules.keyFromText)
         key = DeriveModuleKey(f.Edit1GeraeteID);
     else if (!(key = parseKeyText(f.EditAESKEY)))
         return InputError{
             QStringLiteral("EditAESKEY"),
             QCoreApplication::translate(
                 "FieldTexts", "AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!")};
-    if (auto e = fields::readTable(wzFields(), f, std::span<std::uint8_t>(im)))
+    if (auto e = fields::readTable(rules.table, f, std::span<std::uint8_t>(im)))
         return e;
 
     setDword(im, off::DeviceId, *deviceId);
@@ -107,11 +108,13 @@ std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCa
             break;
         }
     im[off::BatteryYear] = std::uint8_t(batteryYear - 2000);
-    setWord(im, off::Reserved, 0);
-    setWord(im, off::ChipTemp, 0);
-    const int cycleNumber = f.LabelZyklusNr.toInt(&ok);
-    if (ok && cycleNumber >= 0 && cycleNumber <= 255)
-        im[off::CycleNumber] = std::uint8_t(cycleNumber);
+    if (rules.deviceData) {
+        setWord(im, off::Reserved, 0);
+        setWord(im, off::ChipTemp, 0);
+        const int cycleNumber = f.LabelZyklusNr.toInt(&ok);
+        if (ok && cycleNumber >= 0 && cycleNumber <= 255)
+            im[off::CycleNumber] = std::uint8_t(cycleNumber);
+    }
     evaluateWindow(im, f.sDateEdit1, f.RadioButton_Funk_S1, f.RadioButton_Funk_T1);
     storeKey(im, *key);
 
@@ -122,10 +125,14 @@ std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCa
         f.CheckBoxShortProt = true;
     if (f.CSpinEditV == 0)
         f.CSpinEditV = 1;
-    if (f.CheckBoxAutoAES)
+    if (f.CheckBoxAutoAES && !rules.keyFromText)
         f.EditAESKEY = keyText(*key);
     refreshDerived(f);
     return std::nullopt;
+}
+
+std::optional<InputError> CollectFormToImage(WzForm& f, Image& image, ScheduleCache& cache) {
+    return collectForm(f, image, cache, {wzFields(), false, true});
 }
 
 } // namespace kvq::wz

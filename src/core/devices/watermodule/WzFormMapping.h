@@ -21,4 +21,14 @@ void ShowImage(Image& image, const QString& versionText, WzForm& form);
 // checked under S1 (after the option word was built, so only the next write carries it).
 std::optional<InputError> CollectFormToImage(WzForm& form, Image& image, ScheduleCache& cache);
 
+// What a window's collect takes: the rows of its controls, where the key comes from, and whether it
+// writes the device data's own fields (reserved word and chip temperature as 0, the cycle number).
+struct CollectRules {
+    const fields::Table<WzForm>& table;
+    bool keyFromText = false; // the key from EditAESKEY, never derived
+    bool deviceData = true;
+};
+std::optional<InputError> collectForm(WzForm& form, Image& image, ScheduleCache& cache,
+                                      const CollectRules& rules);
+
 } // namespace kvq::wz

@@ -22,6 +22,8 @@ public:
     // The frame with the wake-up preamble when the interface asks for it; nothing goes out while the
     // optical-head port is closed.
     virtual void sendFrame(const std::vector<std::uint8_t>& frame) = 0;
+    // A chained request to a device still awake from the request it just acknowledged: no preamble.
+    virtual void sendFrameAwake(const std::vector<std::uint8_t>& frame) { sendFrame(frame); }
     // After the acknowledgement: progress window hidden, link state 2, "OK" in status panel 4.
     virtual void acknowledged() = 0;
     // The window closes: the optical-head connection of the device windows ends. False when the port

@@ -23,6 +23,11 @@ void HostDeviceChannel::sendFrame(const std::vector<std::uint8_t>& frame) {
         link->SendFrame(frame, true);
 }
 
+void HostDeviceChannel::sendFrameAwake(const std::vector<std::uint8_t>& frame) {
+    if (LinkController* link = host_.link())
+        link->SendFrame(frame, false);
+}
+
 void HostDeviceChannel::acknowledged() {
     if (LinkController* link = host_.link()) {
         if (ProgressIndicator* p = link->progress())

@@ -12,6 +12,7 @@ public:
     explicit HostDeviceChannel(ToolHost& host) : host_(host) {}
     void beginRequest(int progressMaximum, Progress progress) override;
     void sendFrame(const std::vector<std::uint8_t>& frame) override;
+    void sendFrameAwake(const std::vector<std::uint8_t>& frame) override;
     void acknowledged() override;
     bool endConnection() override;
 

@@ -7,11 +7,10 @@
 #include "ui/app/ToolHost.h"
 #include "ui/devices/order/TFormBestellungWZ.h"
 #include "ui/devices/watermodule/TFormBramData.h"
+#include "ui/devices/watermodule/WzWindowParts.h"
 #include "ui/firmware/TFormBootLoader.h"
 #include "ui_TGDWZBRAM.h"
 
-#include <QGridLayout>
-#include <QHeaderView>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
@@ -19,36 +18,15 @@ namespace kvq {
 
 using namespace wz;
 
-namespace {
-
-// Hex digits (lower case taken as upper case) and blanks, as the key is typed.
-class KeyValidator final : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        for (QChar c : input)
-            if (!(c == u' ' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-                return Invalid;
-        return Acceptable;
-    }
-};
-
-} // namespace
-
 TGDWZBRAM::TGDWZBRAM(ToolHost& host, QWidget* parent, DeviceChannel* channel)
     : DeviceWindow(host, parent, channel), ui_(std::make_unique<Ui::TGDWZBRAM>()) {
     ui_->setupUi(this);
-    buildMonthRows();
+    buildWzMonthRows(*ui_->MonthRows);
     attachLogs(ui_->Memo1, ui_->Memo2);
     bindForm();
     connectHandlers();
 
-    ui_->History->setHorizontalHeaderLabels({tr("Date"), tr("Reset Count")});
-    ui_->History->setColumnWidth(0, 150);
-    ui_->History->setColumnWidth(1, 90);
-    ui_->History->verticalHeader()->setDefaultSectionSize(18);
-    ui_->History->verticalHeader()->hide();
+    setupWzHistoryGrid(*ui_->History);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -73,56 +51,20 @@ QSize TGDWZBRAM::sizeHint() const {
     return layout() ? layout()->sizeHint() : DeviceWindow::sizeHint();
 }
 
-void TGDWZBRAM::buildMonthRows() {
-    auto* grid = new QGridLayout(ui_->MonthRows);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(2);
-    // Two blocks of nine rows side by side: row 1 .. 9 and 10 .. 18.
-    constexpr int kRowsPerBlock = 9;
-    for (int block = 0; block < 2; ++block) {
-        grid->addWidget(new QLabel(tr("Wert [m³]"), ui_->MonthRows), 0, 4 * block + 1);
-        grid->addWidget(new QLabel(tr("Monat"), ui_->MonthRows), 0, 4 * block + 2);
-        grid->addWidget(new QLabel(tr("Jahr"), ui_->MonthRows), 0, 4 * block + 3);
-    }
-    auto* decimals = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), this);
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-    for (int i = 0; i < off::MonthEntries; ++i) {
-        const int row = i % kRowsPerBlock + 1, column = 4 * (i / kRowsPerBlock);
-        grid->addWidget(new QLabel(QString::number(i + 1), ui_->MonthRows), row, column);
-        const QString names[3] = {monthValueEditName(i), monthMonthEditName(i), monthYearEditName(i)};
-        const QString captions[3] = {tr("Monatswert %1"), tr("Monat %1"), tr("Jahr %1")};
-        for (int c = 0; c < 3; ++c) {
-            auto* e = new QLineEdit(ui_->MonthRows);
-            e->setObjectName(names[c]);
-            e->setAccessibleName(captions[c].arg(i + 1));
-            e->setValidator(c == 0 ? decimals : digits);
-            e->setMaximumWidth(c == 0 ? 70 : 30);
-            grid->addWidget(e, row, column + c + 1);
-        }
-    }
-}
-
 void TGDWZBRAM::bindForm() {
     using fields::member;
     binder_.bind(*this, wzFields());
-    for (auto [name, m] : {std::pair{"Edit1GeraeteID", &WzForm::Edit1GeraeteID},
-                           {"EditFunkID", &WzForm::EditFunkID},
-                           {"EditSerienNR", &WzForm::EditSerienNR},
-                           {"Edit1BattJahr", &WzForm::Edit1BattJahr},
+    bindWzModuleControls(binder_, *this);
+    for (auto [name, m] : {std::pair{"EditSerienNR", &WzForm::EditSerienNR},
                            {"Edit1Temperatur", &WzForm::Edit1Temperatur},
-                           {"EditAESKEY", &WzForm::EditAESKEY},
                            {"EditLadung", &WzForm::EditLadung},
                            {"EditLadungmax", &WzForm::EditLadungmax}})
         binder_.bindEdit(*this, QString::fromLatin1(name), member(m));
-    for (auto [name, m] : {std::pair{"LabelFehlerdatum", &WzForm::LabelFehlerdatum},
-                           {"LabelSWV", &WzForm::LabelSWV},
-                           {"LabelZyklusNr", &WzForm::LabelZyklusNr},
+    for (auto [name, m] : {std::pair{"LabelZyklusNr", &WzForm::LabelZyklusNr},
                            {"LabelAnzTage", &WzForm::LabelAnzTage},
                            {"LabelAnzSendungen", &WzForm::LabelAnzSendungen},
                            {"LabelmAh1", &WzForm::LabelmAh1},
-                           {"LabelmAh11", &WzForm::LabelmAh11},
-                           {"LabelStichdatum", &WzForm::LabelStichdatum},
-                           {"sLabelTime", &WzForm::sLabelTime}})
+                           {"LabelmAh11", &WzForm::LabelmAh11}})
         binder_.bindLabel(*this, QString::fromLatin1(name), member(m));
     for (auto [name, m] : {std::pair{"CheckBoxAutoAES", &WzForm::CheckBoxAutoAES},
                            {"CheckBoxSensortest", &WzForm::CheckBoxSensortest},
@@ -131,23 +73,13 @@ void TGDWZBRAM::bindForm() {
                            {"CheckBox1AutoSerNr", &WzForm::CheckBox1AutoSerNr},
                            {"CheckBox1keineSNrueberschr", &WzForm::CheckBox1keineSNrueberschr}})
         binder_.bindButton(*this, QString::fromLatin1(name), member(m));
-    binder_.bindTime(*this, QStringLiteral("sTimePicker1"), member(&WzForm::sTimePicker1));
-    binder_.bindDate(*this, QStringLiteral("sDateEdit1"), member(&WzForm::sDateEdit1));
     for (const char* name : {"Edit1GeraeteID", "EditFunkID", "Edit1BattMon", "Edit1BattJahr"})
         binder_.bindEnabled(*this, QString::fromLatin1(name), member(&WzForm::identityEditsEnabled));
-    binder_.bindEnabled(*this, QStringLiteral("EditAESKEY"), member(&WzForm::EditAESKEYEnabled));
-    binder_.bindEnabled(*this, QStringLiteral("CheckBoxShortProt"),
-                        member(&WzForm::CheckBoxShortProtEnabled));
 
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-    auto* decimals = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), this);
-    for (QLineEdit* e : {ui_->Edit1GeraeteID, ui_->EditFunkID})
-        e->setValidator(digits);
     // The charge edits take a decimal comma too: their own presets ("0,9") carry one.
-    for (QLineEdit* e : {ui_->Edit1Zaehlerst, ui_->Edit1ZaehlerstVorj, ui_->Edit1Temperatur, ui_->EditLadung,
-                         ui_->EditLadungmax})
+    auto* decimals = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), this);
+    for (QLineEdit* e : {ui_->Edit1Temperatur, ui_->EditLadung, ui_->EditLadungmax})
         e->setValidator(decimals);
-    ui_->EditAESKEY->setValidator(new KeyValidator(this));
 }
 
 void TGDWZBRAM::apply() {
@@ -156,17 +88,7 @@ void TGDWZBRAM::apply() {
         const QSignalBlocker block(ui_->ComboBoxStichTag);
         ui_->ComboBoxStichTag->setCurrentIndex(form_.ComboBoxStichTag);
     }
-    for (int i = 0; i < off::HistoryEntries; ++i) {
-        const QString cells[2] = {form_.History[i].date, form_.History[i].resetCount};
-        for (int c = 0; c < 2; ++c) {
-            QTableWidgetItem* item = ui_->History->item(i, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                ui_->History->setItem(i, c, item);
-            }
-            item->setText(cells[c]);
-        }
-    }
+    showWzHistory(*ui_->History, form_);
     ui_->GroupBoxSendemaske->setVisible(form_.GroupBoxSendemaskeVisible);
     ui_->GroupBoxTestmode->setStyleSheet(
         form_.GroupBoxTestmodeRed ? QStringLiteral("QGroupBox#GroupBoxTestmode { background: #f08080; }")
@@ -192,34 +114,14 @@ void TGDWZBRAM::connectHandlers() {
     auto onClick = [this](QAbstractButton* b, void (*rule)(WzForm&)) {
         connect(b, &QAbstractButton::clicked, this, [this, rule] { update(rule); });
     };
-    auto maskBoxes = [this](const auto& names) {
-        for (const char* n : names)
-            connect(requireWidget<QAbstractButton>(*this, QString::fromLatin1(n)), &QAbstractButton::clicked,
-                    this, [this] { update(wz::updateSchedule); });
-    };
-    maskBoxes(kSendMonthBoxes);
-    maskBoxes(kSendWeekBoxes);
-    maskBoxes(kSendDayBoxes);
+    connectWzSendMask(*this, [this](void (*rule)(WzForm&)) { update(rule); });
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              ui_->CheckBoxAESenable, ui_->CheckBoxAutoAES, ui_->CheckBoxFunk, ui_->CheckBoxSensortest,
              ui_->CheckBoxMessDatenAusgabe, ui_->RadioButtonLED_Puls, ui_->RadioButtonSenden,
              ui_->RadioButtonLED_AUS})
         onClick(b, nullptr);
-    onClick(ui_->RadioButton_Funk_S1, [](WzForm& f) { onProtocolSelected(f, false); });
-    onClick(ui_->RadioButton_Funk_T1, [](WzForm& f) { onProtocolSelected(f, true); });
-    onClick(ui_->CheckBoxShortProt, onShortProtClick);
     onClick(ui_->CheckBox1AutoSerNr, onAutoSerNrClick);
     onClick(ui_->CheckBox1keineSNrueberschr, onKeineSNClick);
-
-    auto onSpin = [this](QSpinBox* s, void (*rule)(WzForm&)) {
-        connect(s, &QSpinBox::valueChanged, this, [this, rule] { update(rule); });
-    };
-    onSpin(ui_->CSpinEditStart, wz::onStartChange);
-    onSpin(ui_->CSpinEditStop, wz::onStopChange);
-    onSpin(ui_->CSpinEditZZ, wz::onCycleOrVarianceChange);
-    onSpin(ui_->CSpinEditV, wz::onCycleOrVarianceChange);
-    connect(ui_->CSpinEditZZ, &QSpinBox::editingFinished, this,
-            [this] { update(static_cast<void (*)(WzForm&)>(wz::onCycleKeyUp)); });
 
     auto onEdit = [this](QLineEdit* e, void (*rule)(WzForm&)) {
         connect(e, &QLineEdit::textEdited, this, [this, rule] { update(rule); });
@@ -227,10 +129,6 @@ void TGDWZBRAM::connectHandlers() {
     onEdit(ui_->EditLadung, updateSchedule);
     onEdit(ui_->EditLadungmax, updateSchedule);
     onEdit(ui_->Edit1BattJahr, onBattJahrChange);
-    onEdit(ui_->Edit1GeraeteID, [](WzForm& f) {
-        onDeviceIdChange(f);
-        onDeviceIdKeyUp(f);
-    });
     onEdit(findChild<QLineEdit*>(monthMonthEditName(0)), onFirstMonthChange);
     connect(ui_->sDateEdit1, &QDateEdit::dateChanged, this, [this] { update(onDateCloseUp); });
     for (QLineEdit* e : {ui_->Edit1Zaehlerst, ui_->Edit1ZaehlerstVorj})

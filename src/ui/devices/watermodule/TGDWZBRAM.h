@@ -86,7 +86,6 @@ protected:
     void acknowledgedByDevice() override;
 
 private:
-    void buildMonthRows();
     void bindForm();
     void connectHandlers();
     // Runs a rule on the form as the widgets hold it and shows the outcome.
