@@ -170,6 +170,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         endProgress();
         repaint();
         ui_.message(WrongDataText, QString(), UserInteraction::Icon::Warning);
+        failedRequest();
         return false;
     case kDecodeWrongDevice:
         setStatus(3, VersionText);
@@ -179,6 +180,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         repaint();
         WrongDeviceText = texts_.LabelFalschesGeraet + QStringLiteral(" V") + VersionText;
         ui_.message(WrongDeviceText, QString(), UserInteraction::Icon::Warning);
+        failedRequest();
         return false;
     default: // not a data answer, or a wrong format: dropped, the time-out reports it
         return false;
@@ -190,10 +192,16 @@ void LinkController::followUpAfterRead() {
         w->afterValidRead();
 }
 
+void LinkController::failedRequest() {
+    if (ReadFollowUp* w = role(&LinkWindow::readFollowUp))
+        w->requestFailed();
+}
+
 void LinkController::ProgressTimeout(const QString& timeoutText) {
     setLinkState(3);
     setStatus(4, timeoutText);
     repaint();
+    failedRequest();
     ui_.message(timeoutText, QString(), UserInteraction::Icon::Warning);
 }
 
