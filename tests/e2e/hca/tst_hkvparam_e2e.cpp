@@ -97,6 +97,14 @@ private Q_SLOTS:
             QVERIFY2(std::equal(before.begin() + o, before.begin() + o + n, stored.begin() + o),
                      qPrintable(QString::number(o)));
 
+        // The second write of the window asks no more; without the box ticked it is not logged.
+        button("CheckBoxWriteLog")->click();
+        button("Button1SendeDaten")->click();
+        answer(kParamAnswer);
+        answer(1);
+        QCOMPARE(writesStored(), 2);
+        QCOMPARE(int(host->ui.shown.size()), 1);
+
         QFile log(window->writeLogPath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = log.readAll().split('\n');

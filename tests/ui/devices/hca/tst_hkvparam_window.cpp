@@ -105,6 +105,21 @@ private Q_SLOTS:
         QVERIFY(!f.get<QGroupBox>(QStringLiteral("GroupBoxRadio"))->isVisible());
     }
 
+    void timerFillsTheClockWithPcTime() {
+        Fixture f;
+        f.host.clockValue.set(QDateTime(QDate(2026, 3, 4), QTime(22, 30, 15)));
+        f.host.settingsValue.TimeZoneDiff = 2;
+        f.w->Timer1Timer();
+        QCOMPARE(f.get<QLineEdit>(QStringLiteral("Edit1Std"))->text(), QStringLiteral("0"));
+        f.button("CheckBoxAutoTime")->click();
+        f.w->Timer1Timer();
+        QStringList clock;
+        for (const char* n : kClockEdits)
+            clock << f.get<QLineEdit>(QString::fromLatin1(n))->text();
+        QCOMPARE(clock.join(u' '), QStringLiteral("5 3 26 0 30 15"));
+        QVERIFY(f.button("CheckBoxDo")->isChecked()); // 5 March 2026 is a Thursday
+    }
+
     void setupVariantsAreStored() {
         Fixture f;
         f.showDevice();
