@@ -99,8 +99,9 @@ void HcaLayoutWindow::Button2VorEinstClick() {
     refreshDerived(form());
     apply();
     FillDateTime();
-    ReadForm();
-    ShowRecord();
+    // A refused input keeps the presets on the form, with the focus on that input.
+    if (ReadForm())
+        ShowRecord();
 }
 
 void HcaLayoutWindow::FillDateTime() {

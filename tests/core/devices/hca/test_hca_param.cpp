@@ -242,20 +242,3 @@ TEST(HcaParam, BatteryYearLimitIsTheRecords) {
     ASSERT_FALSE(readForm(f, r, false, KeyDerivation(), hcaMapping()));
     EXPECT_EQ(r[off::BatteryYear], 255);
 }
-
-TEST(HcaParam, VariantRoundTripsThroughTheForm) {
-    ParamForm f;
-    variants::RadioVariant v;
-    v.months[0] = v.months[11] = true;
-    v.weeks[0] = true;
-    v.days = {true, true, true, true, true, false, false};
-    v.t1 = true;
-    v.aes = true;
-    v.start = 7, v.stop = 18, v.cycle = 30, v.variance = 6;
-    applyVariant(f, v);
-    const variants::RadioVariant back = variantFromForm(f);
-    EXPECT_EQ(back.months, v.months);
-    EXPECT_EQ(back.days, v.days);
-    EXPECT_TRUE(back.t1 && !back.s1 && back.aes);
-    EXPECT_EQ(std::tuple(back.start, back.stop, back.cycle, back.variance), std::tuple(7, 18, 30, 6));
-}
