@@ -236,6 +236,12 @@ void TForm1Parametrierdaten::update(const std::function<void(ParamForm&)>& rule)
 }
 
 void TForm1Parametrierdaten::ShowRecord() {
+    if (idBeforeRead_) {
+        Record& r = image();
+        if (!std::equal(idBeforeRead_->begin(), idBeforeRead_->end(), r.begin() + off::DeviceId))
+            std::fill_n(r.begin() + off::SerialNumber, 4, 0); // another allocator's, not this one's
+        idBeforeRead_.reset();
+    }
     collect();
     showParamRecord(image(), extendedFirmware(), form_);
     refreshDerived(form_);
@@ -275,6 +281,8 @@ int TForm1Parametrierdaten::readProgressMaximum() const {
 
 void TForm1Parametrierdaten::beforeRead() {
     setWord(image(), off::ModeWord, 0);
+    idBeforeRead_.emplace();
+    std::copy_n(image().begin() + off::DeviceId, 4, idBeforeRead_->begin());
 }
 
 void TForm1Parametrierdaten::Button1SendeDatenClick() {
@@ -325,6 +333,7 @@ void TForm1Parametrierdaten::acknowledgedByDevice() {
 void TForm1Parametrierdaten::requestFailed() {
     DeviceWindow::requestFailed();
     writeSent_ = false;
+    idBeforeRead_.reset();
 }
 
 void TForm1Parametrierdaten::ButtonLagerModeClick() {

@@ -8,6 +8,7 @@
 #include "ui/devices/common/DeviceWindow.h"
 #include "ui/devices/common/FormBinder.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,9 @@ private:
     bool writeConfirmed_ = false;
     bool writeSent_ = false; // the acknowledgement that follows is the write's, not a command's
     bool applying_ = false;
+    // The read asks for the 161 bytes a write carries, without the serial number: the serial number of
+    // the image is kept only while the same allocator answers.
+    std::optional<std::array<std::uint8_t, 4>> idBeforeRead_;
     QString logPath_; // empty: no write log (its folder could not be made)
 };
 

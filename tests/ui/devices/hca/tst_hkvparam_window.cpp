@@ -149,6 +149,22 @@ private Q_SLOTS:
         QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("EditVar2"))->text(), QStringLiteral("Werktags"));
     }
 
+    void serialNumberIsKeptOnlyForTheSameAllocator() {
+        Fixture f;
+        f.showDevice();
+        storeId(f.image(), off::SerialNumber, 0x00424242);
+        f.w->ShowRecord();
+        auto* serial = f.get<QLineEdit>(QStringLiteral("Edit1SerienNr"));
+        QCOMPARE(serial->text(), QStringLiteral("00424242"));
+        f.button("ButtonHoleDaten")->click();
+        f.w->ShowRecord(); // the same allocator answered
+        QCOMPARE(serial->text(), QStringLiteral("00424242"));
+        f.button("ButtonHoleDaten")->click();
+        storeId(f.image(), off::DeviceId, 0x87654321); // another one did
+        f.w->ShowRecord();
+        QCOMPARE(serial->text(), QStringLiteral("00000000"));
+    }
+
     void missingLogFolderIsReportedAndTheWindowWorks() {
         test::TempDataRoot root;
         QFile blocker(QDir(root.path()).filePath(QStringLiteral("QUELMAR")));
