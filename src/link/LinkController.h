@@ -178,6 +178,7 @@ private:
     void repaint() { Q_EMIT statusBarRepaint(); }
     bool echoOfLastRequestAt(std::uint16_t start) const;
     void followUpAfterRead();
+    void failedRequest();
     void endProgress();
 
     UserInteraction& ui_;

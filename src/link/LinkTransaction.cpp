@@ -170,6 +170,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         endProgress();
         repaint();
         ui_.message(WrongDataText, QString(), UserInteraction::Icon::Warning);
+        failedRequest();
         return false;
     case kDecodeWrongDevice:
         setStatus(3, VersionText);
@@ -179,6 +180,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         repaint();
         WrongDeviceText = texts_.LabelFalschesGeraet + QStringLiteral(" V") + VersionText;
         ui_.message(WrongDeviceText, QString(), UserInteraction::Icon::Warning);
+        failedRequest();
         return false;
     default: // not a data answer, or a wrong format: dropped, the time-out reports it
         return false;
@@ -188,6 +190,11 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
 void LinkController::followUpAfterRead() {
     if (ReadFollowUp* w = role(&LinkWindow::readFollowUp))
         w->afterValidRead();
+}
+
+void LinkController::failedRequest() {
+    if (ReadFollowUp* w = role(&LinkWindow::readFollowUp))
+        w->requestFailed();
 }
 
 void LinkController::ProgressTimeout(const QString& timeoutText) {
@@ -200,6 +207,7 @@ void LinkController::ProgressTimeout(const QString& timeoutText) {
             text += QStringLiteral(": ") + step;
     setStatus(4, text);
     repaint();
+    failedRequest();
     ui_.message(text, QString(), UserInteraction::Icon::Warning);
 }
 

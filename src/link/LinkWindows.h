@@ -45,6 +45,9 @@ class ReadFollowUp {
 public:
     virtual ~ReadFollowUp() = default;
     virtual void afterValidRead() = 0;
+    // The request found no valid answer (garbled, another device or firmware, time-out): whatever
+    // was to follow it is off, so a later read of perhaps another device does not complete it.
+    virtual void requestFailed() {}
 };
 
 // Billing: evaluates every valid answer and makes a data log entry for it.

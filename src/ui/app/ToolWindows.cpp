@@ -1,6 +1,7 @@
 #include "ui/app/ToolWindows.h"
 
 #include "ui/app/TMainForm.h"
+#include "ui/devices/hca/TForm1Parametrierdaten.h"
 #include "ui/devices/hca/TFormAbrechendaten.h"
 #include "ui/devices/hca/TGDHKV.h"
 #include "ui/devices/watermodule/TABL_WZBRAMKESTEL.h"
@@ -15,6 +16,7 @@ void registerBuiltinToolWindows(TMainForm& mainForm) {
     // One line per tool window: mainForm.registerToolWindow(ToolKind::..., factory).
     mainForm.registerToolWindow(ToolKind::HKVData, createHkvDataWindow);
     mainForm.registerToolWindow(ToolKind::HKVBilling, createHkvBillingWindow);
+    mainForm.registerToolWindow(ToolKind::HKVParam, createHkvParamWindow);
     mainForm.registerToolWindow(ToolKind::WZData, createWzDataWindow);
     mainForm.registerToolWindow(ToolKind::ThermoData, createThermoDataWindow);
     mainForm.registerToolWindow(ToolKind::WZReadout, createWzReadoutWindow);

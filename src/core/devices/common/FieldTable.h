@@ -22,9 +22,12 @@
 namespace kvq {
 
 // An input the record cannot take: the control that holds it and what is wrong, in the user's words.
+// A family's rules may give a code of their own instead of the words (message empty); its window
+// then says it in its translatable texts.
 struct InputError {
     QString control;
     QString message;
+    int code = 0;
 };
 
 namespace fields {
@@ -171,11 +174,16 @@ template <class Form> void showTable(const Table<Form>& t, std::span<const std::
         n.value(form) = int(std::clamp(integerValue(record, n.place), placeMin(n.place), placeMax(n.place)));
 }
 
-// Reads the table's rows into the record in table order; the first field that does not fit stops
-// it and is returned with what has been written so far (callers read into a copy).
+// Reads the table's rows into the record in table order; only what differs from the record's own
+// text is checked and stored. The first field that does not fit stops it and is returned with what
+// has been written so far (callers read into a copy).
 template <class Form>
 std::optional<InputError> readTable(const Table<Form>& t, Form& form, std::span<std::uint8_t> record) {
     for (const Field<Form>& f : t.fields) {
+        // A text nobody changed keeps the bytes it was shown from: a value the device sent goes back
+        // as it came, even where it is no valid input (an erased device's ID reads FF FF FF FF).
+        if (f.text(form) == showValue(record, f.place))
+            continue;
         const Status s = storeValue(record, f.place, f.text(form));
         if (!s)
             return InputError{f.control, s.message()};

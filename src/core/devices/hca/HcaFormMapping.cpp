@@ -3,6 +3,7 @@
 #include "core/app/Bytes.h"
 #include "core/devices/common/GermanNumbers.h"
 #include "core/devices/hca/HcaFields.h"
+#include "core/devices/hca/HcaMessages.h"
 #include "core/devices/hca/HcaSendWindow.h"
 #include "core/wmbus/crypto/DeviceKey.h"
 
@@ -105,9 +106,9 @@ std::optional<InputError> readForm(HcaForm& f, Record& record, bool extendedFirm
         f.CSpinEditV = 1;
     Record r = record;
     auto error = mapping.readRows(f, r);
-    auto fail = [&error](const char* control, const QString& message) {
+    auto fail = [&error](const char* control, Message message) {
         if (!error)
-            error = InputError{QString::fromLatin1(control), message};
+            error = InputError{QString::fromLatin1(control), QString(), int(message)};
     };
 
     if (!error) {
@@ -115,20 +116,17 @@ std::optional<InputError> readForm(HcaForm& f, Record& record, bool extendedFirm
         const auto y = parseInteger(f.Edit1BattJahr);
         if (y && *y == 0)
             r[off::BatteryYear] = 0;
-        else if (y && *y >= 2000 && *y <= 2255)
+        else if (y && *y >= 2000 && *y <= kBatteryYearMax)
             r[off::BatteryYear] = static_cast<std::uint8_t>(*y - 2000);
         else
-            fail("Edit1BattJahr",
-                 QCoreApplication::translate("FieldTexts",
-                                             "Batterie Jahr: bitte ein Jahr von 2000 bis 2255 eingeben!"));
+            fail("Edit1BattJahr", Message::BatteryYearRange);
     }
     const QTime t = f.sTimePicker1;
     const QDate d = f.sDateEdit1;
     if (!t.isValid())
-        fail("sTimePicker1", QCoreApplication::translate("FieldTexts", "Geräteuhr: keine gültige Uhrzeit!"));
+        fail("sTimePicker1", Message::ClockInvalid);
     if (!d.isValid() || d.year() < 2000 || d.year() > 2099)
-        fail("sDateEdit1", QCoreApplication::translate(
-                               "FieldTexts", "Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!"));
+        fail("sDateEdit1", Message::DateRange);
 
     std::optional<DeviceKey> key;
     QString keyShown;
@@ -139,9 +137,7 @@ std::optional<InputError> readForm(HcaForm& f, Record& record, bool extendedFirm
         } else {
             key = parseKeyInput(f.EditAESKEY);
             if (!key)
-                fail("EditAESKEY",
-                     QCoreApplication::translate(
-                         "FieldTexts", "AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!"));
+                fail("EditAESKEY", Message::AesKeyInvalid);
         }
     }
     if (error)

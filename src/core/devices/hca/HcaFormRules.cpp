@@ -109,7 +109,7 @@ void showWeekday(HcaForm& f) {
         f.weekdayShown[f.sDateEdit1.dayOfWeek() - 1] = true;
 }
 
-std::optional<QString> advanceDeviceId(HcaForm& f) {
+std::optional<Message> advanceDeviceId(HcaForm& f) {
     if (!f.CheckBox1AutoSerNr)
         return std::nullopt;
     const QString t = f.Edit1GeraeteID.trimmed();
@@ -117,13 +117,10 @@ std::optional<QString> advanceDeviceId(HcaForm& f) {
     for (QChar c : t)
         digits = digits && isDigit(c);
     if (!digits)
-        return QCoreApplication::translate(
-            "HcaForm", "Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!");
+        return Message::DeviceIdNotANumber;
     const qint64 next = t.toLongLong() + 1;
     if (next > 99999999)
-        return QCoreApplication::translate(
-            "HcaForm",
-            "Geräte ID: 99999999 ist die höchste Nummer, die automatische Erhöhung ist nicht möglich!");
+        return Message::DeviceIdAtMaximum;
     f.Edit1GeraeteID = QString::number(next);
     onIdTextChanged(f);
     return std::nullopt;
@@ -138,17 +135,15 @@ void onStartmonatChange(HcaForm& f) {
 }
 
 void onBattJahrChange(HcaForm& f) {
-    if (f.Edit1BattJahr > QLatin1String("2999"))
-        f.Edit1BattJahr = QStringLiteral("2999");
+    // Compared as a number: as text "3" would already count as greater than "2255".
+    if (const auto y = parseInteger(f.Edit1BattJahr); y && *y > kBatteryYearMax)
+        f.Edit1BattJahr = QString::number(kBatteryYearMax);
 }
 
-std::optional<QString> meterReadingConflict(const HcaForm& f) {
+bool meterReadingConflict(const HcaForm& f) {
     const auto now = parseDecimal(f.Edit1Zaehlerst);
     const auto atReading = parseDecimal(f.Edit1ZaehlerstVorj);
-    if (now && atReading && *atReading > *now)
-        return QCoreApplication::translate(
-            "HcaForm", "Stichtagszählerstand darf nicht größer als der Zählerstand sein!");
-    return std::nullopt;
+    return now && atReading && *atReading > *now;
 }
 
 void onAutoSerNrClick(HcaForm& f) {

@@ -3,6 +3,7 @@
 // the PC clock and the device ID advance after a write.
 
 #include "core/devices/hca/HcaForm.h"
+#include "core/devices/hca/HcaMessages.h"
 
 #include <QDateTime>
 #include <QString>
@@ -22,16 +23,17 @@ void fillDateTime(HcaForm& f, const QDateTime& localNow, int timeZoneDiff);
 // Exactly the weekday box of the date in sDateEdit1.
 void showWeekday(HcaForm& f);
 
-// The next device ID after an acknowledged write when "autom. Geräte ID Erhöhung" is on; an error
-// text (form unchanged) when the ID is no number or would need a ninth digit.
-std::optional<QString> advanceDeviceId(HcaForm& f);
+// The next device ID after an acknowledged write when "autom. Geräte ID Erhöhung" is on; why not
+// (form unchanged) when the ID is no number or would need a ninth digit.
+std::optional<Message> advanceDeviceId(HcaForm& f);
 
 // Handlers of the inputs. Each takes the form as it is after the click or change.
 void onIdTextChanged(HcaForm& f); // Edit1GeraeteID, EditSerienNR: the radio ID follows the device ID
 void onStartmonatChange(HcaForm& f);
+// A battery year above kBatteryYearMax becomes kBatteryYearMax, the last year the record can hold.
 void onBattJahrChange(HcaForm& f);
-// "Stichtagszählerstand darf nicht größer als der Zählerstand sein!" when it is.
-std::optional<QString> meterReadingConflict(const HcaForm& f);
+// The reading-date meter reading is greater than the running one.
+bool meterReadingConflict(const HcaForm& f);
 void onAutoSerNrClick(HcaForm& f);
 void onKeineSNClick(HcaForm& f); // also "mit Update Funkfenster"
 void onScaleSelected(HcaForm& f, bool unitScale);

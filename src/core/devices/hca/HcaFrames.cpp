@@ -20,8 +20,8 @@ const std::array<ServiceCommandInfo, 7> kCommands = {{
 
 } // namespace
 
-Frame buildReadFrame(std::uint8_t command) {
-    const std::uint8_t data[] = {0x00, 0x00, 0xA5, command};
+Frame buildReadFrame(std::uint8_t command, std::uint8_t count) {
+    const std::uint8_t data[] = {0x00, 0x00, count, command};
     return frame::buildRequest(data);
 }
 

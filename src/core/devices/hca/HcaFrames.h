@@ -21,8 +21,11 @@ constexpr int kServiceFrameSize = 16;
 // Display value of the progress bar while a record is read.
 constexpr int kReadProgressMax = 184;
 
-// 68 08 08 68 53 FE 51 0F 00 00 A5 <cmd> CS 16. The heat cost allocator's command byte is 0x08.
-Frame buildReadFrame(std::uint8_t command = 0x08);
+// 68 08 08 68 53 FE 51 0F 00 00 <count> <cmd> CS 16. The heat cost allocator's command byte is 0x08;
+// the full record is 0xA5 bytes, the parameter view asks for the 0xA1 bytes a write carries.
+constexpr std::uint8_t kFullRecordCount = 0xA5;
+constexpr std::uint8_t kSentRecordCount = 0xA1;
+Frame buildReadFrame(std::uint8_t command = 0x08, std::uint8_t count = kFullRecordCount);
 // 68 08 08 68 53 FE 51 0F 00 00 A1 <cmd> record[0..160] CS 16: 175 bytes. The L byte stays 0x08,
 // which is what the device firmware expects; the serial number (161..164) is never sent.
 Frame buildWriteFrame(const Record& record, std::uint8_t command = 0x09);

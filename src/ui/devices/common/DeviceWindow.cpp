@@ -46,6 +46,10 @@ void DeviceWindow::afterValidRead() {
         WriteRecord();
 }
 
+void DeviceWindow::requestFailed() {
+    sendPending_ = false;
+}
+
 void DeviceWindow::WriteRecord() {
     const std::optional<Frame> frame = mergeWrite();
     if (!frame) {

@@ -50,6 +50,8 @@ public:
     bool sendPending() const { return sendPending_; }
     // After a valid read the merged record goes out, when a write is pending and the window is shown.
     void afterValidRead() override;
+    // A garbled, foreign or missing answer disarms the pending write.
+    void requestFailed() override;
     // The write step: merges the pending write into the answered record and sends it.
     void WriteRecord();
     void OnWriteAck() override;

@@ -5,6 +5,7 @@
 #include "ui/app/ToolHost.h"
 #include "ui/devices/common/FormBinder.h"
 #include "ui/devices/common/SendMaskPanel.h"
+#include "ui/devices/hca/HcaMessageTexts.h"
 #include "ui/devices/hca/HcaWindowParts.h"
 
 #include <QLabel>
@@ -19,11 +20,7 @@ HcaLayoutWindow::HcaLayoutWindow(ToolHost& host, QWidget* parent, DeviceChannel*
     : DeviceWindow(host, parent, channel), commands_(commands) {}
 
 void HcaLayoutWindow::afterOpen() {
-    // The window takes the whole client area of the main window (it scrolls where that is smaller).
-    // It is not maximised, which would put its caption into the main window's.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sub && sub->mdiArea())
-        sub->setGeometry(QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()));
+    fillClientArea(*this);
 }
 
 void HcaLayoutWindow::connectCommonHandlers() {
@@ -87,7 +84,8 @@ bool HcaLayoutWindow::readFormWith(const KeyDerivation& derive) {
     refreshDerived(form());
     apply();
     if (error) {
-        host().userInteraction().message(error->message, tr("Fehler"), UserInteraction::Icon::Error);
+        host().userInteraction().message(HcaMessageTexts::text(*error), tr("Fehler"),
+                                         UserInteraction::Icon::Error);
         if (QWidget* w = findChild<QWidget*>(error->control))
             w->setFocus();
         return false;
@@ -101,8 +99,9 @@ void HcaLayoutWindow::Button2VorEinstClick() {
     refreshDerived(form());
     apply();
     FillDateTime();
-    ReadForm();
-    ShowRecord();
+    // A refused input keeps the presets on the form, with the focus on that input.
+    if (ReadForm())
+        ShowRecord();
 }
 
 void HcaLayoutWindow::FillDateTime() {
@@ -178,7 +177,8 @@ void HcaLayoutWindow::acknowledgedByDevice() {
     if (!form().CheckBox1AutoSerNr)
         return;
     if (const auto error = advanceDeviceId(form())) {
-        host().userInteraction().message(*error, tr("Fehler"), UserInteraction::Icon::Warning);
+        host().userInteraction().message(HcaMessageTexts::text(*error), tr("Fehler"),
+                                         UserInteraction::Icon::Warning);
     } else {
         apply();
         ReadForm();

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace kvq {
 
@@ -39,6 +41,14 @@ private:
 };
 
 } // namespace
+
+void fillClientArea(QWidget& w) {
+    // The window takes the whole client area of the main window (it scrolls where that is smaller).
+    // It is not maximised, which would put its caption into the main window's.
+    auto* sub = qobject_cast<QMdiSubWindow*>(w.parentWidget());
+    if (sub && sub->mdiArea())
+        sub->setGeometry(QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size()));
+}
 
 void showHcaWindowState(QWidget& w, const HcaForm& f) {
     requireWidget<QAbstractButton>(w, QStringLiteral("RadioButton_Funk_S1"))

@@ -54,6 +54,9 @@ template <class Form> void bindHcaWindowControls(FormBinder<Form>& b, const QWid
     b.bindDate(w, QStringLiteral("sDateEdit1"), member(&HcaForm::sDateEdit1));
 }
 
+// A device window opened in the main window takes its whole client area.
+void fillClientArea(QWidget& w);
+
 // Shows what follows from the form beyond the bound values: the S1 caption, the radio group, the
 // colours of the test mode and of the schedule results.
 void showHcaWindowState(QWidget& w, const hca::HcaForm& f);

@@ -8,6 +8,7 @@
 #include "link/LinkController.h"
 #include "ui/app/ToolHost.h"
 #include "ui/devices/common/InputFilter.h"
+#include "ui/devices/hca/HcaMessageTexts.h"
 #include "ui/devices/hca/HcaMonthTable.h"
 #include "ui/devices/hca/HcaWindowParts.h"
 #include "ui/devices/order/TFormBestellung.h"
@@ -127,9 +128,10 @@ void TGDHKV::connectHandlers() {
             if (reportingMeterConflict_)
                 return;
             collect();
-            if (const auto conflict = meterReadingConflict(form_)) {
+            if (meterReadingConflict(form_)) {
                 reportingMeterConflict_ = true;
-                host().userInteraction().message(*conflict, tr("Fehler"), UserInteraction::Icon::Error);
+                host().userInteraction().message(HcaMessageTexts::text(Message::MeterReadingConflict),
+                                                 tr("Fehler"), UserInteraction::Icon::Error);
                 reportingMeterConflict_ = false;
             }
         });

@@ -1,7 +1,7 @@
 #include "core/devices/common/GermanNumbers.h"
+#include "core/devices/common/SendSchedule.h"
 #include "core/devices/hca/HcaFormMapping.h"
 #include "core/devices/hca/HcaFormRules.h"
-#include "core/devices/common/SendSchedule.h"
 
 #include "QStringPrinter.h"
 
@@ -184,9 +184,9 @@ TEST(HcaFormRules, MeasurementFreeMonthsStayOneRun) {
 
 TEST(HcaFormRules, SmallInputRules) {
     HcaForm f;
-    f.Edit1BattJahr = QStringLiteral("3");
+    f.Edit1BattJahr = QStringLiteral("3"); // a year being typed
     onBattJahrChange(f);
-    EXPECT_EQ(f.Edit1BattJahr, QStringLiteral("2999"));
+    EXPECT_EQ(f.Edit1BattJahr, QStringLiteral("3"));
     f.Edit1BattJahr = QStringLiteral("2030");
     onBattJahrChange(f);
     EXPECT_EQ(f.Edit1BattJahr, QStringLiteral("2030"));

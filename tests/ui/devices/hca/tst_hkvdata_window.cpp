@@ -124,6 +124,7 @@ private Q_SLOTS:
     void dependentControls();
     void meterReadingCheck();
     void closingReportsADisconnectFailure();
+    void erasedDeviceTakesPresetsAndWrites();
 };
 
 void TestHkvDataWindow::opensWithThePresets() {
@@ -604,6 +605,18 @@ void TestHkvDataWindow::closingReportsADisconnectFailure() {
     QVERIFY(closed);
     QCOMPARE(t.channel.endConnections, 1);
     QCOMPARE(t.host.ui.lastMessage(), QString::fromUtf8("Fehler beim Trennen der Schnittstelle!"));
+}
+
+void TestHkvDataWindow::erasedDeviceTakesPresetsAndWrites() {
+    // An erased allocator reads FF in every nibble of its identification numbers.
+    Fixture t;
+    for (int o : {off::DeviceId, off::RadioId, off::SerialNumber})
+        std::fill_n(t.image().begin() + o, 4, 0xFF);
+    t.w->ShowRecord();
+    t.box("Button2VorEinst")->click();
+    QVERIFY(t.host.ui.messages().isEmpty());
+    QCOMPARE(t.edit("Edit1GeraeteID")->text(), QStringLiteral("00000000")); // the preset
+    QCOMPARE(readLE32(t.image().data() + off::SerialNumber), 0xFFFFFFFFu);
 }
 
 QTEST_MAIN(TestHkvDataWindow)
