@@ -467,13 +467,16 @@ void TMainForm::ShowInterfaceDialog(SerialInterface which) {
     pagesDlg_->showOnlyPage(which);
     pagesDlg_->setPortNr(SerialInterface::SIO1, linkWiring_->port(SerialInterface::SIO1));
     pagesDlg_->setPortNr(SerialInterface::SIO2, linkWiring_->port(SerialInterface::SIO2));
+    preambleBeforeDialog_ = interfaceDialog_.preamble;
     interfaceDialog_.preamble = settings_.link.PreambleDefault;
     if (which == SerialInterface::SIO1)
         pagesDlg_->CheckBoxSIO1aktiveClick();
     else
         pagesDlg_->CheckBoxSIO2aktiveClick();
-    // Modal for the windows behind it, without a nested event loop: the rest follows when it ends.
-    pagesDlg_->open();
+    // Modal for every window, the settings window included, without a nested event loop: the rest
+    // follows when it ends.
+    pagesDlg_->setWindowModality(Qt::ApplicationModal);
+    pagesDlg_->show();
 }
 
 void TMainForm::interfaceDialogFinished(int result) {
@@ -484,6 +487,9 @@ void TMainForm::interfaceDialogFinished(int result) {
         // A receiver on a new port starts without its mode.
         if (current_)
             current_->applyStartOptions();
+    } else {
+        // Cancel leaves the wake-up preamble as it was in use, not as it was stored.
+        interfaceDialog_.preamble = preambleBeforeDialog_;
     }
     updateStatusColours();
 }

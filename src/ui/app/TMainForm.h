@@ -152,6 +152,7 @@ private:
     QTimer* TimerSIOstart = nullptr;
     TAboutBox* AboutBox = nullptr;
     TPagesDlg* pagesDlg_ = nullptr;
+    bool preambleBeforeDialog_ = false;
     QPointer<TFormSetup> setup_;
     std::unique_ptr<MainFormLink> linkWiring_;
 };

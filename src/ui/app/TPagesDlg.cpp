@@ -15,6 +15,8 @@ TPagesDlg::TPagesDlg(LinkController& link, PortPage& sio1, PortPage& sio2, Inter
     : QDialog(parent), ui_(std::make_unique<Ui::TPagesDlg>()), link_(link), sio1_(sio1), sio2_(sio2),
       state_(state), user_(ui) {
     ui_->setupUi(this);
+    // Above the settings window, which stays on top.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     c1_ = {ui_->ComboBoxPortS1,     ui_->ComboBoxBaudS1,   ui_->ComboBoxDataBitsS1, ui_->ComboBoxParityS1,
            ui_->ComboBoxStopBitsS1, ui_->CheckBoxRtsCtsS1, ui_->CheckBoxDtrDsrS1,   ui_->CheckBoxXOnXOffS1,
            ui_->EditBufRS1,         ui_->EditBufTS1};
@@ -156,7 +158,11 @@ bool TPagesDlg::takeTypedPort(const PageControls& c, PortPage& page) {
                       UserInteraction::Icon::Warning);
         return false;
     }
+#ifdef Q_OS_WIN
+    const int n = portNumberOfEntry(text); // the port named COMn is port n
+#else
     const int n = link_.portMap().numberOfTyped(text);
+#endif
     if (n <= 0) {
         user_.message(tr("\"%1\" ist keine Schnittstelle. Bitte einen Eintrag der Liste wählen oder den Pfad "
                          "eines Geräts eingeben (z. B. /dev/ttyUSB0).")

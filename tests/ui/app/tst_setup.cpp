@@ -167,10 +167,13 @@ void TestSetup::choosersAndAbbruch() {
 
 void TestSetup::cancelRestoresTheInterfacePage() {
     Rig rig;
+    rig.main.interfaceDialog().preamble = true; // as a water-meter window leaves it
     TFormSetup* w = rig.openSetup();
     Rig::child<QPushButton>(w, "ButtonSIO1")->click();
     TPagesDlg* dlg = rig.main.PagesDlg();
     QVERIFY(dlg->isVisible());
+    auto* preamble = Rig::child<QCheckBox>(dlg, "CheckBoxPreamble");
+    QVERIFY2(!preamble->isChecked(), "the box shows the stored default");
     QCOMPARE(dlg->windowTitle(), QStringLiteral("Schnittstelleneinstellungen"));
     auto* pages = Rig::child<QTabWidget>(dlg, "PageControl1");
     QVERIFY(pages->isTabVisible(0) && !pages->isTabVisible(1));
@@ -181,13 +184,13 @@ void TestSetup::cancelRestoresTheInterfacePage() {
     QCOMPARE(rx->text(), QStringLiteral("4096"));
     Rig::child<QToolButton>(dlg, "CSpinButtonBufRS1Up")->click();
     QCOMPARE(rx->text(), QStringLiteral("8192"));
-    Rig::child<QCheckBox>(dlg, "CheckBoxPreamble")->setChecked(true);
+    preamble->setChecked(false);
     Rig::child<QPushButton>(dlg, "SIOCancelBtn")->click();
     QVERIFY(!dlg->isVisible());
     QCOMPARE(rx->text(), QStringLiteral("4096"));
     LinkController& link = rig.main.linkWiring()->link();
     QCOMPARE(link.portSettings(SerialInterface::SIO1).RxQueueSize, 4096);
-    QVERIFY(!rig.main.interfaceDialog().preamble);
+    QVERIFY2(rig.main.interfaceDialog().preamble, "Cancel leaves the preamble in use");
     QVERIFY2(!link.SIO1Open() && !link.SIO2Open(), "Cancel opens nothing");
 
     // The receiver page: its spin buttons do nothing. OK takes the doubled queue of SIO1 over.
