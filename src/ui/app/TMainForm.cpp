@@ -464,6 +464,9 @@ void TMainForm::SetupItemClick() {
 void TMainForm::ShowInterfaceDialog(SerialInterface which) {
     if (!pagesDlg_ || !linkWiring_ || pagesDlg_->isVisible())
         return;
+    // Within the first second the start timer has not prepared the port lists yet: it does so now.
+    if (TimerSIOstart->isActive())
+        TimerSIOstartTimer();
     pagesDlg_->showOnlyPage(which);
     pagesDlg_->setPortNr(SerialInterface::SIO1, linkWiring_->port(SerialInterface::SIO1));
     pagesDlg_->setPortNr(SerialInterface::SIO2, linkWiring_->port(SerialInterface::SIO2));

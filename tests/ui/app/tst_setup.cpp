@@ -68,6 +68,7 @@ private Q_SLOTS:
     void choosersAndAbbruch();
     void cancelRestoresTheInterfacePage();
     void typedPathIsMapped();
+    void dialogWithinTheFirstSecondHasItsPorts();
 };
 
 void TestSetup::timeZoneGoesToThePanelAndTheFile() {
@@ -234,6 +235,24 @@ void TestSetup::typedPathIsMapped() {
     QCOMPARE(rig.savedFile().readString(QStringLiteral("PORTMAP"), QStringLiteral("COM%1").arg(n), {}),
              device.fileName());
     QCOMPARE(rig.savedFile().readInteger(QStringLiteral("COM"), QStringLiteral("com1"), 0), n);
+}
+
+void TestSetup::dialogWithinTheFirstSecondHasItsPorts() {
+    test::TempDataRoot root;
+    test::ScriptedUserInteraction ui;
+    test::FakeClock clock;
+    QTemporaryFile device;
+    QVERIFY(device.open());
+    TMainForm main{ui, clock, {QString(), 1280, false}};
+    main.linkWiring()->link().portMap().setPath(3, device.fileName());
+    main.settings().link.SIO1Port = 3;
+    // The start timer has not struck yet.
+    main.ShowInterfaceDialog(SerialInterface::SIO1);
+    TPagesDlg* dlg = main.PagesDlg();
+    QCOMPARE(Rig::child<QComboBox>(dlg, "ComboBoxPortS1")->currentText(),
+             PortMap::entryText(3, device.fileName()));
+    Rig::child<QPushButton>(dlg, "SIOOKBtn")->click();
+    QCOMPARE(main.settings().link.SIO1Port, 3);
 }
 
 QTEST_MAIN(TestSetup)
