@@ -29,9 +29,6 @@ TPagesDlg::TPagesDlg(LinkController& link, PortPage& sio1, PortPage& sio2, Inter
         c->dataBits->addItems(dataBitsItems());
         c->parity->addItems(parityItems());
         c->stopBits->addItems(stopBitsItems());
-        const PageControls* page = c;
-        connect(c->port->lineEdit(), &QLineEdit::returnPressed, this,
-                [this, page] { (void)takeTypedPort(*page, page == &c1_ ? sio1_ : sio2_); });
     }
     // The switches are kept by the main window; the dialog only carries them.
     ui_->CheckBoxSIO1aktive->hide();
