@@ -1,7 +1,5 @@
 #include "link/LinkController.h"
 
-#include "link/PortEnumeration.h"
-
 #include <QDeadlineTimer>
 #include <QTimer>
 
@@ -43,7 +41,7 @@ LinkController::~LinkController() {
 }
 
 void LinkController::InitPortSettings(PortPage& sio1, PortPage& sio2) {
-    const QStringList entries = portListEntries(portMap_);
+    const QStringList entries = portListEntries(portMap_, deviceScan);
     SIO1Settings_.PortNr = settings.SIO1Port;
     SIO2Settings_.PortNr = settings.SIO2Port;
     kvq::InitPortSettings(SerialInterface::SIO1, SIO1Settings_, sio1, entries);
@@ -78,9 +76,9 @@ bool LinkController::openPort(SerialInterface which) {
         in.handle.get(), &SerialPort::failed, this,
         [this, which, generation](const QString& reason) { onPortFailed(which, generation, reason); },
         Qt::QueuedConnection);
-    // The optical head draws its supply from DTR; a pseudo-terminal has none, which is fine.
-    if (which == SerialInterface::SIO1)
-        in.handle->raiseDtr();
+    // The optical head and the receiver sticks draw their supply from DTR; a pseudo-terminal has none,
+    // which is fine.
+    in.handle->raiseDtr();
     StartWorker(which);
     return true;
 }

@@ -14,6 +14,7 @@
 #include "core/link/ReceiveStreams.h"
 #include "core/link/RxRing.h"
 #include "link/LinkWindows.h"
+#include "link/PortEnumeration.h"
 #include "link/RS232Thread1.h"
 #include "link/SerialPort.h"
 
@@ -52,6 +53,8 @@ public:
     void writePortMap(IniFile& ini) const { portMap_.write(ini); }
     // A path the user typed (or a simulator's pseudo-terminal): its port number.
     int addPortPath(const QString& path) { return portMap_.assign(path); }
+    // Where the port lists look for serial devices.
+    SerialDeviceScan deviceScan;
 
     // The interface dialog's pages: port lists re-read, everything else back to the defaults.
     void InitPortSettings(PortPage& sio1, PortPage& sio2);

@@ -98,8 +98,46 @@ void PortMap::assignAll(QStringList paths) {
             assign(p);
 }
 
-QString PortMap::entryText(int portNumber, const QString& path) {
-    return QStringLiteral("COM%1  %2").arg(portNumber).arg(path);
+std::vector<PortListEntry> PortMap::listing(const std::vector<SerialDevice>& present,
+                                            const std::function<bool(const QString&)>& exists) {
+    QStringList paths;
+    std::map<QString, QString> products;
+    for (const SerialDevice& d : present) {
+        paths << d.path;
+        products[d.path] = d.product;
+    }
+    assignAll(paths);
+
+    std::vector<PortListEntry> out;
+    for (const auto& [n, path] : byNumber_) {
+        const auto reported = products.find(path);
+        const bool there = reported != products.end() || (exists && exists(path));
+        if (!there && isTemporary(n))
+            continue;
+        out.push_back({n, path, reported != products.end() ? reported->second : QString(), there});
+    }
+    return out;
+}
+
+int PortMap::numberOfTyped(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.startsWith(QLatin1Char('/')))
+        return assign(t);
+    const int n = portNumberOfEntry(t);
+    return pathFor(n) ? n : 0;
+}
+
+QString PortMap::entryText(const PortListEntry& e, const QString& absentText) {
+    // A by-id link says what the device is; its folder says nothing.
+    const qsizetype slash = e.path.lastIndexOf(QLatin1Char('/'));
+    const bool byId = slash > 0 && e.path.left(slash + 1).endsWith(QLatin1String("/serial/by-id/"));
+    const QString name = byId ? e.path.mid(slash + 1) : e.path;
+    QString text = QStringLiteral("COM%1  %2").arg(e.number).arg(name);
+    if (!e.product.isEmpty())
+        text += QStringLiteral("  (%1)").arg(e.product);
+    if (!e.present && !absentText.isEmpty())
+        text += QStringLiteral("  ") + absentText;
+    return text;
 }
 
 } // namespace kvq

@@ -7,10 +7,26 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace kvq {
+
+// A serial device as the system reports it.
+struct SerialDevice {
+    QString path;    // its /dev/serial/by-id name where the system gives one, else the device path
+    QString product; // USB product name, empty where the system gives none
+};
+
+// One line of a port list.
+struct PortListEntry {
+    int number = 0;
+    QString path;
+    QString product;
+    bool present = true;
+};
 
 class PortMap {
 public:
@@ -37,8 +53,25 @@ public:
     const std::map<int, QString>& entries() const { return byNumber_; }
     bool isTemporary(int portNumber) const { return temporary_.count(portNumber) != 0; }
 
-    // Entry text of a port list: "COM3  /dev/ttyUSB0".
-    static QString entryText(int portNumber, const QString& path);
+    // The port list: every device present gets its number first (new ones the lowest free numbers, in
+    // sorted order), then every entry is listed in number order. An entry whose device is gone stays in
+    // the list, marked absent, so a chosen port does not vanish silently; only a temporary entry that
+    // went is left out. `exists` tells whether a mapped path the system did not report (a typed path, a
+    // pseudo-terminal) is there now.
+    std::vector<PortListEntry> listing(const std::vector<SerialDevice>& present,
+                                       const std::function<bool(const QString&)>& exists);
+
+    // The number a path typed into a port list names: "COM5" (an entry text) names port 5 when it is
+    // mapped; an absolute path is given a number, a new path the lowest free one. 0 for anything else.
+    int numberOfTyped(const QString& text);
+
+    // Entry text of a port list: "COM3  /dev/ttyUSB0", a /dev/serial/by-id device by its name
+    // ("COM4  usb-Maker_Stick_12-if00-port0  (Stick)"), an absent one with `absentText` appended.
+    static QString entryText(const PortListEntry& entry, const QString& absentText);
+    static QString entryText(int portNumber, const QString& path) {
+        return entryText(PortListEntry{portNumber, path, {}, true}, {});
+    }
+    static inline const QString kByIdFolder = QStringLiteral("/dev/serial/by-id");
 
 private:
     int nextFreeNumber() const;

@@ -108,6 +108,9 @@ TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, Q
 
     FormCreate();
     linkWiring_ = std::make_unique<MainFormLink>(*this, ui_);
+    pagesDlg_ = new TPagesDlg(linkWiring_->link(), linkWiring_->page(SerialInterface::SIO1),
+                              linkWiring_->page(SerialInterface::SIO2), interfaceDialog_, ui_, this);
+    connect(pagesDlg_, &QDialog::finished, this, &TMainForm::interfaceDialogFinished);
 
     TimerSIOstart = new QTimer(this);
     TimerSIOstart->setObjectName(QStringLiteral("TimerSIOstart"));
@@ -174,7 +177,7 @@ void TMainForm::buildMenus() {
 
     QAction* setup = menuBar()->addAction(tr("Setup"));
     setup->setObjectName(QStringLiteral("SetupItem"));
-    setup->setEnabled(false);
+    connect(setup, &QAction::triggered, this, &TMainForm::SetupItemClick);
 
     QMenu* lang = menuBar()->addMenu(tr("Sprache"));
     lang->setObjectName(QStringLiteral("SpracheMenu"));
@@ -446,9 +449,65 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TMainForm::SetupItemClick() {
+    if (setup_) { // one settings window is enough
+        setup_->raise();
+        setup_->activateWindow();
+        return;
+    }
+    setup_ = new TFormSetup(*this, this);
+    setup_->move(geometry().topLeft() + QPoint(100, 50));
+    setup_->InitFromMain();
+    setup_->show();
+}
+
+void TMainForm::ShowInterfaceDialog(SerialInterface which) {
+    if (!pagesDlg_ || !linkWiring_ || pagesDlg_->isVisible())
+        return;
+    // Within the first second the start timer has not prepared the port lists yet: it does so now.
+    if (TimerSIOstart->isActive())
+        TimerSIOstartTimer();
+    pagesDlg_->showOnlyPage(which);
+    pagesDlg_->setPortNr(SerialInterface::SIO1, linkWiring_->port(SerialInterface::SIO1));
+    pagesDlg_->setPortNr(SerialInterface::SIO2, linkWiring_->port(SerialInterface::SIO2));
+    preambleBeforeDialog_ = interfaceDialog_.preamble;
+    interfaceDialog_.preamble = settings_.link.PreambleDefault;
+    if (which == SerialInterface::SIO1)
+        pagesDlg_->CheckBoxSIO1aktiveClick();
+    else
+        pagesDlg_->CheckBoxSIO2aktiveClick();
+    // Modal for every window, the settings window included, without a nested event loop: the rest
+    // follows when it ends.
+    pagesDlg_->setWindowModality(Qt::ApplicationModal);
+    pagesDlg_->show();
+}
+
+void TMainForm::interfaceDialogFinished(int result) {
+    if (result == QDialog::Accepted && linkWiring_) {
+        linkWiring_->choosePorts(pagesDlg_->PortNr(SerialInterface::SIO1),
+                                 pagesDlg_->PortNr(SerialInterface::SIO2));
+        reopenInterface();
+        // A receiver on a new port starts without its mode.
+        if (current_)
+            current_->applyStartOptions();
+    } else {
+        // Cancel leaves the wake-up preamble as it was in use, not as it was stored.
+        interfaceDialog_.preamble = preambleBeforeDialog_;
+    }
+    updateStatusColours();
+}
+
+void TMainForm::startOptionsChanged() {
+    if (current_)
+        current_->applyStartOptions();
+}
+
 void TMainForm::FormClose() {
     closeInterface();
+    SaveSettings();
+}
 
+void TMainForm::SaveSettings() {
     const QRect g = geometry();
     settings_.windowTop = g.top();
     settings_.windowLeft = g.left();

@@ -5,10 +5,12 @@
 #include "core/app/IniFile.h"
 #include "core/app/Parameter.h"
 #include "core/app/Settings.h"
+#include "ui/app/TFormSetup.h"
 #include "ui/app/ToolHost.h"
 #include "ui/app/ToolWindow.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -27,14 +29,7 @@ class TAboutBox;
 class StatusPanel;
 class MainFormLink;
 
-// The interface dialog's three switches that the main window reads and sets.
-struct InterfaceDialogState {
-    bool sio1Active = false; // SIO1 "aktive"
-    bool sio2Active = false; // SIO2 "aktive"
-    bool preamble = false;   // "Aufweck Preamble"
-};
-
-class TMainForm : public QMainWindow, public ToolHost {
+class TMainForm : public QMainWindow, public ToolHost, public SetupHost {
     Q_OBJECT
 public:
     using ToolFactory = std::function<ToolWindow*(ToolHost&, QWidget* parent)>;
@@ -78,7 +73,17 @@ public:
     // Which interfaces are open, for the colour of panel 0.
     void setInterfacesOpen(bool sio1Open, bool sio2Open);
 
-    InterfaceDialogState& interfaceDialog() { return interfaceDialog_; }
+    InterfaceDialogState& interfaceDialog() override { return interfaceDialog_; }
+
+    // "Setup": the settings window, not modal; null when none is open.
+    void SetupItemClick();
+    TFormSetup* setupWindow() const { return setup_; }
+    // SetupHost
+    void ShowInterfaceDialog(SerialInterface which) override;
+    void SaveSettings() override;
+    void startOptionsChanged() override;
+    // The interface dialog, made with the link and kept for the whole run.
+    TPagesDlg* PagesDlg() const { return pagesDlg_; }
     IniFile& settingsFile() { return ini_; }
     const QString& settingsPath() const { return settingsPath_; }
     const QString& AppVersionText() const { return appVersionText_; }
@@ -119,6 +124,7 @@ private:
     void enableFileEntries(bool load, bool save);
     void onToolWindowClosed(ToolWindow* w);
     void reopenInterface();
+    void interfaceDialogFinished(int result);
     std::unique_ptr<PARAmeter> newRecord(DeviceFamily family) const;
     void closeInterface();
 
@@ -145,6 +151,9 @@ private:
     QAction* actionSaveAs_ = nullptr;
     QTimer* TimerSIOstart = nullptr;
     TAboutBox* AboutBox = nullptr;
+    TPagesDlg* pagesDlg_ = nullptr;
+    bool preambleBeforeDialog_ = false;
+    QPointer<TFormSetup> setup_;
     std::unique_ptr<MainFormLink> linkWiring_;
 };
 

@@ -38,6 +38,9 @@ public:
     // Before the record is saved to a file: copies the window's controls into the current record.
     // False (the window has said why, the record unchanged) when an input does not fit.
     virtual bool collectRecord() { return true; }
+    // The settings' start options changed or the port was opened anew: the recorder configures its
+    // receiver again.
+    virtual void applyStartOptions() {}
 
 Q_SIGNALS:
     // Emitted from closeEvent so the main window lets go of the window.

@@ -83,6 +83,26 @@ void MainFormLink::saveSettings(IniFile& ini) const {
     link_->writePortMap(ini);
 }
 
+int MainFormLink::port(SerialInterface which) const {
+    const bool sio1 = which == SerialInterface::SIO1;
+    const int demo = sio1 ? demoSio1_ : demoSio2_;
+    const LinkSettings& s = form_.settings().link;
+    return demo > 0 ? demo : (sio1 ? s.SIO1Port : s.SIO2Port);
+}
+
+void MainFormLink::choosePorts(int sio1, int sio2) {
+    LinkSettings& s = form_.settings().link;
+    if (demoSio1_ == 0 || sio1 != demoSio1_) {
+        s.SIO1Port = sio1;
+        demoSio1_ = 0;
+    }
+    if (demoSio2_ == 0 || sio2 != demoSio2_) {
+        s.SIO2Port = sio2;
+        demoSio2_ = 0;
+    }
+    syncSettings();
+}
+
 void MainFormLink::useDemoPorts(const QString& opticalHead, const QString& receiver) {
     if (!opticalHead.isEmpty())
         demoSio1_ = link_->portMap().assignTemporary(opticalHead);

@@ -32,6 +32,13 @@ public:
     void useDemoPorts(const QString& opticalHead, const QString& receiver);
     bool demo() const { return demoSio1_ > 0 || demoSio2_ > 0; }
 
+    // The interface dialog's page of one interface.
+    PortPage& page(SerialInterface which) { return which == SerialInterface::SIO1 ? sio1Page_ : sio2Page_; }
+    // The port an interface opens now (a demo's simulator, else the one of the settings).
+    int port(SerialInterface which) const;
+    // Ports chosen in the interface dialog; a port other than the demo's ends the demo's hold on it.
+    void choosePorts(int sio1, int sio2);
+
 private:
     void syncSettings();
     void reopenInterface();

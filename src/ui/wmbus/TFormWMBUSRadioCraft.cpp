@@ -427,6 +427,12 @@ void TFormWMBUSRadioCraft::restartStartModeTimer() {
     TimerStartMode->start();
 }
 
+void TFormWMBUSRadioCraft::applyStartOptions() {
+    // The receiver type may have changed with the options; its framing goes with it.
+    setFraming(wmbus::framingForReceiverType(host().settings().RECEIVERTYPE));
+    restartStartModeTimer();
+}
+
 bool TFormWMBUSRadioCraft::receiverBusy() const {
     return !LabelRInit->isHidden();
 }

@@ -56,6 +56,7 @@ public:
     // The receiver's bytes come here once the window is set up, until it closes.
     RecorderChunkSink* recorderChunks() override { return receiving_ ? this : nullptr; }
     void afterOpen() override;
+    void applyStartOptions() override;
 
     // Where configuration bytes go instead of the main window's receiver link. Without either they
     // are lost, as with a closed port; the sequence still runs to its end.

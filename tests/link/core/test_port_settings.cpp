@@ -143,3 +143,58 @@ TEST(PortMap, ReadIgnoresEntriesThatNameNoPort) {
     EXPECT_EQ(map.pathFor(2), QStringLiteral("/dev/a"));
     EXPECT_EQ(map.pathFor(6), QStringLiteral("/dev/e"));
 }
+
+TEST(PortMap, ListingNumbersNewDevicesAndKeepsAbsentOnes) {
+    IniFile ini = IniFile::fromBytes("[PORTMAP]\r\nCOM1=/dev/serial/by-id/usb-Maker_Head_1-if00-port0\r\n"
+                                     "COM2=/dev/ttyUSB9\r\n");
+    PortMap map;
+    map.read(ini);
+    const int demo = map.assignTemporary(QStringLiteral("/dev/pts/9"));
+    const int typed = map.assign(QStringLiteral("/tmp/head"));
+    const std::vector<SerialDevice> present{
+        {QStringLiteral("/dev/ttyS0"), {}},
+        {QStringLiteral("/dev/serial/by-id/usb-Maker_Head_1-if00-port0"), QStringLiteral("Optokopf")},
+        {QStringLiteral("/dev/serial/by-id/usb-Maker_Stick_7-if00-port0"), QStringLiteral("WMBUS Stick")}};
+    const auto exists = [](const QString& p) { return p == u"/tmp/head"; };
+
+    const std::vector<PortListEntry> list = map.listing(present, exists);
+    std::vector<int> numbers;
+    for (const PortListEntry& e : list)
+        numbers.push_back(e.number);
+    // The demo's terminal went and is left out; the unplugged stick keeps its line; new devices take the
+    // lowest free numbers in sorted order (by-id names before /dev/ttyS0).
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, typed, 5, 6}));
+    EXPECT_EQ(demo, 3);
+    EXPECT_EQ(map.pathFor(5), QStringLiteral("/dev/serial/by-id/usb-Maker_Stick_7-if00-port0"));
+    EXPECT_EQ(map.pathFor(6), QStringLiteral("/dev/ttyS0"));
+
+    EXPECT_EQ(PortMap::entryText(list[0], QStringLiteral("(fehlt)")),
+              QStringLiteral("COM1  usb-Maker_Head_1-if00-port0  (Optokopf)"));
+    EXPECT_FALSE(list[1].present);
+    EXPECT_EQ(PortMap::entryText(list[1], QStringLiteral("(fehlt)")),
+              QStringLiteral("COM2  /dev/ttyUSB9  (fehlt)"));
+    EXPECT_TRUE(list[2].present) << "a typed path is there when the file is";
+    EXPECT_EQ(PortMap::entryText(list[2], QStringLiteral("(fehlt)")), QStringLiteral("COM4  /tmp/head"));
+    EXPECT_EQ(portNumberOfEntry(PortMap::entryText(list[3], {})), 5);
+
+    // Listed again, nothing moves: a device keeps its number.
+    const std::vector<PortListEntry> again = map.listing(present, exists);
+    ASSERT_EQ(again.size(), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        EXPECT_EQ(again[i].path, list[i].path);
+}
+
+TEST(PortMap, TypedTextNamesAPort) {
+    PortMap map;
+    map.setPath(2, QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral("COM2")), 2);
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral(" COM2  /dev/ttyUSB0 ")), 2) << "an entry text as it stands";
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral("COM9")), 0) << "a number without a device";
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral("ttyUSB1")), 0) << "not a path";
+    EXPECT_EQ(map.numberOfTyped(QString()), 0);
+    const int pty = map.numberOfTyped(QStringLiteral(" /dev/pts/7 "));
+    EXPECT_EQ(pty, 1) << "the lowest free number";
+    EXPECT_EQ(map.pathFor(pty), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral("/dev/pts/7")), pty);
+    EXPECT_EQ(map.numberOfTyped(QStringLiteral("/dev/ttyUSB0")), 2);
+}

@@ -4,7 +4,9 @@
 // the dialogs the device windows open are listed in everyDialog.
 
 #include "core/devices/hca/HcaFields.h"
+#include "ui/app/TFormSetup.h"
 #include "ui/app/TMainForm.h"
+#include "ui/app/TPagesDlg.h"
 #include "ui/devices/common/FormBinder.h"
 #include "ui/devices/hca/TGDHKV.h"
 #include "ui/devices/order/TFormBestellung.h"
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace kvq;
@@ -108,6 +111,8 @@ private Q_SLOTS:
 private:
     // No control covers another or leaves the window, every input is named and the tab key reaches it.
     static void checkControls(QWidget& root);
+    // A window of pages at its own size: each page in turn.
+    static void everySettingsPage(QWidget& window, const QString& name);
 };
 
 void TestToolWindows::everyWindow_data() {
@@ -156,10 +161,50 @@ void TestToolWindows::everyDialog_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("TFormBestellung") << QStringLiteral("TFormBestellung");
     QTest::newRow("TFormBestellungWZ") << QStringLiteral("TFormBestellungWZ");
+    QTest::newRow("TFormSetup") << QStringLiteral("TFormSetup");
+    QTest::newRow("TPagesDlg") << QStringLiteral("TPagesDlg");
+}
+
+void TestToolWindows::everySettingsPage(QWidget& window, const QString& name) {
+    const QSize need = window.sizeHint();
+    QVERIFY2(need.width() <= 1280 && need.height() <= 770,
+             qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(need.width()).arg(need.height())));
+    window.resize(need);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* pages = window.findChild<QTabWidget*>();
+    QVERIFY(pages);
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setTabVisible(i, true);
+        pages->setCurrentIndex(i);
+        QTest::qWait(20);
+        const QString dir = qEnvironmentVariable("KVQ_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            QVERIFY(window.grab().save(dir + QStringLiteral("/%1-%2.png").arg(name).arg(i + 1)));
+        }
+        checkControls(window);
+    }
 }
 
 void TestToolWindows::everyDialog() {
     QFETCH(QString, name);
+    if (name == u"TFormSetup" || name == u"TPagesDlg") {
+        // The settings window and the interface dialog, as "Setup" and its buttons open them.
+        MainWindow m;
+        QVERIFY(m.open(ToolKind::WMBus));
+        m.main.findChild<QAction*>(QStringLiteral("SetupItem"))->trigger();
+        TFormSetup* setup = m.main.setupWindow();
+        QVERIFY(setup);
+        if (name == u"TFormSetup") {
+            everySettingsPage(*setup, name);
+            return;
+        }
+        m.main.ShowInterfaceDialog(SerialInterface::SIO1);
+        QVERIFY(m.main.PagesDlg()->isVisible());
+        everySettingsPage(*m.main.PagesDlg(), name);
+        m.main.PagesDlg()->reject();
+        return;
+    }
     test::HkvTestHost host;
     test::RecordingChannel channel;
     std::unique_ptr<DeviceWindow> device;
