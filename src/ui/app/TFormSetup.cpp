@@ -156,7 +156,7 @@ void TFormSetup::ButtonOKClick() {
 
     s.TimeZoneDiff = offset_;
     host_.setStatusText(1, ui_->LabelZeitzone->text() + (offset_ > 0 ? QStringLiteral("+") : QString()) +
-                               QString::number(offset_) + QStringLiteral(" h"));
+                               QString::number(offset_) + QStringLiteral(" h")); // notr: unit
 
     s.Geraeteliste = ui_->EditWMBUSZaehlerListe->text();
     s.AutoLoad = ui_->CheckBoxWMBUS_auto_HausListe_Load->isChecked();

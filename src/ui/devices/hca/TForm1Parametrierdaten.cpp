@@ -287,7 +287,9 @@ void TForm1Parametrierdaten::beforeRead() {
 
 void TForm1Parametrierdaten::Button1SendeDatenClick() {
     if (!writeConfirmed_) {
-        if (!host().userInteraction().question(hiddenText("Label2"), hiddenText("Label4")))
+        const QString text = hiddenText("Label2");
+        const QString caption = hiddenText("Label4");
+        if (!host().userInteraction().question(text, caption))
             return;
         writeConfirmed_ = true;
     }
@@ -304,8 +306,9 @@ bool TForm1Parametrierdaten::takeWrite() {
 
 std::optional<DeviceWindow::Frame> TForm1Parametrierdaten::mergeWrite() {
     if (!sameDevice(pending_, image())) {
-        host().userInteraction().message(hiddenText("Label13"), hiddenText("Label4"),
-                                         UserInteraction::Icon::Warning);
+        const QString text = hiddenText("Label13");
+        const QString caption = hiddenText("Label4");
+        host().userInteraction().message(text, caption, UserInteraction::Icon::Warning);
         return std::nullopt;
     }
     collect();
@@ -384,10 +387,12 @@ void TForm1Parametrierdaten::SpeedButtonSaveVClick(int number) {
     collect();
     if (form_.variantTexts[number - 1].trimmed().isEmpty()) {
         requireWidget<QLineEdit>(*this, variantName("EditVar", number))->setFocus();
-        host().userInteraction().message(hiddenText("LabelSetupName"), tr("INFO"));
+        const QString text = hiddenText("LabelSetupName");
+        host().userInteraction().message(text, tr("INFO"));
         return;
     }
-    if (!host().userInteraction().question(hiddenText("LabelSpeichern"), tr("INFO")))
+    const QString question = hiddenText("LabelSpeichern");
+    if (!host().userInteraction().question(question, tr("INFO")))
         return;
     const Status saved = variants::saveVariant(variants::variantFilePath(kVariantFile), number,
                                                variantFromForm(form_), form_.variantTexts);
