@@ -107,7 +107,7 @@ void TFormBramData::buildControls() {
         panel->addWidget(bandLabels_[i], i, 1);
         panel->addWidget(gauges_[i], i, 2);
     }
-    auto threshold = [this, panel](int row, const QString& caption, const QColor& colour, const char* name) {
+    auto threshold = [panel](int row, const QString& caption, const QColor& colour, const char* name) {
         auto* label = new QLabel(caption);
         label->setStyleSheet(QStringLiteral("background-color: %1; padding: 2px;").arg(colour.name()));
         auto* spin = new QSpinBox;
@@ -121,7 +121,7 @@ void TFormBramData::buildControls() {
     };
     SpinEditTHS1 = threshold(0, tr("S1"), kSensor1Colour, "SpinEditTHS1");
     SpinEditTHS2 = threshold(1, tr("S2"), kSensor2Colour, "SpinEditTHS2");
-    auto button = [this](const QString& text, const char* name) {
+    auto button = [](const QString& text, const char* name) {
         auto* b = new QPushButton(text);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
