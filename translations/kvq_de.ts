@@ -3564,6 +3564,13 @@
     </message>
 </context>
 <context>
+    <name>kvq::LanguageFiles</name>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::LinkController</name>
     <message>
         <source>com%1 ist keinem Gerät zugeordnet.</source>
@@ -4453,6 +4460,22 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Sprache kann nicht für den nächsten Start gespeichert werden; er beginnt in der bisherigen Sprache.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Handbuch ist nicht installiert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Handbuch kann nicht angezeigt werden: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
