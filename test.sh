@@ -19,6 +19,10 @@ echo "== visible texts through tr()"
 python3 scripts/check-tr.py --self-test
 python3 scripts/check-tr.py
 
+echo "== English translation complete"
+python3 scripts/check-translations.py --self-test
+python3 scripts/check-translations.py
+
 echo "== gcc build"
 # Tests and benchmarks on explicitly: ./run.sh configures the same build folder without them.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVQ_TESTS=ON -DKVQ_BENCH=ON >/dev/null

@@ -98,9 +98,14 @@ constexpr int kPanelWidths[6] = {300, 120, 80, 160, 100, 50};
 
 TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, QWidget* parent)
     : QMainWindow(parent), ui_(ui), clock_(clock), options_(std::move(options)) {
+    if (options_.shippedFolders.isEmpty())
+        options_.shippedFolders = shippedDataFolders(programFolder());
     translations_ = options_.translations;
     if (!translations_) {
-        ownTranslations_ = std::make_unique<Translations>();
+        QStringList folders;
+        for (const QString& f : options_.shippedFolders)
+            folders << QDir(f).filePath(QStringLiteral("translations"));
+        ownTranslations_ = std::make_unique<Translations>(folders);
         translations_ = ownTranslations_.get();
     }
     if (options_.rememberedLanguagePath.isEmpty())
@@ -302,7 +307,13 @@ void TMainForm::retranslateUi() {
 }
 
 void TMainForm::HelpContentsClick() {
-    const QString page = shippedDataFile(manualPageFor(settings_.helpFile));
+    const QString name = manualPageFor(settings_.helpFile);
+    QString page = QDir(options_.shippedFolders.back()).filePath(name);
+    for (const QString& folder : options_.shippedFolders)
+        if (QFileInfo(QDir(folder).filePath(name)).isFile()) {
+            page = QDir(folder).filePath(name);
+            break;
+        }
     if (!QFileInfo(page).isFile()) {
         ui_.message(tr("Das Handbuch ist nicht installiert: %1").arg(QDir::toNativeSeparators(page)),
                     text("LabelFileError"), UserInteraction::Icon::Error);

@@ -49,6 +49,9 @@ public:
         // applied the remembered language before this window was made.
         Translations* translations = nullptr;
         QString rememberedLanguagePath{}; // empty: the per-user file (LanguageFiles.h)
+        // Folders with the shipped files (translations, manual); empty: beside the program, then the
+        // installation's data folder.
+        QStringList shippedFolders{};
         // Opens the manual in the desktop's viewer; empty: QDesktopServices. Tests watch the URL here.
         std::function<bool(const QUrl&)> openUrl{};
     };
