@@ -4,6 +4,7 @@
 #include "core/app/LanguageFiles.h"
 #include "ui/app/Language.h"
 #include "ui/app/QtUserInteraction.h"
+#include "ui/app/Screenshots.h"
 #include "ui/app/TMainForm.h"
 #include "ui/link/MainFormLink.h"
 
@@ -35,6 +36,10 @@ int runApplication(int argc, char** argv, const std::function<Result<DemoPorts>(
             mainForm.linkWiring()->useDemoPorts(demo->opticalHead, demo->receiver);
     }
     mainForm.show();
+    // Developer option for the manual's pictures: "--demo --screenshots FOLDER".
+    if (const qsizetype at = QApplication::arguments().indexOf(QStringLiteral("--screenshots"));
+        at > 0 && at + 1 < QApplication::arguments().size())
+        takeScreenshots(mainForm, QApplication::arguments().at(at + 1));
     return app.exec();
 }
 
