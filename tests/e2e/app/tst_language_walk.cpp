@@ -1,7 +1,8 @@
 // The whole road of a language switch with the program's own translations, on the simulated devices:
 // with the allocator window open after a read, "English" closes it, and the main window (menus, hidden
-// labels, status bar), a newly opened allocator window and the recorder show no German text that has an
-// English translation; "Deutsch" with the recorder open brings German back without an English text left.
+// labels, status bar) and every tool window opened afterwards, the recorder with received telegrams,
+// show no German text that has an English translation; "Deutsch" with the recorder open brings German back
+// without an English text left.
 //
 // Every text of every widget is compared with the catalogue translations/kvq_en.ts. A text still
 // without a translation is listed as a warning here; test.sh's translation check fails on it.
@@ -220,13 +221,18 @@ void TestLanguageWalk::englishAndBack() {
     QVERIFY(!link.SIO1Open());
     expectEnglish(&form, "the main window");
 
-    action(form, "GeraetedatenEHKVItem")->trigger();
-    QVERIFY(form.HKVDataOpen());
-    expectEnglish(form.currentToolWindow(), "the new allocator window");
-    action(form, "WirelessMBusItem")->trigger();
+    // Every tool window the program has, opened anew in English; the recorder last, with telegrams.
+    for (ToolKind kind : {ToolKind::HKVData, ToolKind::HKVBilling, ToolKind::HKVParam, ToolKind::ThermoData,
+                          ToolKind::WZData, ToolKind::WZReadout, ToolKind::WZParam, ToolKind::WMBus}) {
+        if (!form.hasToolWindow(kind))
+            continue;
+        form.OpenToolWindow(kind);
+        QVERIFY(form.isToolWindowOpen(kind));
+        if (kind == ToolKind::WMBus)
+            QTest::qWait(1500);
+        expectEnglish(&form, qPrintable(form.currentToolWindow()->objectName()));
+    }
     QVERIFY(form.WMBusOpen());
-    QTest::qWait(1500); // telegrams arrive
-    expectEnglish(form.currentToolWindow(), "the recorder");
 
     action(form, "LangDeutschItem")->trigger();
     QVERIFY(!form.currentToolWindow());
