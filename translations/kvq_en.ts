@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Verbrauch zum Stichtag davor</source>
-        <translation>Consumption on the due date before</translation>
+        <translation>Consumption on the previous due date</translation>
     </message>
     <message>
         <source>Prüfziffer:</source>
@@ -780,11 +780,11 @@
     </message>
     <message>
         <source>2-Fühler</source>
-        <translation>2 sensors</translation>
+        <translation>2-sensor</translation>
     </message>
     <message>
         <source>1-Fühler</source>
-        <translation>1 sensor</translation>
+        <translation>1-sensor</translation>
     </message>
     <message>
         <source>Fernfühler</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message>
         <source>2-Fühler</source>
-        <translation>2 sensors</translation>
+        <translation>2-sensor</translation>
     </message>
     <message>
         <source>Fernfühler</source>
