@@ -19,7 +19,7 @@ for lang in de en; do
   printf '[LANG]\r\nISONAME=%s\r\n' "$iso" >"$tmp/$lang/config/kvq-user.ini"
   mkdir -p "docs/manual/images/$lang"
   KVQ_USER_CONFIG="$tmp/$lang/config" KVQ_DOCUMENTS="$tmp/$lang/documents" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    xvfb-run -a -s "-screen 0 1600x1200x24" \
     "$build/bin/kvq-commander" --demo --screenshots "docs/manual/images/$lang"
   echo "== docs/manual/images/$lang: $(ls "docs/manual/images/$lang" | tr '\n' ' ')"
 done

@@ -50,7 +50,7 @@ void settle(int ms, const std::function<bool()>& done = {}) {
 void takeScreenshots(TMainForm& form, const QString& folder) {
     QTimer::singleShot(1500, &form, [&form, folder] {
         QDir().mkpath(folder);
-        form.resize(1200, 900);
+        form.resize(1440, 960);
         int failures = 0;
         for (const Shot& shot : kShots) {
             if (shot.window) {
