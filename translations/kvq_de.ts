@@ -3564,13 +3564,6 @@
     </message>
 </context>
 <context>
-    <name>kvq::LanguageFiles</name>
-    <message>
-        <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>kvq::LinkController</name>
     <message>
         <source>com%1 ist keinem Gerät zugeordnet.</source>
@@ -4468,10 +4461,6 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
     </message>
     <message>
         <source>Die Sprache kann nicht für den nächsten Start gespeichert werden; er beginnt in der bisherigen Sprache.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Das Handbuch ist nicht installiert: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

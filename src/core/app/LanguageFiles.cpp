@@ -2,7 +2,6 @@
 
 #include "core/app/IniFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -36,10 +35,8 @@ Status rememberLanguage(const QString& path, const QString& abbreviation) {
         return Status::failure(loaded.message());
     IniFile ini = std::move(loaded).value();
     ini.writeString(kSection, kKey, abbreviation);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return Status::failure(
-            QCoreApplication::translate("kvq::LanguageFiles", "Der Ordner %1 kann nicht angelegt werden.")
-                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+    // A folder that cannot be made lets the save fail, with the file's name and the reason.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     return ini.save(path);
 }
 

@@ -314,12 +314,8 @@ void TMainForm::HelpContentsClick() {
             page = QDir(folder).filePath(name);
             break;
         }
-    if (!QFileInfo(page).isFile()) {
-        ui_.message(tr("Das Handbuch ist nicht installiert: %1").arg(QDir::toNativeSeparators(page)),
-                    text("LabelFileError"), UserInteraction::Icon::Error);
-        return;
-    }
-    if (!options_.openUrl(QUrl::fromLocalFile(page)))
+    // A manual that is not installed is named in the message, so the technician knows what is missing.
+    if (!QFileInfo(page).isFile() || !options_.openUrl(QUrl::fromLocalFile(page)))
         ui_.message(tr("Das Handbuch kann nicht angezeigt werden: %1").arg(QDir::toNativeSeparators(page)),
                     text("LabelFileError"), UserInteraction::Icon::Error);
 }

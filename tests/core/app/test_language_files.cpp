@@ -48,4 +48,14 @@ TEST(LanguageFiles, RememberedLanguage) {
         rememberLanguage(tmp.filePath(QStringLiteral("blocked/kvq-user.ini")), QStringLiteral("ENG"));
     EXPECT_FALSE(failed.ok());
     EXPECT_TRUE(failed.message().contains(QStringLiteral("kvq-user.ini"))) << failed.message().toStdString();
+
+    // A folder that cannot be made: a file stands where it belongs.
+    QFile blocker(tmp.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Status noFolder =
+        rememberLanguage(tmp.filePath(QStringLiteral("file/user/kvq-user.ini")), QStringLiteral("ENG"));
+    EXPECT_FALSE(noFolder.ok());
+    EXPECT_TRUE(noFolder.message().contains(QStringLiteral("kvq-user.ini")))
+        << noFolder.message().toStdString();
 }
