@@ -19,10 +19,6 @@ echo "== visible texts through tr()"
 python3 scripts/check-tr.py --self-test
 python3 scripts/check-tr.py
 
-echo "== English translation complete"
-python3 scripts/check-translations.py --self-test
-python3 scripts/check-translations.py
-
 echo "== gcc build"
 # Tests and benchmarks on explicitly: ./run.sh configures the same build folder without them.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVQ_TESTS=ON -DKVQ_BENCH=ON >/dev/null
@@ -32,6 +28,9 @@ if [ "$quick" -eq 1 ]; then
   echo "== both programs built (quick)"
   exit 0
 fi
+echo "== English translation complete"
+python3 scripts/check-translations.py --self-test
+python3 scripts/check-translations.py
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --no-tests=error
 
