@@ -141,6 +141,8 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    // Built again in the new language at every language switch: every menu entry is made, enabled and
+    // connected here, nowhere else.
     void buildMenus();
     void buildStatusBar();
     void buildHiddenLabels();
