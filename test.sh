@@ -28,6 +28,9 @@ if [ "$quick" -eq 1 ]; then
   echo "== both programs built (quick)"
   exit 0
 fi
+echo "== English translation complete"
+python3 scripts/check-translations.py --self-test
+python3 scripts/check-translations.py
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --no-tests=error
 

@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev clang-14 libclang-rt-14-dev
   # the installation test validates the menu entry
   desktop-file-utils
+  # scripts/screenshots.sh takes the manual's pictures under a virtual display
+  xvfb xauth
 )
 list=0
 for arg in "$@"; do

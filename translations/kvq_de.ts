@@ -4455,6 +4455,18 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Sprache kann nicht für den nächsten Start gespeichert werden; er beginnt in der bisherigen Sprache.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Handbuch kann nicht angezeigt werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kvq::TNewIDDlg</name>

@@ -110,14 +110,16 @@ void LinkController::OpenInterface() {
     if (settings.SIO1Active || settings.SIO2Active) {
         const SerialInterface which = settings.SIO1Active ? SerialInterface::SIO1 : SerialInterface::SIO2;
         if (openPort(which)) {
-            setStatus(0, onlineStatusText(which, portNumber(which),
-                                          which == SerialInterface::SIO1 && PreambleChecked));
+            setStatus(0, [which, port = portNumber(which),
+                          preamble = which == SerialInterface::SIO1 && PreambleChecked] {
+                return onlineStatusText(which, port, preamble);
+            });
         } else {
             ui_.beep();
-            setStatus(0, LinkTexts::error());
+            setStatus(0, &LinkTexts::error);
         }
     } else {
-        setStatus(0, LinkTexts::comDisabled());
+        setStatus(0, &LinkTexts::comDisabled);
     }
     repaint();
 }
@@ -128,13 +130,13 @@ bool LinkController::closePort(SerialInterface which) {
         return true;
     if (!stopWorker() || !in.handle->close()) {
         ui_.beep();
-        ui_.message(texts_.LabelSIOnotClose, LinkTexts::error(), UserInteraction::Icon::Error);
-        setStatus(0, texts_.LabelSIOnotClose);
+        ui_.message(texts_.LabelSIOnotClose(), LinkTexts::error(), UserInteraction::Icon::Error);
+        setStatus(0, [this] { return texts_.LabelSIOnotClose(); });
         return false;
     }
     in.handle.reset();
     in.open = false;
-    setStatus(0, texts_.LabelSIOclose);
+    setStatus(0, [this] { return texts_.LabelSIOclose(); });
     return true;
 }
 
@@ -160,13 +162,30 @@ void LinkController::onPortFailed(SerialInterface which, std::uint64_t generatio
     in.handle->close();
     in.handle.reset();
     in.open = false;
-    setStatus(0, offlineStatusText(which, portNumber(which)));
+    setStatus(0, [which, port = portNumber(which)] { return offlineStatusText(which, port); });
     Q_EMIT statusToolTipChanged(0, reason);
     repaint();
     Q_EMIT interfaceDisconnected(which);
 }
 
 // ---------------------------------------------------------------------------------------------------
+
+void LinkController::setStatus(int panel, std::function<QString()> text) {
+    if (panel < 0 || panel >= static_cast<int>(statusSources_.size()))
+        return;
+    statusSources_[static_cast<std::size_t>(panel)] = std::move(text);
+    Q_EMIT statusTextChanged(panel, statusSources_[static_cast<std::size_t>(panel)]());
+}
+
+void LinkController::setStatus(int panel, const QString& text) {
+    setStatus(panel, [text] { return text; });
+}
+
+void LinkController::retranslateStatus() {
+    for (std::size_t panel = 0; panel < statusSources_.size(); ++panel)
+        if (statusSources_[panel])
+            Q_EMIT statusTextChanged(static_cast<int>(panel), statusSources_[panel]());
+}
 
 void LinkController::setLinkState(std::uint8_t state) {
     LinkState = state;

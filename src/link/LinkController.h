@@ -144,6 +144,8 @@ public:
     }
     PanelColour linkStatePanelColour() const { return kvq::linkStatePanelColour(LinkState); }
     LinkTexts& texts() { return texts_; }
+    // Shows every status text the link put up again, in the active language.
+    void retranslateStatus();
 
 Q_SIGNALS:
     void statusTextChanged(int panel, const QString& text);
@@ -177,7 +179,10 @@ private:
     bool stopWorker();
     bool closePort(SerialInterface which);
     void onPortFailed(SerialInterface which, std::uint64_t generation, const QString& reason);
-    void setStatus(int panel, const QString& text) { Q_EMIT statusTextChanged(panel, text); }
+    // A status text is kept as the way it is made, so it can be shown again in another language.
+    void setStatus(int panel, std::function<QString()> text);
+    void setStatus(int panel, const QString& text); // a text that is the same in every language
+
     void repaint() { Q_EMIT statusBarRepaint(); }
     bool echoOfLastRequestAt(std::uint16_t start) const;
     void followUpAfterRead();
@@ -186,6 +191,7 @@ private:
 
     UserInteraction& ui_;
     LinkTexts texts_;
+    std::array<std::function<QString()>, 6> statusSources_;
     PortMap portMap_;
     PortSettingsRecord SIO1Settings_, SIO2Settings_;
     Interface sio1_, sio2_;

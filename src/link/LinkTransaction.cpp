@@ -104,7 +104,9 @@ void LinkController::ProcessAnswer() {
         const bool echo = echoOfLastRequestAt(readPos);
         bool ok = false;
         if (!echo && ParseAnswer(readPos)) {
-            setStatus(0, onlineStatusText(SerialInterface::SIO1, settings.SIO1Port, PreambleChecked));
+            setStatus(0, [port = settings.SIO1Port, preamble = PreambleChecked] {
+                return onlineStatusText(SerialInterface::SIO1, port, preamble);
+            });
             ok = true;
         }
         if (!ok) {
@@ -119,8 +121,9 @@ void LinkController::ProcessAnswer() {
             }
             // A second attempt from the same place would only repeat the first, messages included.
             if ((echo || start != readPos) && ParseAnswer(start))
-                setStatus(0,
-                          onlineStatusText(SerialInterface::SIO1, settings.SIO1Port, PreambleChecked, true));
+                setStatus(0, [port = settings.SIO1Port, preamble = PreambleChecked] {
+                    return onlineStatusText(SerialInterface::SIO1, port, preamble, true);
+                });
         }
     }
     ring_.RxReadPos = ring_.RxWritePos;
@@ -145,14 +148,16 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
     switch (result) {
     case kDecodeValid:
         endProgress();
-        VersionText = texts_.LabelGV;
-        setStatus(3, VersionText + QString::fromStdString(p.VersionText) + QStringLiteral("x"));
+        VersionText = texts_.LabelGV();
+        setStatus(3, [this, version = QString::fromStdString(p.VersionText)] {
+            return texts_.LabelGV() + version + QStringLiteral("x");
+        });
         Q_EMIT showRecordRequested();
         if (BillingEvaluator* billing = role(&LinkWindow::billing)) {
             billing->billingEvaluation();
             billing->dataLogEntry(QStringLiteral("heatcount"));
         }
-        setStatus(4, texts_.LabelDatenGueltig);
+        setStatus(4, [this] { return texts_.LabelDatenGueltig(); });
         setLinkState(2);
         repaint();
         followUpAfterRead();
@@ -165,8 +170,8 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         return true;
     case kDecodeBadChecksum:
         setLinkState(3);
-        WrongDataText = texts_.LabelDatenFalsch;
-        setStatus(4, WrongDataText);
+        WrongDataText = texts_.LabelDatenFalsch();
+        setStatus(4, [this] { return texts_.LabelDatenFalsch(); });
         endProgress();
         repaint();
         ui_.message(WrongDataText, QString(), UserInteraction::Icon::Warning);
@@ -178,7 +183,7 @@ bool LinkController::ParseAnswer(std::uint16_t start) {
         setLinkState(3);
         setStatus(4, QString());
         repaint();
-        WrongDeviceText = texts_.LabelFalschesGeraet + QStringLiteral(" V") + VersionText;
+        WrongDeviceText = texts_.LabelFalschesGeraet() + QStringLiteral(" V") + VersionText;
         ui_.message(WrongDeviceText, QString(), UserInteraction::Icon::Warning);
         failedRequest();
         return false;

@@ -18,7 +18,9 @@ rm -f "$tmp.log"
 usr="$tmp/usr"
 for f in bin/kvq-commander bin/kvq-wmbus share/kvq-commander/mbusMANCODE.txt \
   share/applications/kvq-commander.desktop share/icons/hicolor/scalable/apps/kvq-commander.svg \
-  share/man/man1/kvq-wmbus.1.gz; do
+  share/man/man1/kvq-wmbus.1.gz share/kvq-commander/translations/kvq_en.qm \
+  share/kvq-commander/manual/de/index.html share/kvq-commander/manual/en/index.html \
+  share/kvq-commander/manual/images/de/mainform.png share/kvq-commander/manual/images/en/mainform.png; do
   [ -f "$usr/$f" ] || fail "not installed: /usr/$f"
 done
 [ -x "$usr/bin/kvq-commander" ] && [ -x "$usr/bin/kvq-wmbus" ] || fail "the programs are not executable"

@@ -1,7 +1,10 @@
 #include "ui/app/Application.h"
 
 #include "core/app/Clock.h"
+#include "core/app/LanguageFiles.h"
+#include "ui/app/Language.h"
 #include "ui/app/QtUserInteraction.h"
+#include "ui/app/Screenshots.h"
 #include "ui/app/TMainForm.h"
 #include "ui/link/MainFormLink.h"
 
@@ -15,8 +18,14 @@ int runApplication(int argc, char** argv, const std::function<Result<DemoPorts>(
     QApplication::setApplicationDisplayName(QStringLiteral("KVQ"));
     QApplication::setApplicationVersion(QStringLiteral(KVQ_VERSION_TEXT));
 
+    // The remembered language is active before the first window is made.
+    Translations translations;
+    applyRememberedLanguage(translations, rememberedLanguagePath());
+
     QtUserInteraction ui;
-    TMainForm mainForm(ui, SystemClock::instance(), TMainForm::Options{});
+    TMainForm::Options options;
+    options.translations = &translations;
+    TMainForm mainForm(ui, SystemClock::instance(), options);
     ui.setParent(&mainForm);
     if (startDemo && QApplication::arguments().contains(QStringLiteral("--demo"))) {
         const Result<DemoPorts> demo = startDemo();
@@ -27,6 +36,10 @@ int runApplication(int argc, char** argv, const std::function<Result<DemoPorts>(
             mainForm.linkWiring()->useDemoPorts(demo->opticalHead, demo->receiver);
     }
     mainForm.show();
+    // Developer option for the manual's pictures: "--demo --screenshots FOLDER".
+    if (const qsizetype at = QApplication::arguments().indexOf(QStringLiteral("--screenshots"));
+        at > 0 && at + 1 < QApplication::arguments().size())
+        takeScreenshots(mainForm, QApplication::arguments().at(at + 1));
     return app.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/app/TAboutBox.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,6 +34,12 @@ TAboutBox::TAboutBox(const QString& fileVersion, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(tr("Version"));
+    QDialog::changeEvent(event);
 }
 
 } // namespace kvq

@@ -17,6 +17,9 @@ public:
 
     static QString formatVersion(const QString& fileVersion);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QString versionText_;
     QLabel* Version = nullptr;

@@ -1,15 +1,20 @@
 #include "ui/app/TMainForm.h"
 
 #include "core/app/DataRoot.h"
+#include "core/app/LanguageFiles.h"
 #include "core/app/ParameterFile.h"
+#include "core/app/ShippedData.h"
+#include "ui/app/Language.h"
 #include "ui/app/StatusPanel.h"
 #include "ui/app/TAboutBox.h"
 #include "ui/app/ToolWindows.h"
 #include "ui/link/MainFormLink.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,6 +25,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QUrl>
 
 namespace kvq {
 
@@ -92,6 +98,20 @@ constexpr int kPanelWidths[6] = {300, 120, 80, 160, 100, 50};
 
 TMainForm::TMainForm(UserInteraction& ui, const Clock& clock, Options options, QWidget* parent)
     : QMainWindow(parent), ui_(ui), clock_(clock), options_(std::move(options)) {
+    if (options_.shippedFolders.isEmpty())
+        options_.shippedFolders = shippedDataFolders(programFolder());
+    translations_ = options_.translations;
+    if (!translations_) {
+        QStringList folders;
+        for (const QString& f : options_.shippedFolders)
+            folders << QDir(f).filePath(QStringLiteral("translations"));
+        ownTranslations_ = std::make_unique<Translations>(folders);
+        translations_ = ownTranslations_.get();
+    }
+    if (options_.rememberedLanguagePath.isEmpty())
+        options_.rememberedLanguagePath = rememberedLanguagePath();
+    if (!options_.openUrl)
+        options_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("KVQ Commander"));
     mdi_ = new QMdiArea(this);
@@ -181,30 +201,126 @@ void TMainForm::buildMenus() {
 
     QMenu* lang = menuBar()->addMenu(tr("Sprache"));
     lang->setObjectName(QStringLiteral("SpracheMenu"));
-    auto* group = new QActionGroup(this);
-    QAction* de = lang->addAction(QStringLiteral("Deutsch"));
-    de->setObjectName(QStringLiteral("LangDeutschItem"));
-    de->setCheckable(true);
-    de->setChecked(true);
-    group->addAction(de);
-    QAction* en = lang->addAction(QStringLiteral("English"));
-    en->setObjectName(QStringLiteral("LangEnglishItem"));
-    en->setCheckable(true);
-    en->setEnabled(false);
-    group->addAction(en);
-    for (int i = 0; i < 4; ++i) {
-        QAction* r = lang->addAction(QStringLiteral("----"));
-        r->setObjectName(QStringLiteral("LangReserve%1Item").arg(i + 1));
-        r->setCheckable(true);
-        r->setEnabled(false);
-        group->addAction(r);
-    }
+    buildLanguageMenu(lang);
 
     QMenu* help = menuBar()->addMenu(tr("&Hilfe"));
     help->setObjectName(QStringLiteral("HilfeMenu"));
+    QAction* contents = help->addAction(tr("Hilfe"));
+    contents->setObjectName(QStringLiteral("HelpContentsItem"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::ApplicationShortcut);
+    connect(contents, &QAction::triggered, this, &TMainForm::HelpContentsClick);
     QAction* version = help->addAction(tr("Version"));
     version->setObjectName(QStringLiteral("HelpAboutItem"));
     connect(version, &QAction::triggered, this, [this] { AboutBox->exec(); });
+}
+
+void TMainForm::buildLanguageMenu(QMenu* menu) {
+    static constexpr const char* kNames[kLanguageEntries] = {"LangDeutschItem",  "LangEnglishItem",
+                                                             "LangReserve1Item", "LangReserve2Item",
+                                                             "LangReserve3Item", "LangReserve4Item"};
+    using Handler = void (TMainForm::*)();
+    static constexpr Handler kHandlers[kLanguageEntries] = {
+        &TMainForm::Deutsch1Click,     &TMainForm::English1Click,     &TMainForm::ReserveLangClick,
+        &TMainForm::ReserveLang2Click, &TMainForm::ReserveLang3Click, &TMainForm::ReserveLang4Click};
+    auto* group = new QActionGroup(menu);
+    for (int i = 0; i < kLanguageEntries; ++i) {
+        QAction* a = menu->addAction(QString());
+        a->setObjectName(QString::fromLatin1(kNames[i]));
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, kHandlers[i]);
+        languageActions_[i] = a;
+    }
+    updateLanguageMenu();
+}
+
+void TMainForm::updateLanguageMenu() {
+    // Each language's own name in every language; a reserve entry without a name is hidden.
+    const auto entries = languageMenuEntries(settings_);
+    int active = -1;
+    for (int i = 0; i < kLanguageEntries && active < 0; ++i)
+        if (entries[i].visible &&
+            entries[i].abbreviation.compare(translations_->active(), Qt::CaseInsensitive) == 0)
+            active = i;
+    for (int i = 0; i < kLanguageEntries; ++i) {
+        QAction* a = languageActions_[i];
+        a->setText(entries[i].caption); // notr: each language's name as the settings file gives it
+        a->setVisible(entries[i].visible);
+        a->setChecked(i == active);
+    }
+}
+
+void TMainForm::chooseLanguage(int entry) {
+    const LanguageMenuEntry chosen = languageMenuEntries(settings_)[entry];
+    if (!chosen.visible)
+        return;
+    CloseAllToolWindows();
+    if (current_) // the open window asked to stay: nothing switches
+        return;
+    if (!translations_->load(chosen.abbreviation)) {
+        // A language without its file changes nothing and is not remembered.
+        updateLanguageMenu();
+        return;
+    }
+    // Every existing window retranslates now, before the steps below read their texts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    if (!chosen.helpFile.isEmpty())
+        settings_.helpFile = chosen.helpFile;
+    TimerSIOstartTimer();
+    setWindowTitle(QStringLiteral("KVQ Commander  ") + appVersionText_);
+    updateLanguageMenu();
+    if (Status stored = rememberLanguage(options_.rememberedLanguagePath, chosen.abbreviation); !stored.ok())
+        ui_.message(tr("Die Sprache kann nicht für den nächsten Start gespeichert werden; er beginnt in der "
+                       "bisherigen Sprache.") +
+                        u'\n' + stored.message(),
+                    text("LabelFileError"), UserInteraction::Icon::Error);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::retranslateUi() {
+    if (!actionLoad_)
+        return; // still being built
+    // The menus are built again in the active language; what they enable and tick is carried over.
+    const bool load = actionLoad_->isEnabled();
+    const bool save = actionSaveAs_->isEnabled();
+    setMenuBar(new QMenuBar(this)); // the old bar goes once the event that may have come from it is done
+    buildMenus();
+    enableFileEntries(load, save);
+    for (const auto& registered : factories_)
+        if (auto it = toolActions_.find(registered.first); it != toolActions_.end())
+            it->second->setEnabled(true);
+
+    for (const HiddenText& h : kHiddenTexts)
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(h.name), Qt::FindDirectChildrenOnly))
+            label->setText(tr(h.text));
+
+    // Status texts: the main window's own again; texts a closed tool window left go; the link shows its
+    // own again through languageChanged.
+    for (int panel : {0, 2, 4, 5})
+        setStatusText(panel, QString());
+    setStatusText(1, timeZoneText(text("LabelTimezone"), settings_.TimeZoneDiff));
+    setStatusText(3, text("LabelGV"));
+    Q_EMIT languageChanged();
+}
+
+void TMainForm::HelpContentsClick() {
+    const QString name = manualPageFor(settings_.helpFile);
+    QString page = QDir(options_.shippedFolders.back()).filePath(name);
+    for (const QString& folder : options_.shippedFolders)
+        if (QFileInfo(QDir(folder).filePath(name)).isFile()) {
+            page = QDir(folder).filePath(name);
+            break;
+        }
+    // A manual that is not installed is named in the message, so the technician knows what is missing.
+    if (!QFileInfo(page).isFile() || !options_.openUrl(QUrl::fromLocalFile(page)))
+        ui_.message(tr("Das Handbuch kann nicht angezeigt werden: %1").arg(QDir::toNativeSeparators(page)),
+                    text("LabelFileError"), UserInteraction::Icon::Error);
 }
 
 void TMainForm::buildStatusBar() {
@@ -256,9 +372,7 @@ void TMainForm::FormCreate() {
 
     setStatusText(1, timeZoneText(text("LabelTimezone"), settings_.TimeZoneDiff));
 
-    for (int i = 0; i < 4; ++i)
-        if (auto* a = findChild<QAction*>(QStringLiteral("LangReserve%1Item").arg(i + 1)))
-            a->setText(settings_.languages[i].NAME);
+    updateLanguageMenu();
     updateStatusColours();
 }
 

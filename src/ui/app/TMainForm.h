@@ -22,12 +22,14 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class QUrl;
 
 namespace kvq {
 
 class TAboutBox;
 class StatusPanel;
 class MainFormLink;
+class Translations;
 
 class TMainForm : public QMainWindow, public ToolHost, public SetupHost {
     Q_OBJECT
@@ -38,6 +40,15 @@ public:
         QString settingsPath; // empty: the standard KVQ.INI below the data root
         int desktopWidth = 0; // 0: width of the primary screen
         bool registerBuiltinWindows = true;
+        // The language service; null: the window keeps its own (tests). The program passes the one that
+        // applied the remembered language before this window was made.
+        Translations* translations = nullptr;
+        QString rememberedLanguagePath{}; // empty: the per-user file (LanguageFiles.h)
+        // Folders with the shipped files (translations, manual); empty: beside the program, then the
+        // installation's data folder.
+        QStringList shippedFolders{};
+        // Opens the manual in the desktop's viewer; empty: QDesktopServices. Tests watch the URL here.
+        std::function<bool(const QUrl&)> openUrl{};
     };
 
     TMainForm(UserInteraction& ui, const Clock& clock, Options options, QWidget* parent = nullptr);
@@ -67,6 +78,18 @@ public:
     bool isToolWindowOpen(ToolKind kind) const { return current_ && current_->kind() == kind; }
 
     void TimerSIOstartTimer();
+
+    // The "Sprache" menu: closes the tool windows, makes the language active, retranslates every open
+    // window, sets the help file, reruns the start steps, rebuilds the captions and remembers the choice.
+    void Deutsch1Click() { chooseLanguage(0); }
+    void English1Click() { chooseLanguage(1); }
+    void ReserveLangClick() { chooseLanguage(2); }
+    void ReserveLang2Click() { chooseLanguage(3); }
+    void ReserveLang3Click() { chooseLanguage(4); }
+    void ReserveLang4Click() { chooseLanguage(5); }
+    Translations& translations() { return *translations_; }
+    // "Hilfe" (F1): the manual of the help file in use, in the desktop's viewer.
+    void HelpContentsClick();
 
     int LinkState = 0; // 1 request under way, 2 valid answer, 3 error
     void setLinkState(int state);
@@ -111,15 +134,27 @@ public:
     std::function<void()> onCloseInterface;
     std::function<void()> onInitPortSettings;
 
+Q_SIGNALS:
+    // The active language changed and the main window has retranslated itself; whoever put texts of its
+    // own into the main window (the link's status texts) shows them again.
+    void languageChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
     void FormClose();
+    // Built again in the new language at every language switch: every menu entry is made, enabled and
+    // connected here, nowhere else.
     void buildMenus();
     void buildStatusBar();
     void buildHiddenLabels();
+    void buildLanguageMenu(QMenu* menu);
+    void updateLanguageMenu();
+    void chooseLanguage(int entry);
+    void retranslateUi();
     void updateStatusColours();
     void enableFileEntries(bool load, bool save);
     void onToolWindowClosed(ToolWindow* w);
@@ -155,6 +190,9 @@ private:
     bool preambleBeforeDialog_ = false;
     QPointer<TFormSetup> setup_;
     std::unique_ptr<MainFormLink> linkWiring_;
+    std::unique_ptr<Translations> ownTranslations_;
+    Translations* translations_ = nullptr;
+    std::array<QAction*, 6> languageActions_{};
 };
 
 } // namespace kvq

@@ -1,6 +1,7 @@
 #include "ui/app/ToolWindow.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 
 namespace kvq {
 
@@ -8,6 +9,12 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted())
         Q_EMIT closed();
+}
+
+void ToolWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 } // namespace kvq

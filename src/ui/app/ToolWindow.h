@@ -49,6 +49,12 @@ Q_SIGNALS:
 protected:
     ToolHost& host() const { return host_; }
     void closeEvent(QCloseEvent* event) override;
+    // A language switch reaches every open window here and calls retranslate.
+    void changeEvent(QEvent* event) override;
+    // Shows the window's texts in the active language: a window with a .ui form calls its
+    // retranslateUi(this) and sets again every text it made in code (list items, captions chosen at
+    // run time). The values in the controls stay.
+    virtual void retranslate() {}
 
 private:
     ToolHost& host_;

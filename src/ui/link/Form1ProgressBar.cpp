@@ -2,6 +2,7 @@
 
 #include "link/LinkController.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -12,29 +13,41 @@ namespace kvq {
 Form1ProgressBar::Form1ProgressBar(LinkController& link, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), link_(link) {
     setObjectName(QStringLiteral("Form1ProgressBar"));
-    setWindowTitle(tr("Daten Werden geladen!"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(320, 48);
 
     auto* layout = new QVBoxLayout(this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(windowTitle());
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     layout->addWidget(ProgressBar1);
 
-    LabelLaden = new QLabel(tr("Daten werden geladen!"), this);
+    LabelLaden = new QLabel(this);
     LabelLaden->setObjectName(QStringLiteral("LabelLaden"));
     LabelLaden->hide();
-    LabelSenden = new QLabel(tr("Daten werden gesendet!"), this);
+    LabelSenden = new QLabel(this);
     LabelSenden->setObjectName(QStringLiteral("LabelSenden"));
     LabelSenden->hide();
+    retranslateUi();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(800);
     connect(Timer1, &QTimer::timeout, this, &Form1ProgressBar::Timer1Timer);
+}
+
+void Form1ProgressBar::retranslateUi() {
+    setWindowTitle(tr("Daten Werden geladen!"));
+    ProgressBar1->setAccessibleName(windowTitle());
+    LabelLaden->setText(tr("Daten werden geladen!"));
+    LabelSenden->setText(tr("Daten werden gesendet!"));
+}
+
+void Form1ProgressBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void Form1ProgressBar::stepBy(int steps) {
@@ -62,7 +75,6 @@ void Form1ProgressBar::prepare(int maximum) {
 
 void Form1ProgressBar::ShowProgress(int mode) {
     setWindowTitle(mode == 1 ? LabelLaden->text() : LabelSenden->text());
-    ProgressBar1->setAccessibleName(windowTitle());
     show();
 }
 

@@ -42,7 +42,11 @@ public:
 public Q_SLOTS:
     void Timer1Timer();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     LinkController& link_;
 };
 

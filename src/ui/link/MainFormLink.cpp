@@ -13,13 +13,8 @@ MainFormLink::MainFormLink(TMainForm& form, UserInteraction& ui)
     l.setProgress(progress_.get());
     l.setCurrentParamsProvider([&form] { return &form.currentParams(); });
     l.setWindowSource([&form]() -> LinkWindow* { return form.currentToolWindow(); });
-    LinkTexts& t = l.texts();
-    t.LabelSIOclose = form.text("LabelSIOclose");
-    t.LabelSIOnotClose = form.text("LabelSIOnotClose");
-    t.LabelGV = form.text("LabelGV");
-    t.LabelDatenGueltig = form.text("LabelDatenGueltig");
-    t.LabelDatenFalsch = form.text("LabelDatenFalsch");
-    t.LabelFalschesGeraet = form.text("LabelFalschesGeraet");
+    // The messages come from the main window's hidden labels, read each time one is shown.
+    l.texts().setLabelSource([&form](const char* label) { return form.text(label); });
     l.readPortMap(form.settingsFile());
     syncSettings();
 
@@ -33,6 +28,7 @@ MainFormLink::MainFormLink(TMainForm& form, UserInteraction& ui)
         if (StatusPanel* p = form_.statusPanel(panel))
             p->setToolTip(text);
     });
+    connect(&form, &TMainForm::languageChanged, &l, &LinkController::retranslateStatus);
     // The caption becomes the device name and the open tool window shows the record.
     connect(&l, &LinkController::showRecordRequested, &form, &TMainForm::ShowRecordInWindow);
 
