@@ -4,6 +4,7 @@
 
 #include "link/LinkController.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QToolButton>
@@ -93,6 +94,14 @@ void TPagesDlg::showSwitches() {
 void TPagesDlg::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
+}
+
+void TPagesDlg::changeEvent(QEvent* event) {
+    // The dialog lives as long as the program, so a language switch finds it; the port lists are
+    // filled anew each time it is shown.
+    if (event->type() == QEvent::LanguageChange)
+        ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 void TPagesDlg::FormShow() {
