@@ -2,6 +2,7 @@
 
 #include "core/app/DataRoot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -58,7 +59,8 @@ ExportFormat readExportFormat(const IniFile& ini, const QString& section, QStrin
             const qsizetype at = key.indexOf(kOption, 0, Qt::CaseInsensitive);
             options.emplace_back(key.mid(at + kOption.size()), value);
         } else if (columnOf.contains(key.toLower())) {
-            note(QStringLiteral("Spalte %1 steht doppelt; die erste gilt").arg(key));
+            note(QCoreApplication::translate("kvq::CoreTexts", "Spalte %1 steht doppelt; die erste gilt")
+                     .arg(key));
         } else if (int(columns.size()) >= kMaxColumns) {
             cut = true;
         } else {
@@ -67,7 +69,9 @@ ExportFormat readExportFormat(const IniFile& ini, const QString& section, QStrin
         }
     }
     if (cut)
-        note(QStringLiteral("mehr als %1 Spalten; die übrigen werden nicht geladen").arg(kMaxColumns));
+        note(QCoreApplication::translate("kvq::CoreTexts",
+                                         "mehr als %1 Spalten; die übrigen werden nicht geladen")
+                 .arg(kMaxColumns));
     // Options belong to their column by name, so a missing or extra option key shifts nothing.
     QSet<QString> optionSeen;
     for (const auto& [source, option] : options) {
@@ -75,7 +79,8 @@ ExportFormat readExportFormat(const IniFile& ini, const QString& section, QStrin
         const auto it = columnOf.constFind(k);
         if (it == columnOf.cend()) {
             if (!cut)
-                note(QStringLiteral("Option für %1, das keine Spalte ist").arg(source));
+                note(QCoreApplication::translate("kvq::CoreTexts", "Option für %1, das keine Spalte ist")
+                         .arg(source));
         } else if (!optionSeen.contains(k)) {
             optionSeen.insert(k);
             columns[std::size_t(*it)].option = option;
@@ -105,7 +110,7 @@ void writeExportFormat(IniFile& ini, const ExportFormat& format, const QString& 
 QString formatNameProblem(const QString& name) {
     const QString t = name.trimmed();
     if (t.isEmpty())
-        return QStringLiteral("Der Name des Export-Formats ist leer.");
+        return QCoreApplication::translate("kvq::CoreTexts", "Der Name des Export-Formats ist leer.");
     if (t != name || t == QLatin1String(".") || t == QLatin1String("..") ||
         t.contains(QRegularExpression(QStringLiteral(R"([\[\]\\/:*?"<>|\r\n\t=])"))))
         return QStringLiteral("Der Name \"%1\" kann nicht als Export-Format und Dateiname dienen "
@@ -117,7 +122,7 @@ QString formatNameProblem(const QString& name) {
 QString columnNameProblem(const QString& source) {
     const QString t = source.trimmed();
     if (t.isEmpty())
-        return QStringLiteral("Eine Spalte hat keinen Namen.");
+        return QCoreApplication::translate("kvq::CoreTexts", "Eine Spalte hat keinen Namen.");
     if (t != source || t.startsWith(u'[') || t.startsWith(u';') || t.contains(u'=') || t.contains(u'\n') ||
         t.contains(u'\r'))
         return QStringLiteral("Der Spaltenname \"%1\" kann nicht gespeichert werden.").arg(source);

@@ -2,6 +2,7 @@
 
 #include "core/export/ExportFormatFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -87,7 +88,9 @@ std::vector<CsvWriteFailure> ExportFormatListe::writeAll(const QString& folder) 
             continue;
         }
         if (!folderThere) {
-            failures.push_back({name, QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(folder)});
+            failures.push_back(
+                {name, QCoreApplication::translate("kvq::CoreTexts", "%1: Ordner kann nicht angelegt werden")
+                           .arg(folder)});
             continue;
         }
         if (const Status s = e.sheet->writeCsv(csvPath(folder, name)); !s)

@@ -3,6 +3,7 @@
 #include "core/app/DataRoot.h"
 #include "core/log/WriteLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,8 +105,9 @@ DayLog::OpenResult DayLog::open(const QString& folder, const QString& logName, c
     QFile file(path_);
     if (!file.exists()) {
         if (!QDir().mkpath(folder)) {
-            result.status = Status::failure(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
-                                                .arg(QDir::toNativeSeparators(folder)));
+            result.status = Status::failure(
+                QCoreApplication::translate("kvq::CoreTexts", "Der Ordner %1 kann nicht angelegt werden.")
+                    .arg(QDir::toNativeSeparators(folder)));
             return result;
         }
         heading_ = headerNames_;
@@ -115,7 +117,8 @@ DayLog::OpenResult DayLog::open(const QString& folder, const QString& logName, c
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = Status::failure(
-            QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path_, file.errorString()));
+            QCoreApplication::translate("kvq::CoreTexts", "Die Datei %1 kann nicht gelesen werden: %2")
+                .arg(path_, file.errorString()));
         return result;
     }
     const QByteArray bytes = file.readAll();
@@ -160,7 +163,8 @@ Status DayLog::saveUnsaved() {
     if (text.isEmpty())
         return {};
     if (path_.isEmpty())
-        return Status::failure(QStringLiteral("Es ist keine Log-Datei geöffnet."));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Es ist keine Log-Datei geöffnet."));
     Status written = writeLines(text);
     if (written) {
         for (Row& row : rows_)

@@ -3,6 +3,7 @@
 #include "core/app/DataRoot.h"
 #include "core/log/DayLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,9 @@ namespace kvq::log {
 Status appendToFile(const QString& path, const QString& text, TextEncoding encoding) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return Status::failure(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Die Datei %1 kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
     QByteArray bytes;
     if (encoding != TextEncoding::Windows1252) {
         bytes = text.toUtf8();
@@ -27,8 +29,9 @@ Status appendToFile(const QString& path, const QString& text, TextEncoding encod
     const qint64 before = file.size();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.resize(before);
-        return Status::failure(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Die Datei %1 kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     return {};
 }
@@ -44,8 +47,9 @@ QString logLineEnd() {
 Status ensureLogFile(const QString& path, const QStringList& header) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return Status::failure(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
-                                   .arg(QDir::toNativeSeparators(folder)));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Der Ordner %1 kann nicht angelegt werden.")
+                .arg(QDir::toNativeSeparators(folder)));
     if (QFileInfo::exists(path))
         return {};
     return appendToFile(path, joinLogFields(header) + logLineEnd());

@@ -3,6 +3,7 @@
 #include "core/app/DataRoot.h"
 #include "core/app/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -71,11 +72,13 @@ Result<std::array<QString, kVariantCount>> loadDescriptions(const QString& path)
 Status saveVariant(const QString& path, int number, const RadioVariant& v,
                    const std::array<QString, kVariantCount>& descriptions) {
     if (number < 1 || number > kVariantCount)
-        return Status::failure(QStringLiteral("Variante %1 gibt es nicht.").arg(number));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Variante %1 gibt es nicht.").arg(number));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return Status::failure(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
-                                   .arg(QDir::toNativeSeparators(folder)));
+        return Status::failure(
+            QCoreApplication::translate("kvq::CoreTexts", "Der Ordner %1 kann nicht angelegt werden.")
+                .arg(QDir::toNativeSeparators(folder)));
     auto loaded = IniFile::load(path);
     if (!loaded)
         return Status::failure(loaded.message(), loaded.code());
