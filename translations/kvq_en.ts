@@ -345,6 +345,37 @@
     </message>
 </context>
 <context>
+    <name>HcaMessageTexts</name>
+    <message>
+        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
+        <translation type="vanished">The due-date reading must not be greater than the meter reading!</translation>
+    </message>
+    <message>
+        <source>Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!</source>
+        <translation type="vanished">Device ID: not a number, automatic increment is not possible!</translation>
+    </message>
+    <message>
+        <source>Geräte ID: 99999999 ist die höchste Nummer, die automatische Erhöhung ist nicht möglich!</source>
+        <translation type="vanished">Device ID: 99999999 is the highest number, automatic increment is not possible!</translation>
+    </message>
+    <message>
+        <source>Batterie Jahr: bitte ein Jahr von 2000 bis %1 eingeben!</source>
+        <translation type="vanished">Battery year: please enter a year from 2000 to %1!</translation>
+    </message>
+    <message>
+        <source>Geräteuhr: keine gültige Uhrzeit!</source>
+        <translation type="vanished">Device clock: not a valid time!</translation>
+    </message>
+    <message>
+        <source>Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!</source>
+        <translation type="vanished">Device date: please choose a date from 2000 to 2099!</translation>
+    </message>
+    <message>
+        <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
+        <translation type="vanished">AES Key: at most 32 hex digits (0-9, A-F), blanks allowed!</translation>
+    </message>
+</context>
+<context>
     <name>HostDeviceChannel</name>
     <message>
         <source>OK</source>
@@ -463,6 +494,581 @@
     <message>
         <source>Monatswerte [m³]</source>
         <translation>Monthly values [m³]</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1ParametrierdatenForm</name>
+    <message>
+        <source>Parametrierdaten</source>
+        <translation type="vanished">Parameter data</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="vanished">Device</translation>
+    </message>
+    <message>
+        <source>Serien Nr.:</source>
+        <translation type="vanished">Serial no.:</translation>
+    </message>
+    <message>
+        <source>Serien Nr.</source>
+        <translation type="vanished">Serial no.</translation>
+    </message>
+    <message>
+        <source>2-Fühler</source>
+        <translation type="vanished">2-sensor</translation>
+    </message>
+    <message>
+        <source>Fernfühler</source>
+        <translation type="vanished">Remote sensor</translation>
+    </message>
+    <message>
+        <source>Geräteuhr</source>
+        <translation type="vanished">Device clock</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation type="vanished">Day:</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="vanished">Day</translation>
+    </message>
+    <message>
+        <source>Monat:</source>
+        <translation type="vanished">Month:</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation type="vanished">Month</translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="vanished">Year:</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="vanished">Year</translation>
+    </message>
+    <message>
+        <source>Stunde:</source>
+        <translation type="vanished">Hour:</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation type="vanished">Hour</translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation type="vanished">Minute:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="vanished">Minute</translation>
+    </message>
+    <message>
+        <source>Sekunde:</source>
+        <translation type="vanished">Second:</translation>
+    </message>
+    <message>
+        <source>Sekunde</source>
+        <translation type="vanished">Second</translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="vanished">Mon</translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="vanished">Monday</translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="vanished">Tue</translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="vanished">Tuesday</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="vanished">Wed</translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="vanished">Wednesday</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="vanished">Thu</translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="vanished">Thursday</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="vanished">Fri</translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="vanished">Friday</translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="vanished">Sat</translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="vanished">Saturday</translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="vanished">Sun</translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="vanished">Sunday</translation>
+    </message>
+    <message>
+        <source>autom. PC Zeit+Zeitzone</source>
+        <translation type="vanished">auto. PC time+time zone</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="vanished">Error</translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="vanished">Measurement error</translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="vanished">Tamper</translation>
+    </message>
+    <message>
+        <source>Batt. leer</source>
+        <translation type="vanished">Batt. empty</translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="vanished">CS error</translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="vanished">RF error</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="vanished">Reset</translation>
+    </message>
+    <message>
+        <source>Fehlerdatum:</source>
+        <translation type="vanished">Error date:</translation>
+    </message>
+    <message>
+        <source>Start und Stichtag</source>
+        <translation type="vanished">Start and due date</translation>
+    </message>
+    <message>
+        <source>Startmonat:</source>
+        <translation type="vanished">Start month:</translation>
+    </message>
+    <message>
+        <source>Startmonat</source>
+        <translation type="vanished">Start month</translation>
+    </message>
+    <message>
+        <source>Start Messung</source>
+        <translation type="vanished">Start measurement</translation>
+    </message>
+    <message>
+        <source>Stichtag Monat:</source>
+        <translation type="vanished">Due-date month:</translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="vanished">Due-date month</translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="vanished">monthly</translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="vanished">yearly</translation>
+    </message>
+    <message>
+        <source>Skala</source>
+        <translation type="vanished">Scale</translation>
+    </message>
+    <message>
+        <source>E-Skala</source>
+        <translation type="vanished">E scale</translation>
+    </message>
+    <message>
+        <source>P-Skala</source>
+        <translation type="vanished">P scale</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation type="vanished">K1:</translation>
+    </message>
+    <message>
+        <source>K1</source>
+        <translation type="vanished">K1</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation type="vanished">K2:</translation>
+    </message>
+    <message>
+        <source>K2</source>
+        <translation type="vanished">K2</translation>
+    </message>
+    <message>
+        <source>KQ:</source>
+        <translation type="vanished">KQ:</translation>
+    </message>
+    <message>
+        <source>KQ</source>
+        <translation type="vanished">KQ</translation>
+    </message>
+    <message>
+        <source>Messfreie Monate</source>
+        <translation type="vanished">Months without measurement</translation>
+    </message>
+    <message>
+        <source>messfreie Monate:</source>
+        <translation type="vanished">months without measurement:</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="vanished">May</translation>
+    </message>
+    <message>
+        <source>messfrei Mai</source>
+        <translation type="vanished">no measurement in May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="vanished">June</translation>
+    </message>
+    <message>
+        <source>messfrei Juni</source>
+        <translation type="vanished">no measurement in June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="vanished">July</translation>
+    </message>
+    <message>
+        <source>messfrei Juli</source>
+        <translation type="vanished">no measurement in July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="vanished">August</translation>
+    </message>
+    <message>
+        <source>messfrei August</source>
+        <translation type="vanished">no measurement in August</translation>
+    </message>
+    <message>
+        <source>in Lagermode</source>
+        <translation type="vanished">in storage mode</translation>
+    </message>
+    <message>
+        <source>Funk</source>
+        <translation type="vanished">Radio</translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="vanished">Transmission mask</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation type="vanished">Jan</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="vanished">January</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="vanished">Feb</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="vanished">February</translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation type="vanished">Mar</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="vanished">March</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="vanished">Apr</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="vanished">April</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="vanished">Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="vanished">Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="vanished">Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="vanished">Sep</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="vanished">September</translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation type="vanished">Oct</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="vanished">October</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="vanished">Nov</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="vanished">November</translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation type="vanished">Dec</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="vanished">December</translation>
+    </message>
+    <message>
+        <source>W1</source>
+        <translation type="vanished">W1</translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="vanished">Week 1</translation>
+    </message>
+    <message>
+        <source>W2</source>
+        <translation type="vanished">W2</translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="vanished">Week 2</translation>
+    </message>
+    <message>
+        <source>W3</source>
+        <translation type="vanished">W3</translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="vanished">Week 3</translation>
+    </message>
+    <message>
+        <source>W4</source>
+        <translation type="vanished">W4</translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="vanished">Week 4</translation>
+    </message>
+    <message>
+        <source>W5</source>
+        <translation type="vanished">W5</translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="vanished">Week 5</translation>
+    </message>
+    <message>
+        <source>Start [h]:</source>
+        <translation type="vanished">Start [h]:</translation>
+    </message>
+    <message>
+        <source>Start [h]</source>
+        <translation type="vanished">Start [h]</translation>
+    </message>
+    <message>
+        <source>Stop [h]:</source>
+        <translation type="vanished">Stop [h]:</translation>
+    </message>
+    <message>
+        <source>Stop [h]</source>
+        <translation type="vanished">Stop [h]</translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]:</source>
+        <translation type="vanished">Cycle time [s]:</translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="vanished">Cycle time [s]</translation>
+    </message>
+    <message>
+        <source>Variance [s]:</source>
+        <translation type="vanished">Variance [s]:</translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="vanished">Variance [s]</translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="vanished">WMBUS S1</translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="vanished">WMBUS T1</translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="vanished">short tel.</translation>
+    </message>
+    <message>
+        <source>Funktelegramm</source>
+        <translation type="vanished">Radio telegram</translation>
+    </message>
+    <message>
+        <source>Funk ID ändern</source>
+        <translation type="vanished">Change radio ID</translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="vanished">Radio ID:</translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="vanished">Radio ID</translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung:</source>
+        <translation type="vanished">Manuf. code:</translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung</source>
+        <translation type="vanished">Manuf. code</translation>
+    </message>
+    <message>
+        <source>Zyklus Nr.:</source>
+        <translation type="vanished">Cycle no.:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="vanished">0</translation>
+    </message>
+    <message>
+        <source>AES Verschlüsselung</source>
+        <translation type="vanished">AES encryption</translation>
+    </message>
+    <message>
+        <source>AES Mode 7</source>
+        <translation type="vanished">AES Mode 7</translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="vanished">AES KEY:</translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="vanished">AES KEY</translation>
+    </message>
+    <message>
+        <source>berechnete Häufigkeiten</source>
+        <translation type="vanished">calculated frequencies</translation>
+    </message>
+    <message>
+        <source>Tage pro Jahr:</source>
+        <translation type="vanished">Days per year:</translation>
+    </message>
+    <message>
+        <source>Sendungen pro Jahr:</source>
+        <translation type="vanished">Transmissions per year:</translation>
+    </message>
+    <message>
+        <source>mAh/Jahr</source>
+        <translation type="vanished">mAh/year</translation>
+    </message>
+    <message>
+        <source>mAh/11 Jahre</source>
+        <translation type="vanished">mAh/11 years</translation>
+    </message>
+    <message>
+        <source>Ladungsmenge pro Telegramm  in mAs</source>
+        <translation type="vanished">Charge per telegram  in mAs</translation>
+    </message>
+    <message>
+        <source>max. Kapazität in mAh</source>
+        <translation type="vanished">max. capacity in mAh</translation>
+    </message>
+    <message>
+        <source>SETUP-VARIANTEN</source>
+        <translation type="vanished">SETUP VARIANTS</translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation type="vanished">Data</translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="vanished">Read data</translation>
+    </message>
+    <message>
+        <source>Sende Daten</source>
+        <translation type="vanished">Write data</translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="vanished">Storage mode</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="vanished">RESET</translation>
+    </message>
+    <message>
+        <source>Gesendete Änderungen in Log-Datei speichern.</source>
+        <translation type="vanished">Save written changes to the log file.</translation>
+    </message>
+    <message>
+        <source>ACHTUNG</source>
+        <translation type="vanished">ATTENTION</translation>
+    </message>
+    <message>
+        <source>Überprüfen Sie bitte die Parameter vor dem Senden!</source>
+        <translation type="vanished">Please check the parameters before writing!</translation>
+    </message>
+    <message>
+        <source>Neues Gerät erkannt! Bitte lesen Sie das neue Gerät erst aus bevor Sie Änderungen an den Parametern vornehmen.</source>
+        <translation type="vanished">New device detected! Please read the new device first before you change the parameters.</translation>
+    </message>
+    <message>
+        <source>Bitte tragen Sie für das Setup eine Erklärung / Bezeichnung ein.</source>
+        <translation type="vanished">Please enter an explanation / name for the setup.</translation>
+    </message>
+    <message>
+        <source>Speichern?</source>
+        <translation type="vanished">Save?</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1689,105 @@
     <message>
         <source>START APP</source>
         <translation>START APP</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="vanished">Settings</translation>
+    </message>
+    <message>
+        <source>Optokopf SETUP</source>
+        <translation type="vanished">Optical head SETUP</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitzone (h):</source>
+        <translation type="vanished">&amp;Time zone (h):</translation>
+    </message>
+    <message>
+        <source>Zeitzone (h)</source>
+        <translation type="vanished">Time zone (h)</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="vanished">Interface</translation>
+    </message>
+    <message>
+        <source>Schnittstelle Optokopf</source>
+        <translation type="vanished">Optical head interface</translation>
+    </message>
+    <message>
+        <source>Wireless M-BUS SETUP</source>
+        <translation type="vanished">Wireless M-BUS SETUP</translation>
+    </message>
+    <message>
+        <source>Schnittstelle Empfänger</source>
+        <translation type="vanished">Receiver interface</translation>
+    </message>
+    <message>
+        <source>&amp;Empfänger:</source>
+        <translation type="vanished">&amp;Receiver:</translation>
+    </message>
+    <message>
+        <source>Empfänger</source>
+        <translation type="vanished">Receiver</translation>
+    </message>
+    <message>
+        <source>Bild des Empfängers</source>
+        <translation type="vanished">Picture of the receiver</translation>
+    </message>
+    <message>
+        <source>automatisch bei Programmstart Route laden</source>
+        <translation type="vanished">load route automatically at program start</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="vanished">Route</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation type="vanished">File</translation>
+    </message>
+    <message>
+        <source>Route wählen</source>
+        <translation type="vanished">Choose route</translation>
+    </message>
+    <message>
+        <source>Nur neuste Daten Loggen</source>
+        <translation type="vanished">Log only the latest data</translation>
+    </message>
+    <message>
+        <source>&amp;Programmstart mit:</source>
+        <translation type="vanished">&amp;Start program with:</translation>
+    </message>
+    <message>
+        <source>Programmstart mit</source>
+        <translation type="vanished">Start program with</translation>
+    </message>
+    <message>
+        <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
+        <translation type="vanished">Folder for saving the formatted export CSV files:</translation>
+    </message>
+    <message>
+        <source>Dir</source>
+        <translation type="vanished">Dir</translation>
+    </message>
+    <message>
+        <source>Exportverzeichnis wählen</source>
+        <translation type="vanished">Choose export folder</translation>
+    </message>
+    <message>
+        <source>Zeitzone:</source>
+        <translation type="vanished">Time zone:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">OK</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation type="vanished">Cancel</translation>
     </message>
 </context>
 <context>
@@ -3227,6 +3932,536 @@
     </message>
 </context>
 <context>
+    <name>TPDWZBRAM</name>
+    <message>
+        <source>Geräte- und Parameterdaten Funkaufsatzmodul für Veltrimus Wasserzähler</source>
+        <translation type="vanished">Device and parameter data of the radio add-on module for Veltrimus water meters</translation>
+    </message>
+    <message>
+        <source>Geräte ID:</source>
+        <translation type="vanished">Device ID:</translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="vanished">Device ID</translation>
+    </message>
+    <message>
+        <source>Sende ID</source>
+        <translation type="vanished">Write ID</translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="vanished">Radio ID:</translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="vanished">Radio ID</translation>
+    </message>
+    <message>
+        <source>Fehlerbits</source>
+        <translation type="vanished">Error bits</translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="vanished">Measurement error</translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="vanished">Tamper</translation>
+    </message>
+    <message>
+        <source>Low Batt</source>
+        <translation type="vanished">Low Batt</translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="vanished">CS error</translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="vanished">RF error</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="vanished">Reset</translation>
+    </message>
+    <message>
+        <source>Stillstand</source>
+        <translation type="vanished">Standstill</translation>
+    </message>
+    <message>
+        <source>Rückfluss</source>
+        <translation type="vanished">Backflow</translation>
+    </message>
+    <message>
+        <source>Leck</source>
+        <translation type="vanished">Leak</translation>
+    </message>
+    <message>
+        <source>Fehlerdatum:</source>
+        <translation type="vanished">Error date:</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="vanished">RESET</translation>
+    </message>
+    <message>
+        <source>Batt.Lebenszeit</source>
+        <translation type="vanished">Batt. lifetime</translation>
+    </message>
+    <message>
+        <source>Monat:</source>
+        <translation type="vanished">Month:</translation>
+    </message>
+    <message>
+        <source>Batterie Monat</source>
+        <translation type="vanished">Battery month</translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="vanished">Year:</translation>
+    </message>
+    <message>
+        <source>Batterie Jahr</source>
+        <translation type="vanished">Battery year</translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit</source>
+        <translation type="vanished">Date and time</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="vanished">Date:</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="vanished">Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit:</source>
+        <translation type="vanished">Time:</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation type="vanished">Time</translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="vanished">Mon</translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="vanished">Tue</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="vanished">Wed</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="vanished">Thu</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="vanished">Fri</translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="vanished">Sat</translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="vanished">Sun</translation>
+    </message>
+    <message>
+        <source>Sende Zeit</source>
+        <translation type="vanished">Write time</translation>
+    </message>
+    <message>
+        <source>Kommandos</source>
+        <translation type="vanished">Commands</translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="vanished">Read data</translation>
+    </message>
+    <message>
+        <source>Aktivierung</source>
+        <translation type="vanished">Activation</translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="vanished">Storage mode</translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="vanished">Transmission mask</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="vanished">January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="vanished">February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="vanished">March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="vanished">April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="vanished">May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="vanished">June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="vanished">July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="vanished">August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="vanished">September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="vanished">October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="vanished">November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="vanished">December</translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="vanished">Week 1</translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="vanished">Week 2</translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="vanished">Week 3</translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="vanished">Week 4</translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="vanished">Week 5</translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="vanished">Monday</translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="vanished">Tuesday</translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="vanished">Wednesday</translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="vanished">Thursday</translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="vanished">Friday</translation>
+    </message>
+    <message>
+        <source>Samstag</source>
+        <translation type="vanished">Saturday</translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="vanished">Sunday</translation>
+    </message>
+    <message>
+        <source>Sendefenster am Tag</source>
+        <translation type="vanished">Daily transmission window</translation>
+    </message>
+    <message>
+        <source>Startzeit [h]</source>
+        <translation type="vanished">Start time [h]</translation>
+    </message>
+    <message>
+        <source>Stopzeit [h]</source>
+        <translation type="vanished">Stop time [h]</translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="vanished">Cycle time [s]</translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="vanished">Variance [s]</translation>
+    </message>
+    <message>
+        <source>Protokoll-Typ</source>
+        <translation type="vanished">Protocol type</translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="vanished">WMBUS S1</translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="vanished">WMBUS T1</translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="vanished">short tel.</translation>
+    </message>
+    <message>
+        <source>AES Key:</source>
+        <translation type="vanished">AES Key:</translation>
+    </message>
+    <message>
+        <source>AES Key</source>
+        <translation type="vanished">AES Key</translation>
+    </message>
+    <message>
+        <source>AES EIN</source>
+        <translation type="vanished">AES ON</translation>
+    </message>
+    <message>
+        <source>Herstellerkennung:</source>
+        <translation type="vanished">Manufacturer code:</translation>
+    </message>
+    <message>
+        <source>Herstellerkennung</source>
+        <translation type="vanished">Manufacturer code</translation>
+    </message>
+    <message>
+        <source>Funk aktive</source>
+        <translation type="vanished">Radio active</translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation type="vanished">Software:</translation>
+    </message>
+    <message>
+        <source>Sende RF</source>
+        <translation type="vanished">Write RF</translation>
+    </message>
+    <message>
+        <source>FEHLER !</source>
+        <translation type="vanished">ERROR !</translation>
+    </message>
+    <message>
+        <source>Die maximale Energie zum Senden wurde überschritten. Bitte reduzieren Sie die Sendehäufigkeit.</source>
+        <translation type="vanished">The maximum energy for transmitting has been exceeded. Please reduce the transmission frequency.</translation>
+    </message>
+    <message>
+        <source>SETUP-VARIANTEN</source>
+        <translation type="vanished">SETUP VARIANTS</translation>
+    </message>
+    <message>
+        <source>Speichern?</source>
+        <translation type="vanished">Save?</translation>
+    </message>
+    <message>
+        <source>Zählerstände</source>
+        <translation type="vanished">Meter readings</translation>
+    </message>
+    <message>
+        <source>Zählerstand [m³]:</source>
+        <translation type="vanished">Meter reading [m³]:</translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="vanished">Meter reading</translation>
+    </message>
+    <message>
+        <source>Sende ZST</source>
+        <translation type="vanished">Write reading</translation>
+    </message>
+    <message>
+        <source>Stichtagszählerstand [m³]:</source>
+        <translation type="vanished">Due-date reading [m³]:</translation>
+    </message>
+    <message>
+        <source>Stichtagszählerstand</source>
+        <translation type="vanished">Due-date reading</translation>
+    </message>
+    <message>
+        <source>Stichdatum:</source>
+        <translation type="vanished">Due date:</translation>
+    </message>
+    <message>
+        <source>Stichzeitpunkt</source>
+        <translation type="vanished">Due-date time</translation>
+    </message>
+    <message>
+        <source>jeden Monat</source>
+        <translation type="vanished">every month</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="vanished">Year</translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat:</source>
+        <translation type="vanished">Due-date month:</translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="vanished">Due-date month</translation>
+    </message>
+    <message>
+        <source>Sende ST</source>
+        <translation type="vanished">Write due date</translation>
+    </message>
+    <message>
+        <source>Gespeicherte Historie</source>
+        <translation type="vanished">Stored history</translation>
+    </message>
+    <message>
+        <source>Hole Historie</source>
+        <translation type="vanished">Read history</translation>
+    </message>
+</context>
+<context>
+    <name>TPagesDlg</name>
+    <message>
+        <source>Schnittstelleneinstellungen</source>
+        <translation type="vanished">Interface settings</translation>
+    </message>
+    <message>
+        <source>Rs232 zu EHKV Optokopf</source>
+        <translation type="vanished">Rs232 to EHKV optical head</translation>
+    </message>
+    <message>
+        <source>&amp;Schnittstelle:</source>
+        <translation type="vanished">&amp;Interface:</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="vanished">Interface</translation>
+    </message>
+    <message>
+        <source>Eine Schnittstelle aus der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
+        <translation type="vanished">Choose an interface from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>Schnittstellen neu einlesen</source>
+        <translation type="vanished">Rescan interfaces</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation type="vanished">Baud rate:</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation type="vanished">Baud rate</translation>
+    </message>
+    <message>
+        <source>Datenbits:</source>
+        <translation type="vanished">Data bits:</translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation type="vanished">Data bits</translation>
+    </message>
+    <message>
+        <source>Parität:</source>
+        <translation type="vanished">Parity:</translation>
+    </message>
+    <message>
+        <source>Parität</source>
+        <translation type="vanished">Parity</translation>
+    </message>
+    <message>
+        <source>Stopbits:</source>
+        <translation type="vanished">Stop bits:</translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation type="vanished">Stop bits</translation>
+    </message>
+    <message>
+        <source>&amp;RTS/CTS-Handshake</source>
+        <translation type="vanished">&amp;RTS/CTS handshake</translation>
+    </message>
+    <message>
+        <source>D&amp;TR/DSR-Handshake</source>
+        <translation type="vanished">D&amp;TR/DSR handshake</translation>
+    </message>
+    <message>
+        <source>&amp;XOn/XOff-Protokoll</source>
+        <translation type="vanished">&amp;XOn/XOff protocol</translation>
+    </message>
+    <message>
+        <source>Empfangspuffer:</source>
+        <translation type="vanished">Receive buffer:</translation>
+    </message>
+    <message>
+        <source>Empfangspuffer</source>
+        <translation type="vanished">Receive buffer</translation>
+    </message>
+    <message>
+        <source>Empfangspuffer verdoppeln</source>
+        <translation type="vanished">Double the receive buffer</translation>
+    </message>
+    <message>
+        <source>Empfangspuffer halbieren</source>
+        <translation type="vanished">Halve the receive buffer</translation>
+    </message>
+    <message>
+        <source>Sendepuffer:</source>
+        <translation type="vanished">Transmit buffer:</translation>
+    </message>
+    <message>
+        <source>Sendepuffer</source>
+        <translation type="vanished">Transmit buffer</translation>
+    </message>
+    <message>
+        <source>Sendepuffer verdoppeln</source>
+        <translation type="vanished">Double the transmit buffer</translation>
+    </message>
+    <message>
+        <source>Sendepuffer halbieren</source>
+        <translation type="vanished">Halve the transmit buffer</translation>
+    </message>
+    <message>
+        <source>aktive</source>
+        <translation type="vanished">active</translation>
+    </message>
+    <message>
+        <source>Aufweck Preamble</source>
+        <translation type="vanished">Wake-up preamble</translation>
+    </message>
+    <message>
+        <source>Rs232 zu WMBUS Empfänger</source>
+        <translation type="vanished">Rs232 to WMBUS receiver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="vanished">Cancel</translation>
+    </message>
+</context>
+<context>
     <name>UnregisteredPanel</name>
     <message>
         <source>&amp;nicht registrierte Geräte</source>
@@ -3254,6 +4489,136 @@
     <message>
         <source>Fehlerdatum: %1.%2</source>
         <translation>Error date: %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>WzParam</name>
+    <message>
+        <source>Sende ID (Geräte ID)</source>
+        <translation type="vanished">Write ID (device ID)</translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="vanished">Device ID</translation>
+    </message>
+    <message>
+        <source>Sende ID (Funk ID)</source>
+        <translation type="vanished">Write ID (radio ID)</translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="vanished">Radio ID</translation>
+    </message>
+    <message>
+        <source>Sende Zeit</source>
+        <translation type="vanished">Write time</translation>
+    </message>
+    <message>
+        <source>Uhrzeit, Datum und Wochentag</source>
+        <translation type="vanished">Time, date and weekday</translation>
+    </message>
+    <message>
+        <source>Sende ZST</source>
+        <translation type="vanished">Write reading</translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="vanished">Meter reading</translation>
+    </message>
+    <message>
+        <source>Sende ST</source>
+        <translation type="vanished">Write due date</translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="vanished">Due-date month</translation>
+    </message>
+    <message>
+        <source>Sende RF</source>
+        <translation type="vanished">Write RF</translation>
+    </message>
+    <message>
+        <source>Sendemaske, Sendefenster, AES-Key und Herstellerkennung</source>
+        <translation type="vanished">Transmission mask, transmission window, AES key and manufacturer code</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="vanished">RESET</translation>
+    </message>
+    <message>
+        <source>Fehlerbits löschen</source>
+        <translation type="vanished">Clear error bits</translation>
+    </message>
+    <message>
+        <source>Aktivierung</source>
+        <translation type="vanished">Activation</translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="vanished">Storage mode</translation>
+    </message>
+    <message>
+        <source>Funk aus</source>
+        <translation type="vanished">Radio off</translation>
+    </message>
+    <message>
+        <source>Byte 18: Sendefenster und Protokoll</source>
+        <translation type="vanished">Byte 18: transmission window and protocol</translation>
+    </message>
+    <message>
+        <source>AES und kurzes Telegramm</source>
+        <translation type="vanished">AES and short telegram</translation>
+    </message>
+    <message>
+        <source>Stichtag monatlich oder jährlich</source>
+        <translation type="vanished">Due date monthly or yearly</translation>
+    </message>
+    <message>
+        <source>Leckbit löschen</source>
+        <translation type="vanished">Clear leak bit</translation>
+    </message>
+    <message>
+        <source>%1 (%2) nicht bestätigt</source>
+        <translation type="vanished">%1 (%2) not acknowledged</translation>
+    </message>
+    <message>
+        <source>%1, Schritt %2 von %3 (%4) nicht bestätigt</source>
+        <translation type="vanished">%1, step %2 of %3 (%4) not acknowledged</translation>
+    </message>
+</context>
+<context>
+    <name>WzWindowParts</name>
+    <message>
+        <source>Wert [m³]</source>
+        <translation type="vanished">Value [m³]</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation type="vanished">Month</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="vanished">Year</translation>
+    </message>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="vanished">Monthly value %1</translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="vanished">Month %1</translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="vanished">Year %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="vanished">Date</translation>
+    </message>
+    <message>
+        <source>Reset Count</source>
+        <translation type="vanished">Reset Count</translation>
     </message>
 </context>
 <context>
@@ -3650,6 +5015,13 @@
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kvq::PortEnumeration</name>
+    <message>
+        <source>(fehlt)</source>
+        <translation type="vanished">(missing)</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +5467,39 @@ Save now?</translation>
     </message>
 </context>
 <context>
+    <name>kvq::TForm1Parametrierdaten</name>
+    <message>
+        <source>Variante %1</source>
+        <translation type="vanished">Variant %1</translation>
+    </message>
+    <message>
+        <source>Bezeichnung Variante %1</source>
+        <translation type="vanished">Name of variant %1</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="vanished">Save</translation>
+    </message>
+    <message>
+        <source>Variante %1 speichern</source>
+        <translation type="vanished">Save variant %1</translation>
+    </message>
+    <message>
+        <source>Die Log-Datei kann nicht angelegt werden, es wird ohne Log gearbeitet:
+%1</source>
+        <translation type="vanished">The log file cannot be created; working without a log:
+%1</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="vanished">Error</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation type="vanished">INFO</translation>
+    </message>
+</context>
+<context>
     <name>kvq::TFormBestellung</name>
     <message>
         <source>Status</source>
@@ -4206,6 +5611,33 @@ Save now?</translation>
 Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; gespeichert werden.</source>
         <translation>%1
 The reading stays in the table and can be saved with &quot;Save again&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TFormSetup</name>
+    <message>
+        <source>T/C-Mode</source>
+        <translation type="vanished">T/C-Mode</translation>
+    </message>
+    <message>
+        <source>S-Mode</source>
+        <translation type="vanished">S-Mode</translation>
+    </message>
+    <message>
+        <source>C-Mode</source>
+        <translation type="vanished">C-Mode</translation>
+    </message>
+    <message>
+        <source>Route laden</source>
+        <translation type="vanished">Load route</translation>
+    </message>
+    <message>
+        <source>Geräteliste (*.ROUTE *.route)</source>
+        <translation type="vanished">Device list (*.ROUTE *.route)</translation>
+    </message>
+    <message>
+        <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
+        <translation type="vanished">Folder for saving the formatted export CSV files:</translation>
     </message>
 </context>
 <context>
@@ -4463,6 +5895,18 @@ The reading stays in the table and can be saved with &quot;Save again&quot;.</tr
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
         <translation>The folder %1 cannot be created.</translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Die Sprache kann nicht für den nächsten Start gespeichert werden; er beginnt in der bisherigen Sprache.</source>
+        <translation>The language cannot be stored for the next start; the program will start in the previous language.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch kann nicht angezeigt werden: %1</source>
+        <translation>The manual cannot be shown: %1</translation>
+    </message>
 </context>
 <context>
     <name>kvq::TNewIDDlg</name>
@@ -4561,6 +6005,64 @@ The reading stays in the table and can be saved with &quot;Save again&quot;.</tr
     <message>
         <source>Die FLAG ID muss aus drei Buchstaben bestehen!</source>
         <translation>The FLAG ID must consist of three letters!</translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TPDWZBRAM</name>
+    <message>
+        <source>S1 täglich 24h lang aller 5min</source>
+        <translation type="vanished">S1 daily, 24 h, every 5 min</translation>
+    </message>
+    <message>
+        <source>S1 täglich 24h lang aller 15min</source>
+        <translation type="vanished">S1 daily, 24 h, every 15 min</translation>
+    </message>
+    <message>
+        <source>T1 jede 1.Woche im Monat werktags von 7-18uhr aller 6s</source>
+        <translation type="vanished">T1 1st week of each month, working days 7-18 h, every 6 s</translation>
+    </message>
+    <message>
+        <source>T1 werktags von 7-17uhr aller 23s </source>
+        <translation type="vanished">T1 working days 7-17 h, every 23 s </translation>
+    </message>
+    <message>
+        <source>Variante %1</source>
+        <translation type="vanished">Variant %1</translation>
+    </message>
+    <message>
+        <source>Beschreibung Variante %1</source>
+        <translation type="vanished">Description of variant %1</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="vanished">Save</translation>
+    </message>
+    <message>
+        <source>Variante %1 speichern</source>
+        <translation type="vanished">Save variant %1</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="vanished">Error</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation type="vanished">INFO</translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TPagesDlg</name>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="vanished">Interface</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 gibt es nicht.</source>
+        <translation type="vanished">The interface %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Schnittstelle. Bitte einen Eintrag der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
+        <translation type="vanished">&quot;%1&quot; is not an interface. Please choose an entry from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
     </message>
 </context>
 <context>
