@@ -250,10 +250,6 @@
         <translation>Device clock: not a valid time!</translation>
     </message>
     <message>
-        <source>Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!</source>
-        <translation>Device date: please choose a date from 2000 to 2099!</translation>
-    </message>
-    <message>
         <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
         <translation>AES Key: at most 32 hex digits (0-9, A-F), blanks allowed!</translation>
     </message>
@@ -331,6 +327,13 @@
         <source>Fehlerdatum:</source>
         <translation>Error date:</translation>
     </message>
+</context>
+<context>
+    <name>HcaMessageTexts</name>
+    <message>
+        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
+        <translation>The due-date reading must not be greater than the meter reading!</translation>
+    </message>
     <message>
         <source>Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!</source>
         <translation>Device ID: not a number, automatic increment is not possible!</translation>
@@ -340,39 +343,20 @@
         <translation>Device ID: 99999999 is the highest number, automatic increment is not possible!</translation>
     </message>
     <message>
-        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
-        <translation>The due-date reading must not be greater than the meter reading!</translation>
-    </message>
-</context>
-<context>
-    <name>HcaMessageTexts</name>
-    <message>
-        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
-        <translation type="vanished">The due-date reading must not be greater than the meter reading!</translation>
-    </message>
-    <message>
-        <source>Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!</source>
-        <translation type="vanished">Device ID: not a number, automatic increment is not possible!</translation>
-    </message>
-    <message>
-        <source>Geräte ID: 99999999 ist die höchste Nummer, die automatische Erhöhung ist nicht möglich!</source>
-        <translation type="vanished">Device ID: 99999999 is the highest number, automatic increment is not possible!</translation>
-    </message>
-    <message>
         <source>Batterie Jahr: bitte ein Jahr von 2000 bis %1 eingeben!</source>
-        <translation type="vanished">Battery year: please enter a year from 2000 to %1!</translation>
+        <translation>Battery year: please enter a year from 2000 to %1!</translation>
     </message>
     <message>
         <source>Geräteuhr: keine gültige Uhrzeit!</source>
-        <translation type="vanished">Device clock: not a valid time!</translation>
+        <translation>Device clock: not a valid time!</translation>
     </message>
     <message>
         <source>Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!</source>
-        <translation type="vanished">Device date: please choose a date from 2000 to 2099!</translation>
+        <translation>Device date: please choose a date from 2000 to 2099!</translation>
     </message>
     <message>
         <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
-        <translation type="vanished">AES Key: at most 32 hex digits (0-9, A-F), blanks allowed!</translation>
+        <translation>AES Key: at most 32 hex digits (0-9, A-F), blanks allowed!</translation>
     </message>
 </context>
 <context>
@@ -500,575 +484,575 @@
     <name>TForm1ParametrierdatenForm</name>
     <message>
         <source>Parametrierdaten</source>
-        <translation type="vanished">Parameter data</translation>
+        <translation>Parameter data</translation>
     </message>
     <message>
         <source>Gerät</source>
-        <translation type="vanished">Device</translation>
+        <translation>Device</translation>
     </message>
     <message>
         <source>Serien Nr.:</source>
-        <translation type="vanished">Serial no.:</translation>
+        <translation>Serial no.:</translation>
     </message>
     <message>
         <source>Serien Nr.</source>
-        <translation type="vanished">Serial no.</translation>
+        <translation>Serial no.</translation>
     </message>
     <message>
         <source>2-Fühler</source>
-        <translation type="vanished">2-sensor</translation>
+        <translation>2-sensor</translation>
     </message>
     <message>
         <source>Fernfühler</source>
-        <translation type="vanished">Remote sensor</translation>
+        <translation>Remote sensor</translation>
     </message>
     <message>
         <source>Geräteuhr</source>
-        <translation type="vanished">Device clock</translation>
+        <translation>Device clock</translation>
     </message>
     <message>
         <source>Tag:</source>
-        <translation type="vanished">Day:</translation>
+        <translation>Day:</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="vanished">Day</translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>Monat:</source>
-        <translation type="vanished">Month:</translation>
+        <translation>Month:</translation>
     </message>
     <message>
         <source>Monat</source>
-        <translation type="vanished">Month</translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>Jahr:</source>
-        <translation type="vanished">Year:</translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Jahr</source>
-        <translation type="vanished">Year</translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>Stunde:</source>
-        <translation type="vanished">Hour:</translation>
+        <translation>Hour:</translation>
     </message>
     <message>
         <source>Stunde</source>
-        <translation type="vanished">Hour</translation>
+        <translation>Hour</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="vanished">Minute:</translation>
+        <translation>Minute:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="vanished">Minute</translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Sekunde:</source>
-        <translation type="vanished">Second:</translation>
+        <translation>Second:</translation>
     </message>
     <message>
         <source>Sekunde</source>
-        <translation type="vanished">Second</translation>
+        <translation>Second</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="vanished">Mon</translation>
+        <translation>Mon</translation>
     </message>
     <message>
         <source>Montag</source>
-        <translation type="vanished">Monday</translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <source>Di</source>
-        <translation type="vanished">Tue</translation>
+        <translation>Tue</translation>
     </message>
     <message>
         <source>Dienstag</source>
-        <translation type="vanished">Tuesday</translation>
+        <translation>Tuesday</translation>
     </message>
     <message>
         <source>Mi</source>
-        <translation type="vanished">Wed</translation>
+        <translation>Wed</translation>
     </message>
     <message>
         <source>Mittwoch</source>
-        <translation type="vanished">Wednesday</translation>
+        <translation>Wednesday</translation>
     </message>
     <message>
         <source>Do</source>
-        <translation type="vanished">Thu</translation>
+        <translation>Thu</translation>
     </message>
     <message>
         <source>Donnerstag</source>
-        <translation type="vanished">Thursday</translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="vanished">Fri</translation>
+        <translation>Fri</translation>
     </message>
     <message>
         <source>Freitag</source>
-        <translation type="vanished">Friday</translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="vanished">Sat</translation>
+        <translation>Sat</translation>
     </message>
     <message>
         <source>Sonnabend</source>
-        <translation type="vanished">Saturday</translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <source>So</source>
-        <translation type="vanished">Sun</translation>
+        <translation>Sun</translation>
     </message>
     <message>
         <source>Sonntag</source>
-        <translation type="vanished">Sunday</translation>
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>autom. PC Zeit+Zeitzone</source>
-        <translation type="vanished">auto. PC time+time zone</translation>
+        <translation>auto. PC time+time zone</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="vanished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Messfehler</source>
-        <translation type="vanished">Measurement error</translation>
+        <translation>Measurement error</translation>
     </message>
     <message>
         <source>Sabotage</source>
-        <translation type="vanished">Tamper</translation>
+        <translation>Tamper</translation>
     </message>
     <message>
         <source>Batt. leer</source>
-        <translation type="vanished">Batt. empty</translation>
+        <translation>Batt. empty</translation>
     </message>
     <message>
         <source>CS-Fehler</source>
-        <translation type="vanished">CS error</translation>
+        <translation>CS error</translation>
     </message>
     <message>
         <source>HF-Fehler</source>
-        <translation type="vanished">RF error</translation>
+        <translation>RF error</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="vanished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Fehlerdatum:</source>
-        <translation type="vanished">Error date:</translation>
+        <translation>Error date:</translation>
     </message>
     <message>
         <source>Start und Stichtag</source>
-        <translation type="vanished">Start and due date</translation>
+        <translation>Start and due date</translation>
     </message>
     <message>
         <source>Startmonat:</source>
-        <translation type="vanished">Start month:</translation>
+        <translation>Start month:</translation>
     </message>
     <message>
         <source>Startmonat</source>
-        <translation type="vanished">Start month</translation>
+        <translation>Start month</translation>
     </message>
     <message>
         <source>Start Messung</source>
-        <translation type="vanished">Start measurement</translation>
+        <translation>Start measurement</translation>
     </message>
     <message>
         <source>Stichtag Monat:</source>
-        <translation type="vanished">Due-date month:</translation>
+        <translation>Due-date month:</translation>
     </message>
     <message>
         <source>Stichtagsmonat</source>
-        <translation type="vanished">Due-date month</translation>
+        <translation>Due-date month</translation>
     </message>
     <message>
         <source>monatlich</source>
-        <translation type="vanished">monthly</translation>
+        <translation>monthly</translation>
     </message>
     <message>
         <source>jährlich</source>
-        <translation type="vanished">yearly</translation>
+        <translation>yearly</translation>
     </message>
     <message>
         <source>Skala</source>
-        <translation type="vanished">Scale</translation>
+        <translation>Scale</translation>
     </message>
     <message>
         <source>E-Skala</source>
-        <translation type="vanished">E scale</translation>
+        <translation>E scale</translation>
     </message>
     <message>
         <source>P-Skala</source>
-        <translation type="vanished">P scale</translation>
+        <translation>P scale</translation>
     </message>
     <message>
         <source>K1:</source>
-        <translation type="vanished">K1:</translation>
+        <translation>K1:</translation>
     </message>
     <message>
         <source>K1</source>
-        <translation type="vanished">K1</translation>
+        <translation>K1</translation>
     </message>
     <message>
         <source>K2:</source>
-        <translation type="vanished">K2:</translation>
+        <translation>K2:</translation>
     </message>
     <message>
         <source>K2</source>
-        <translation type="vanished">K2</translation>
+        <translation>K2</translation>
     </message>
     <message>
         <source>KQ:</source>
-        <translation type="vanished">KQ:</translation>
+        <translation>KQ:</translation>
     </message>
     <message>
         <source>KQ</source>
-        <translation type="vanished">KQ</translation>
+        <translation>KQ</translation>
     </message>
     <message>
         <source>Messfreie Monate</source>
-        <translation type="vanished">Months without measurement</translation>
+        <translation>Months without measurement</translation>
     </message>
     <message>
         <source>messfreie Monate:</source>
-        <translation type="vanished">months without measurement:</translation>
+        <translation>months without measurement:</translation>
     </message>
     <message>
         <source>Mai</source>
-        <translation type="vanished">May</translation>
+        <translation>May</translation>
     </message>
     <message>
         <source>messfrei Mai</source>
-        <translation type="vanished">no measurement in May</translation>
+        <translation>no measurement in May</translation>
     </message>
     <message>
         <source>Juni</source>
-        <translation type="vanished">June</translation>
+        <translation>June</translation>
     </message>
     <message>
         <source>messfrei Juni</source>
-        <translation type="vanished">no measurement in June</translation>
+        <translation>no measurement in June</translation>
     </message>
     <message>
         <source>Juli</source>
-        <translation type="vanished">July</translation>
+        <translation>July</translation>
     </message>
     <message>
         <source>messfrei Juli</source>
-        <translation type="vanished">no measurement in July</translation>
+        <translation>no measurement in July</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="vanished">August</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>messfrei August</source>
-        <translation type="vanished">no measurement in August</translation>
+        <translation>no measurement in August</translation>
     </message>
     <message>
         <source>in Lagermode</source>
-        <translation type="vanished">in storage mode</translation>
+        <translation>in storage mode</translation>
     </message>
     <message>
         <source>Funk</source>
-        <translation type="vanished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Sendemaske</source>
-        <translation type="vanished">Transmission mask</translation>
+        <translation>Transmission mask</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="vanished">Jan</translation>
+        <translation>Jan</translation>
     </message>
     <message>
         <source>Januar</source>
-        <translation type="vanished">January</translation>
+        <translation>January</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="vanished">Feb</translation>
+        <translation>Feb</translation>
     </message>
     <message>
         <source>Februar</source>
-        <translation type="vanished">February</translation>
+        <translation>February</translation>
     </message>
     <message>
         <source>Mär</source>
-        <translation type="vanished">Mar</translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>März</source>
-        <translation type="vanished">March</translation>
+        <translation>March</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="vanished">Apr</translation>
+        <translation>Apr</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="vanished">April</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="vanished">Jun</translation>
+        <translation>Jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="vanished">Jul</translation>
+        <translation>Jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="vanished">Aug</translation>
+        <translation>Aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="vanished">Sep</translation>
+        <translation>Sep</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="vanished">September</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>Okt</source>
-        <translation type="vanished">Oct</translation>
+        <translation>Oct</translation>
     </message>
     <message>
         <source>Oktober</source>
-        <translation type="vanished">October</translation>
+        <translation>October</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="vanished">Nov</translation>
+        <translation>Nov</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="vanished">November</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>Dez</source>
-        <translation type="vanished">Dec</translation>
+        <translation>Dec</translation>
     </message>
     <message>
         <source>Dezember</source>
-        <translation type="vanished">December</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>W1</source>
-        <translation type="vanished">W1</translation>
+        <translation>W1</translation>
     </message>
     <message>
         <source>Woche 1</source>
-        <translation type="vanished">Week 1</translation>
+        <translation>Week 1</translation>
     </message>
     <message>
         <source>W2</source>
-        <translation type="vanished">W2</translation>
+        <translation>W2</translation>
     </message>
     <message>
         <source>Woche 2</source>
-        <translation type="vanished">Week 2</translation>
+        <translation>Week 2</translation>
     </message>
     <message>
         <source>W3</source>
-        <translation type="vanished">W3</translation>
+        <translation>W3</translation>
     </message>
     <message>
         <source>Woche 3</source>
-        <translation type="vanished">Week 3</translation>
+        <translation>Week 3</translation>
     </message>
     <message>
         <source>W4</source>
-        <translation type="vanished">W4</translation>
+        <translation>W4</translation>
     </message>
     <message>
         <source>Woche 4</source>
-        <translation type="vanished">Week 4</translation>
+        <translation>Week 4</translation>
     </message>
     <message>
         <source>W5</source>
-        <translation type="vanished">W5</translation>
+        <translation>W5</translation>
     </message>
     <message>
         <source>Woche 5</source>
-        <translation type="vanished">Week 5</translation>
+        <translation>Week 5</translation>
     </message>
     <message>
         <source>Start [h]:</source>
-        <translation type="vanished">Start [h]:</translation>
+        <translation>Start [h]:</translation>
     </message>
     <message>
         <source>Start [h]</source>
-        <translation type="vanished">Start [h]</translation>
+        <translation>Start [h]</translation>
     </message>
     <message>
         <source>Stop [h]:</source>
-        <translation type="vanished">Stop [h]:</translation>
+        <translation>Stop [h]:</translation>
     </message>
     <message>
         <source>Stop [h]</source>
-        <translation type="vanished">Stop [h]</translation>
+        <translation>Stop [h]</translation>
     </message>
     <message>
         <source>Zykluszeit [s]:</source>
-        <translation type="vanished">Cycle time [s]:</translation>
+        <translation>Cycle time [s]:</translation>
     </message>
     <message>
         <source>Zykluszeit [s]</source>
-        <translation type="vanished">Cycle time [s]</translation>
+        <translation>Cycle time [s]</translation>
     </message>
     <message>
         <source>Variance [s]:</source>
-        <translation type="vanished">Variance [s]:</translation>
+        <translation>Variance [s]:</translation>
     </message>
     <message>
         <source>Variance [s]</source>
-        <translation type="vanished">Variance [s]</translation>
+        <translation>Variance [s]</translation>
     </message>
     <message>
         <source>WMBUS S1</source>
-        <translation type="vanished">WMBUS S1</translation>
+        <translation>WMBUS S1</translation>
     </message>
     <message>
         <source>WMBUS T1</source>
-        <translation type="vanished">WMBUS T1</translation>
+        <translation>WMBUS T1</translation>
     </message>
     <message>
         <source>kurzes Tel.</source>
-        <translation type="vanished">short tel.</translation>
+        <translation>short tel.</translation>
     </message>
     <message>
         <source>Funktelegramm</source>
-        <translation type="vanished">Radio telegram</translation>
+        <translation>Radio telegram</translation>
     </message>
     <message>
         <source>Funk ID ändern</source>
-        <translation type="vanished">Change radio ID</translation>
+        <translation>Change radio ID</translation>
     </message>
     <message>
         <source>Funk ID:</source>
-        <translation type="vanished">Radio ID:</translation>
+        <translation>Radio ID:</translation>
     </message>
     <message>
         <source>Funk ID</source>
-        <translation type="vanished">Radio ID</translation>
+        <translation>Radio ID</translation>
     </message>
     <message>
         <source>Herst.-Kennung:</source>
-        <translation type="vanished">Manuf. code:</translation>
+        <translation>Manuf. code:</translation>
     </message>
     <message>
         <source>Herst.-Kennung</source>
-        <translation type="vanished">Manuf. code</translation>
+        <translation>Manuf. code</translation>
     </message>
     <message>
         <source>Zyklus Nr.:</source>
-        <translation type="vanished">Cycle no.:</translation>
+        <translation>Cycle no.:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="vanished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>AES Verschlüsselung</source>
-        <translation type="vanished">AES encryption</translation>
+        <translation>AES encryption</translation>
     </message>
     <message>
         <source>AES Mode 7</source>
-        <translation type="vanished">AES Mode 7</translation>
+        <translation>AES Mode 7</translation>
     </message>
     <message>
         <source>AES KEY:</source>
-        <translation type="vanished">AES KEY:</translation>
+        <translation>AES KEY:</translation>
     </message>
     <message>
         <source>AES KEY</source>
-        <translation type="vanished">AES KEY</translation>
+        <translation>AES KEY</translation>
     </message>
     <message>
         <source>berechnete Häufigkeiten</source>
-        <translation type="vanished">calculated frequencies</translation>
+        <translation>calculated frequencies</translation>
     </message>
     <message>
         <source>Tage pro Jahr:</source>
-        <translation type="vanished">Days per year:</translation>
+        <translation>Days per year:</translation>
     </message>
     <message>
         <source>Sendungen pro Jahr:</source>
-        <translation type="vanished">Transmissions per year:</translation>
+        <translation>Transmissions per year:</translation>
     </message>
     <message>
         <source>mAh/Jahr</source>
-        <translation type="vanished">mAh/year</translation>
+        <translation>mAh/year</translation>
     </message>
     <message>
         <source>mAh/11 Jahre</source>
-        <translation type="vanished">mAh/11 years</translation>
+        <translation>mAh/11 years</translation>
     </message>
     <message>
         <source>Ladungsmenge pro Telegramm  in mAs</source>
-        <translation type="vanished">Charge per telegram  in mAs</translation>
+        <translation>Charge per telegram  in mAs</translation>
     </message>
     <message>
         <source>max. Kapazität in mAh</source>
-        <translation type="vanished">max. capacity in mAh</translation>
+        <translation>max. capacity in mAh</translation>
     </message>
     <message>
         <source>SETUP-VARIANTEN</source>
-        <translation type="vanished">SETUP VARIANTS</translation>
+        <translation>SETUP VARIANTS</translation>
     </message>
     <message>
         <source>Daten</source>
-        <translation type="vanished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Hole Daten</source>
-        <translation type="vanished">Read data</translation>
+        <translation>Read data</translation>
     </message>
     <message>
         <source>Sende Daten</source>
-        <translation type="vanished">Write data</translation>
+        <translation>Write data</translation>
     </message>
     <message>
         <source>Lagermode</source>
-        <translation type="vanished">Storage mode</translation>
+        <translation>Storage mode</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="vanished">RESET</translation>
+        <translation>RESET</translation>
     </message>
     <message>
         <source>Gesendete Änderungen in Log-Datei speichern.</source>
-        <translation type="vanished">Save written changes to the log file.</translation>
+        <translation>Save written changes to the log file.</translation>
     </message>
     <message>
         <source>ACHTUNG</source>
-        <translation type="vanished">ATTENTION</translation>
+        <translation>ATTENTION</translation>
     </message>
     <message>
         <source>Überprüfen Sie bitte die Parameter vor dem Senden!</source>
-        <translation type="vanished">Please check the parameters before writing!</translation>
+        <translation>Please check the parameters before writing!</translation>
     </message>
     <message>
         <source>Neues Gerät erkannt! Bitte lesen Sie das neue Gerät erst aus bevor Sie Änderungen an den Parametern vornehmen.</source>
-        <translation type="vanished">New device detected! Please read the new device first before you change the parameters.</translation>
+        <translation>New device detected! Please read the new device first before you change the parameters.</translation>
     </message>
     <message>
         <source>Bitte tragen Sie für das Setup eine Erklärung / Bezeichnung ein.</source>
-        <translation type="vanished">Please enter an explanation / name for the setup.</translation>
+        <translation>Please enter an explanation / name for the setup.</translation>
     </message>
     <message>
         <source>Speichern?</source>
-        <translation type="vanished">Save?</translation>
+        <translation>Save?</translation>
     </message>
 </context>
 <context>
@@ -1695,99 +1679,99 @@
     <name>TFormSetup</name>
     <message>
         <source>Einstellungen</source>
-        <translation type="vanished">Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Optokopf SETUP</source>
-        <translation type="vanished">Optical head SETUP</translation>
+        <translation>Optical head SETUP</translation>
     </message>
     <message>
         <source>&amp;Zeitzone (h):</source>
-        <translation type="vanished">&amp;Time zone (h):</translation>
+        <translation>&amp;Time zone (h):</translation>
     </message>
     <message>
         <source>Zeitzone (h)</source>
-        <translation type="vanished">Time zone (h)</translation>
+        <translation>Time zone (h)</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation type="vanished">Interface</translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Schnittstelle Optokopf</source>
-        <translation type="vanished">Optical head interface</translation>
+        <translation>Optical head interface</translation>
     </message>
     <message>
         <source>Wireless M-BUS SETUP</source>
-        <translation type="vanished">Wireless M-BUS SETUP</translation>
+        <translation>Wireless M-BUS SETUP</translation>
     </message>
     <message>
         <source>Schnittstelle Empfänger</source>
-        <translation type="vanished">Receiver interface</translation>
+        <translation>Receiver interface</translation>
     </message>
     <message>
         <source>&amp;Empfänger:</source>
-        <translation type="vanished">&amp;Receiver:</translation>
+        <translation>&amp;Receiver:</translation>
     </message>
     <message>
         <source>Empfänger</source>
-        <translation type="vanished">Receiver</translation>
+        <translation>Receiver</translation>
     </message>
     <message>
         <source>Bild des Empfängers</source>
-        <translation type="vanished">Picture of the receiver</translation>
+        <translation>Picture of the receiver</translation>
     </message>
     <message>
         <source>automatisch bei Programmstart Route laden</source>
-        <translation type="vanished">load route automatically at program start</translation>
+        <translation>load route automatically at program start</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="vanished">Route</translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="vanished">File</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Route wählen</source>
-        <translation type="vanished">Choose route</translation>
+        <translation>Choose route</translation>
     </message>
     <message>
         <source>Nur neuste Daten Loggen</source>
-        <translation type="vanished">Log only the latest data</translation>
+        <translation>Log only the latest data</translation>
     </message>
     <message>
         <source>&amp;Programmstart mit:</source>
-        <translation type="vanished">&amp;Start program with:</translation>
+        <translation>&amp;Start program with:</translation>
     </message>
     <message>
         <source>Programmstart mit</source>
-        <translation type="vanished">Start program with</translation>
+        <translation>Start program with</translation>
     </message>
     <message>
         <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
-        <translation type="vanished">Folder for saving the formatted export CSV files:</translation>
+        <translation>Folder for saving the formatted export CSV files:</translation>
     </message>
     <message>
         <source>Dir</source>
-        <translation type="vanished">Dir</translation>
+        <translation>Dir</translation>
     </message>
     <message>
         <source>Exportverzeichnis wählen</source>
-        <translation type="vanished">Choose export folder</translation>
+        <translation>Choose export folder</translation>
     </message>
     <message>
         <source>Zeitzone:</source>
-        <translation type="vanished">Time zone:</translation>
+        <translation>Time zone:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbruch</source>
-        <translation type="vanished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -3935,530 +3919,530 @@
     <name>TPDWZBRAM</name>
     <message>
         <source>Geräte- und Parameterdaten Funkaufsatzmodul für Veltrimus Wasserzähler</source>
-        <translation type="vanished">Device and parameter data of the radio add-on module for Veltrimus water meters</translation>
+        <translation>Device and parameter data of the radio add-on module for Veltrimus water meters</translation>
     </message>
     <message>
         <source>Geräte ID:</source>
-        <translation type="vanished">Device ID:</translation>
+        <translation>Device ID:</translation>
     </message>
     <message>
         <source>Geräte ID</source>
-        <translation type="vanished">Device ID</translation>
+        <translation>Device ID</translation>
     </message>
     <message>
         <source>Sende ID</source>
-        <translation type="vanished">Write ID</translation>
+        <translation>Write ID</translation>
     </message>
     <message>
         <source>Funk ID:</source>
-        <translation type="vanished">Radio ID:</translation>
+        <translation>Radio ID:</translation>
     </message>
     <message>
         <source>Funk ID</source>
-        <translation type="vanished">Radio ID</translation>
+        <translation>Radio ID</translation>
     </message>
     <message>
         <source>Fehlerbits</source>
-        <translation type="vanished">Error bits</translation>
+        <translation>Error bits</translation>
     </message>
     <message>
         <source>Messfehler</source>
-        <translation type="vanished">Measurement error</translation>
+        <translation>Measurement error</translation>
     </message>
     <message>
         <source>Sabotage</source>
-        <translation type="vanished">Tamper</translation>
+        <translation>Tamper</translation>
     </message>
     <message>
         <source>Low Batt</source>
-        <translation type="vanished">Low Batt</translation>
+        <translation>Low Batt</translation>
     </message>
     <message>
         <source>CS-Fehler</source>
-        <translation type="vanished">CS error</translation>
+        <translation>CS error</translation>
     </message>
     <message>
         <source>HF-Fehler</source>
-        <translation type="vanished">RF error</translation>
+        <translation>RF error</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="vanished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Stillstand</source>
-        <translation type="vanished">Standstill</translation>
+        <translation>Standstill</translation>
     </message>
     <message>
         <source>Rückfluss</source>
-        <translation type="vanished">Backflow</translation>
+        <translation>Backflow</translation>
     </message>
     <message>
         <source>Leck</source>
-        <translation type="vanished">Leak</translation>
+        <translation>Leak</translation>
     </message>
     <message>
         <source>Fehlerdatum:</source>
-        <translation type="vanished">Error date:</translation>
+        <translation>Error date:</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="vanished">RESET</translation>
+        <translation>RESET</translation>
     </message>
     <message>
         <source>Batt.Lebenszeit</source>
-        <translation type="vanished">Batt. lifetime</translation>
+        <translation>Batt. lifetime</translation>
     </message>
     <message>
         <source>Monat:</source>
-        <translation type="vanished">Month:</translation>
+        <translation>Month:</translation>
     </message>
     <message>
         <source>Batterie Monat</source>
-        <translation type="vanished">Battery month</translation>
+        <translation>Battery month</translation>
     </message>
     <message>
         <source>Jahr:</source>
-        <translation type="vanished">Year:</translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Batterie Jahr</source>
-        <translation type="vanished">Battery year</translation>
+        <translation>Battery year</translation>
     </message>
     <message>
         <source>Datum und Uhrzeit</source>
-        <translation type="vanished">Date and time</translation>
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="vanished">Date:</translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="vanished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Uhrzeit:</source>
-        <translation type="vanished">Time:</translation>
+        <translation>Time:</translation>
     </message>
     <message>
         <source>Uhrzeit</source>
-        <translation type="vanished">Time</translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="vanished">Mon</translation>
+        <translation>Mon</translation>
     </message>
     <message>
         <source>Di</source>
-        <translation type="vanished">Tue</translation>
+        <translation>Tue</translation>
     </message>
     <message>
         <source>Mi</source>
-        <translation type="vanished">Wed</translation>
+        <translation>Wed</translation>
     </message>
     <message>
         <source>Do</source>
-        <translation type="vanished">Thu</translation>
+        <translation>Thu</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="vanished">Fri</translation>
+        <translation>Fri</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="vanished">Sat</translation>
+        <translation>Sat</translation>
     </message>
     <message>
         <source>So</source>
-        <translation type="vanished">Sun</translation>
+        <translation>Sun</translation>
     </message>
     <message>
         <source>Sende Zeit</source>
-        <translation type="vanished">Write time</translation>
+        <translation>Write time</translation>
     </message>
     <message>
         <source>Kommandos</source>
-        <translation type="vanished">Commands</translation>
+        <translation>Commands</translation>
     </message>
     <message>
         <source>Hole Daten</source>
-        <translation type="vanished">Read data</translation>
+        <translation>Read data</translation>
     </message>
     <message>
         <source>Aktivierung</source>
-        <translation type="vanished">Activation</translation>
+        <translation>Activation</translation>
     </message>
     <message>
         <source>Lagermode</source>
-        <translation type="vanished">Storage mode</translation>
+        <translation>Storage mode</translation>
     </message>
     <message>
         <source>Sendemaske</source>
-        <translation type="vanished">Transmission mask</translation>
+        <translation>Transmission mask</translation>
     </message>
     <message>
         <source>Januar</source>
-        <translation type="vanished">January</translation>
+        <translation>January</translation>
     </message>
     <message>
         <source>Februar</source>
-        <translation type="vanished">February</translation>
+        <translation>February</translation>
     </message>
     <message>
         <source>März</source>
-        <translation type="vanished">March</translation>
+        <translation>March</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="vanished">April</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>Mai</source>
-        <translation type="vanished">May</translation>
+        <translation>May</translation>
     </message>
     <message>
         <source>Juni</source>
-        <translation type="vanished">June</translation>
+        <translation>June</translation>
     </message>
     <message>
         <source>Juli</source>
-        <translation type="vanished">July</translation>
+        <translation>July</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="vanished">August</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="vanished">September</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>Oktober</source>
-        <translation type="vanished">October</translation>
+        <translation>October</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="vanished">November</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>Dezember</source>
-        <translation type="vanished">December</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>Woche 1</source>
-        <translation type="vanished">Week 1</translation>
+        <translation>Week 1</translation>
     </message>
     <message>
         <source>Woche 2</source>
-        <translation type="vanished">Week 2</translation>
+        <translation>Week 2</translation>
     </message>
     <message>
         <source>Woche 3</source>
-        <translation type="vanished">Week 3</translation>
+        <translation>Week 3</translation>
     </message>
     <message>
         <source>Woche 4</source>
-        <translation type="vanished">Week 4</translation>
+        <translation>Week 4</translation>
     </message>
     <message>
         <source>Woche 5</source>
-        <translation type="vanished">Week 5</translation>
+        <translation>Week 5</translation>
     </message>
     <message>
         <source>Montag</source>
-        <translation type="vanished">Monday</translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <source>Dienstag</source>
-        <translation type="vanished">Tuesday</translation>
+        <translation>Tuesday</translation>
     </message>
     <message>
         <source>Mittwoch</source>
-        <translation type="vanished">Wednesday</translation>
+        <translation>Wednesday</translation>
     </message>
     <message>
         <source>Donnerstag</source>
-        <translation type="vanished">Thursday</translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>Freitag</source>
-        <translation type="vanished">Friday</translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <source>Samstag</source>
-        <translation type="vanished">Saturday</translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <source>Sonntag</source>
-        <translation type="vanished">Sunday</translation>
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>Sendefenster am Tag</source>
-        <translation type="vanished">Daily transmission window</translation>
+        <translation>Daily transmission window</translation>
     </message>
     <message>
         <source>Startzeit [h]</source>
-        <translation type="vanished">Start time [h]</translation>
+        <translation>Start time [h]</translation>
     </message>
     <message>
         <source>Stopzeit [h]</source>
-        <translation type="vanished">Stop time [h]</translation>
+        <translation>Stop time [h]</translation>
     </message>
     <message>
         <source>Zykluszeit [s]</source>
-        <translation type="vanished">Cycle time [s]</translation>
+        <translation>Cycle time [s]</translation>
     </message>
     <message>
         <source>Variance [s]</source>
-        <translation type="vanished">Variance [s]</translation>
+        <translation>Variance [s]</translation>
     </message>
     <message>
         <source>Protokoll-Typ</source>
-        <translation type="vanished">Protocol type</translation>
+        <translation>Protocol type</translation>
     </message>
     <message>
         <source>WMBUS S1</source>
-        <translation type="vanished">WMBUS S1</translation>
+        <translation>WMBUS S1</translation>
     </message>
     <message>
         <source>WMBUS T1</source>
-        <translation type="vanished">WMBUS T1</translation>
+        <translation>WMBUS T1</translation>
     </message>
     <message>
         <source>kurzes Tel.</source>
-        <translation type="vanished">short tel.</translation>
+        <translation>short tel.</translation>
     </message>
     <message>
         <source>AES Key:</source>
-        <translation type="vanished">AES Key:</translation>
+        <translation>AES Key:</translation>
     </message>
     <message>
         <source>AES Key</source>
-        <translation type="vanished">AES Key</translation>
+        <translation>AES Key</translation>
     </message>
     <message>
         <source>AES EIN</source>
-        <translation type="vanished">AES ON</translation>
+        <translation>AES ON</translation>
     </message>
     <message>
         <source>Herstellerkennung:</source>
-        <translation type="vanished">Manufacturer code:</translation>
+        <translation>Manufacturer code:</translation>
     </message>
     <message>
         <source>Herstellerkennung</source>
-        <translation type="vanished">Manufacturer code</translation>
+        <translation>Manufacturer code</translation>
     </message>
     <message>
         <source>Funk aktive</source>
-        <translation type="vanished">Radio active</translation>
+        <translation>Radio active</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="vanished">Software:</translation>
+        <translation>Software:</translation>
     </message>
     <message>
         <source>Sende RF</source>
-        <translation type="vanished">Write RF</translation>
+        <translation>Write RF</translation>
     </message>
     <message>
         <source>FEHLER !</source>
-        <translation type="vanished">ERROR !</translation>
+        <translation>ERROR !</translation>
     </message>
     <message>
         <source>Die maximale Energie zum Senden wurde überschritten. Bitte reduzieren Sie die Sendehäufigkeit.</source>
-        <translation type="vanished">The maximum energy for transmitting has been exceeded. Please reduce the transmission frequency.</translation>
+        <translation>The maximum energy for transmitting has been exceeded. Please reduce the transmission frequency.</translation>
     </message>
     <message>
         <source>SETUP-VARIANTEN</source>
-        <translation type="vanished">SETUP VARIANTS</translation>
+        <translation>SETUP VARIANTS</translation>
     </message>
     <message>
         <source>Speichern?</source>
-        <translation type="vanished">Save?</translation>
+        <translation>Save?</translation>
     </message>
     <message>
         <source>Zählerstände</source>
-        <translation type="vanished">Meter readings</translation>
+        <translation>Meter readings</translation>
     </message>
     <message>
         <source>Zählerstand [m³]:</source>
-        <translation type="vanished">Meter reading [m³]:</translation>
+        <translation>Meter reading [m³]:</translation>
     </message>
     <message>
         <source>Zählerstand</source>
-        <translation type="vanished">Meter reading</translation>
+        <translation>Meter reading</translation>
     </message>
     <message>
         <source>Sende ZST</source>
-        <translation type="vanished">Write reading</translation>
+        <translation>Write reading</translation>
     </message>
     <message>
         <source>Stichtagszählerstand [m³]:</source>
-        <translation type="vanished">Due-date reading [m³]:</translation>
+        <translation>Due-date reading [m³]:</translation>
     </message>
     <message>
         <source>Stichtagszählerstand</source>
-        <translation type="vanished">Due-date reading</translation>
+        <translation>Due-date reading</translation>
     </message>
     <message>
         <source>Stichdatum:</source>
-        <translation type="vanished">Due date:</translation>
+        <translation>Due date:</translation>
     </message>
     <message>
         <source>Stichzeitpunkt</source>
-        <translation type="vanished">Due-date time</translation>
+        <translation>Due-date time</translation>
     </message>
     <message>
         <source>jeden Monat</source>
-        <translation type="vanished">every month</translation>
+        <translation>every month</translation>
     </message>
     <message>
         <source>Jahr</source>
-        <translation type="vanished">Year</translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>Stichtagsmonat:</source>
-        <translation type="vanished">Due-date month:</translation>
+        <translation>Due-date month:</translation>
     </message>
     <message>
         <source>Stichtagsmonat</source>
-        <translation type="vanished">Due-date month</translation>
+        <translation>Due-date month</translation>
     </message>
     <message>
         <source>Sende ST</source>
-        <translation type="vanished">Write due date</translation>
+        <translation>Write due date</translation>
     </message>
     <message>
         <source>Gespeicherte Historie</source>
-        <translation type="vanished">Stored history</translation>
+        <translation>Stored history</translation>
     </message>
     <message>
         <source>Hole Historie</source>
-        <translation type="vanished">Read history</translation>
+        <translation>Read history</translation>
     </message>
 </context>
 <context>
     <name>TPagesDlg</name>
     <message>
         <source>Schnittstelleneinstellungen</source>
-        <translation type="vanished">Interface settings</translation>
+        <translation>Interface settings</translation>
     </message>
     <message>
         <source>Rs232 zu EHKV Optokopf</source>
-        <translation type="vanished">Rs232 to EHKV optical head</translation>
+        <translation>Rs232 to EHKV optical head</translation>
     </message>
     <message>
         <source>&amp;Schnittstelle:</source>
-        <translation type="vanished">&amp;Interface:</translation>
+        <translation>&amp;Interface:</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
-        <translation type="vanished">Interface</translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Eine Schnittstelle aus der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
-        <translation type="vanished">Choose an interface from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
+        <translation>Choose an interface from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
     </message>
     <message>
         <source>Schnittstellen neu einlesen</source>
-        <translation type="vanished">Rescan interfaces</translation>
+        <translation>Rescan interfaces</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="vanished">Baud rate:</translation>
+        <translation>Baud rate:</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="vanished">Baud rate</translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>Datenbits:</source>
-        <translation type="vanished">Data bits:</translation>
+        <translation>Data bits:</translation>
     </message>
     <message>
         <source>Datenbits</source>
-        <translation type="vanished">Data bits</translation>
+        <translation>Data bits</translation>
     </message>
     <message>
         <source>Parität:</source>
-        <translation type="vanished">Parity:</translation>
+        <translation>Parity:</translation>
     </message>
     <message>
         <source>Parität</source>
-        <translation type="vanished">Parity</translation>
+        <translation>Parity</translation>
     </message>
     <message>
         <source>Stopbits:</source>
-        <translation type="vanished">Stop bits:</translation>
+        <translation>Stop bits:</translation>
     </message>
     <message>
         <source>Stopbits</source>
-        <translation type="vanished">Stop bits</translation>
+        <translation>Stop bits</translation>
     </message>
     <message>
         <source>&amp;RTS/CTS-Handshake</source>
-        <translation type="vanished">&amp;RTS/CTS handshake</translation>
+        <translation>&amp;RTS/CTS handshake</translation>
     </message>
     <message>
         <source>D&amp;TR/DSR-Handshake</source>
-        <translation type="vanished">D&amp;TR/DSR handshake</translation>
+        <translation>D&amp;TR/DSR handshake</translation>
     </message>
     <message>
         <source>&amp;XOn/XOff-Protokoll</source>
-        <translation type="vanished">&amp;XOn/XOff protocol</translation>
+        <translation>&amp;XOn/XOff protocol</translation>
     </message>
     <message>
         <source>Empfangspuffer:</source>
-        <translation type="vanished">Receive buffer:</translation>
+        <translation>Receive buffer:</translation>
     </message>
     <message>
         <source>Empfangspuffer</source>
-        <translation type="vanished">Receive buffer</translation>
+        <translation>Receive buffer</translation>
     </message>
     <message>
         <source>Empfangspuffer verdoppeln</source>
-        <translation type="vanished">Double the receive buffer</translation>
+        <translation>Double the receive buffer</translation>
     </message>
     <message>
         <source>Empfangspuffer halbieren</source>
-        <translation type="vanished">Halve the receive buffer</translation>
+        <translation>Halve the receive buffer</translation>
     </message>
     <message>
         <source>Sendepuffer:</source>
-        <translation type="vanished">Transmit buffer:</translation>
+        <translation>Transmit buffer:</translation>
     </message>
     <message>
         <source>Sendepuffer</source>
-        <translation type="vanished">Transmit buffer</translation>
+        <translation>Transmit buffer</translation>
     </message>
     <message>
         <source>Sendepuffer verdoppeln</source>
-        <translation type="vanished">Double the transmit buffer</translation>
+        <translation>Double the transmit buffer</translation>
     </message>
     <message>
         <source>Sendepuffer halbieren</source>
-        <translation type="vanished">Halve the transmit buffer</translation>
+        <translation>Halve the transmit buffer</translation>
     </message>
     <message>
         <source>aktive</source>
-        <translation type="vanished">active</translation>
+        <translation>active</translation>
     </message>
     <message>
         <source>Aufweck Preamble</source>
-        <translation type="vanished">Wake-up preamble</translation>
+        <translation>Wake-up preamble</translation>
     </message>
     <message>
         <source>Rs232 zu WMBUS Empfänger</source>
-        <translation type="vanished">Rs232 to WMBUS receiver</translation>
+        <translation>Rs232 to WMBUS receiver</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="vanished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -4495,130 +4479,130 @@
     <name>WzParam</name>
     <message>
         <source>Sende ID (Geräte ID)</source>
-        <translation type="vanished">Write ID (device ID)</translation>
+        <translation>Write ID (device ID)</translation>
     </message>
     <message>
         <source>Geräte ID</source>
-        <translation type="vanished">Device ID</translation>
+        <translation>Device ID</translation>
     </message>
     <message>
         <source>Sende ID (Funk ID)</source>
-        <translation type="vanished">Write ID (radio ID)</translation>
+        <translation>Write ID (radio ID)</translation>
     </message>
     <message>
         <source>Funk ID</source>
-        <translation type="vanished">Radio ID</translation>
+        <translation>Radio ID</translation>
     </message>
     <message>
         <source>Sende Zeit</source>
-        <translation type="vanished">Write time</translation>
+        <translation>Write time</translation>
     </message>
     <message>
         <source>Uhrzeit, Datum und Wochentag</source>
-        <translation type="vanished">Time, date and weekday</translation>
+        <translation>Time, date and weekday</translation>
     </message>
     <message>
         <source>Sende ZST</source>
-        <translation type="vanished">Write reading</translation>
+        <translation>Write reading</translation>
     </message>
     <message>
         <source>Zählerstand</source>
-        <translation type="vanished">Meter reading</translation>
+        <translation>Meter reading</translation>
     </message>
     <message>
         <source>Sende ST</source>
-        <translation type="vanished">Write due date</translation>
+        <translation>Write due date</translation>
     </message>
     <message>
         <source>Stichtagsmonat</source>
-        <translation type="vanished">Due-date month</translation>
+        <translation>Due-date month</translation>
     </message>
     <message>
         <source>Sende RF</source>
-        <translation type="vanished">Write RF</translation>
+        <translation>Write RF</translation>
     </message>
     <message>
         <source>Sendemaske, Sendefenster, AES-Key und Herstellerkennung</source>
-        <translation type="vanished">Transmission mask, transmission window, AES key and manufacturer code</translation>
+        <translation>Transmission mask, transmission window, AES key and manufacturer code</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="vanished">RESET</translation>
+        <translation>RESET</translation>
     </message>
     <message>
         <source>Fehlerbits löschen</source>
-        <translation type="vanished">Clear error bits</translation>
+        <translation>Clear error bits</translation>
     </message>
     <message>
         <source>Aktivierung</source>
-        <translation type="vanished">Activation</translation>
+        <translation>Activation</translation>
     </message>
     <message>
         <source>Lagermode</source>
-        <translation type="vanished">Storage mode</translation>
+        <translation>Storage mode</translation>
     </message>
     <message>
         <source>Funk aus</source>
-        <translation type="vanished">Radio off</translation>
+        <translation>Radio off</translation>
     </message>
     <message>
         <source>Byte 18: Sendefenster und Protokoll</source>
-        <translation type="vanished">Byte 18: transmission window and protocol</translation>
+        <translation>Byte 18: transmission window and protocol</translation>
     </message>
     <message>
         <source>AES und kurzes Telegramm</source>
-        <translation type="vanished">AES and short telegram</translation>
+        <translation>AES and short telegram</translation>
     </message>
     <message>
         <source>Stichtag monatlich oder jährlich</source>
-        <translation type="vanished">Due date monthly or yearly</translation>
+        <translation>Due date monthly or yearly</translation>
     </message>
     <message>
         <source>Leckbit löschen</source>
-        <translation type="vanished">Clear leak bit</translation>
+        <translation>Clear leak bit</translation>
     </message>
     <message>
         <source>%1 (%2) nicht bestätigt</source>
-        <translation type="vanished">%1 (%2) not acknowledged</translation>
+        <translation>%1 (%2) not acknowledged</translation>
     </message>
     <message>
         <source>%1, Schritt %2 von %3 (%4) nicht bestätigt</source>
-        <translation type="vanished">%1, step %2 of %3 (%4) not acknowledged</translation>
+        <translation>%1, step %2 of %3 (%4) not acknowledged</translation>
     </message>
 </context>
 <context>
     <name>WzWindowParts</name>
     <message>
         <source>Wert [m³]</source>
-        <translation type="vanished">Value [m³]</translation>
+        <translation>Value [m³]</translation>
     </message>
     <message>
         <source>Monat</source>
-        <translation type="vanished">Month</translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>Jahr</source>
-        <translation type="vanished">Year</translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>Monatswert %1</source>
-        <translation type="vanished">Monthly value %1</translation>
+        <translation>Monthly value %1</translation>
     </message>
     <message>
         <source>Monat %1</source>
-        <translation type="vanished">Month %1</translation>
+        <translation>Month %1</translation>
     </message>
     <message>
         <source>Jahr %1</source>
-        <translation type="vanished">Year %1</translation>
+        <translation>Year %1</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="vanished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Reset Count</source>
-        <translation type="vanished">Reset Count</translation>
+        <translation>Reset Count</translation>
     </message>
 </context>
 <context>
@@ -4733,6 +4717,53 @@
     <message>
         <source>Demo: %1</source>
         <translation>Demo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvq::CoreTexts</name>
+    <message>
+        <source>Variante %1 gibt es nicht.</source>
+        <translation>Variant %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Spalte %1 steht doppelt; die erste gilt</source>
+        <translation>Column %1 appears twice; the first one applies</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Spalten; die übrigen werden nicht geladen</source>
+        <translation>more than %1 columns; the rest are not loaded</translation>
+    </message>
+    <message>
+        <source>Option für %1, das keine Spalte ist</source>
+        <translation>Option for %1, which is not a column</translation>
+    </message>
+    <message>
+        <source>Der Name des Export-Formats ist leer.</source>
+        <translation>The name of the export format is empty.</translation>
+    </message>
+    <message>
+        <source>Eine Spalte hat keinen Namen.</source>
+        <translation>A column has no name.</translation>
+    </message>
+    <message>
+        <source>%1: Ordner kann nicht angelegt werden</source>
+        <translation>%1: folder cannot be created</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Es ist keine Log-Datei geöffnet.</source>
+        <translation>No log file is open.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
     </message>
 </context>
 <context>
@@ -5021,7 +5052,7 @@
     <name>kvq::PortEnumeration</name>
     <message>
         <source>(fehlt)</source>
-        <translation type="vanished">(missing)</translation>
+        <translation>(missing)</translation>
     </message>
 </context>
 <context>
@@ -5470,33 +5501,33 @@ Save now?</translation>
     <name>kvq::TForm1Parametrierdaten</name>
     <message>
         <source>Variante %1</source>
-        <translation type="vanished">Variant %1</translation>
+        <translation>Variant %1</translation>
     </message>
     <message>
         <source>Bezeichnung Variante %1</source>
-        <translation type="vanished">Name of variant %1</translation>
+        <translation>Name of variant %1</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="vanished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Variante %1 speichern</source>
-        <translation type="vanished">Save variant %1</translation>
+        <translation>Save variant %1</translation>
     </message>
     <message>
         <source>Die Log-Datei kann nicht angelegt werden, es wird ohne Log gearbeitet:
 %1</source>
-        <translation type="vanished">The log file cannot be created; working without a log:
+        <translation>The log file cannot be created; working without a log:
 %1</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="vanished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="vanished">INFO</translation>
+        <translation>INFO</translation>
     </message>
 </context>
 <context>
@@ -5617,27 +5648,27 @@ The reading stays in the table and can be saved with &quot;Save again&quot;.</tr
     <name>kvq::TFormSetup</name>
     <message>
         <source>T/C-Mode</source>
-        <translation type="vanished">T/C-Mode</translation>
+        <translation>T/C-Mode</translation>
     </message>
     <message>
         <source>S-Mode</source>
-        <translation type="vanished">S-Mode</translation>
+        <translation>S-Mode</translation>
     </message>
     <message>
         <source>C-Mode</source>
-        <translation type="vanished">C-Mode</translation>
+        <translation>C-Mode</translation>
     </message>
     <message>
         <source>Route laden</source>
-        <translation type="vanished">Load route</translation>
+        <translation>Load route</translation>
     </message>
     <message>
         <source>Geräteliste (*.ROUTE *.route)</source>
-        <translation type="vanished">Device list (*.ROUTE *.route)</translation>
+        <translation>Device list (*.ROUTE *.route)</translation>
     </message>
     <message>
         <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
-        <translation type="vanished">Folder for saving the formatted export CSV files:</translation>
+        <translation>Folder for saving the formatted export CSV files:</translation>
     </message>
 </context>
 <context>
@@ -5724,38 +5755,6 @@ The reading stays in the table and can be saved with &quot;Save again&quot;.</tr
 </context>
 <context>
     <name>kvq::TGDWZBRAM</name>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Reset Count</source>
-        <translation>Reset Count</translation>
-    </message>
-    <message>
-        <source>Wert [m³]</source>
-        <translation>Value [m³]</translation>
-    </message>
-    <message>
-        <source>Monat</source>
-        <translation>Month</translation>
-    </message>
-    <message>
-        <source>Jahr</source>
-        <translation>Year</translation>
-    </message>
-    <message>
-        <source>Monatswert %1</source>
-        <translation>Monthly value %1</translation>
-    </message>
-    <message>
-        <source>Monat %1</source>
-        <translation>Month %1</translation>
-    </message>
-    <message>
-        <source>Jahr %1</source>
-        <translation>Year %1</translation>
-    </message>
     <message>
         <source>Fehler</source>
         <translation>Error</translation>
@@ -6011,58 +6010,58 @@ The reading stays in the table and can be saved with &quot;Save again&quot;.</tr
     <name>kvq::TPDWZBRAM</name>
     <message>
         <source>S1 täglich 24h lang aller 5min</source>
-        <translation type="vanished">S1 daily, 24 h, every 5 min</translation>
+        <translation>S1 daily, 24 h, every 5 min</translation>
     </message>
     <message>
         <source>S1 täglich 24h lang aller 15min</source>
-        <translation type="vanished">S1 daily, 24 h, every 15 min</translation>
+        <translation>S1 daily, 24 h, every 15 min</translation>
     </message>
     <message>
         <source>T1 jede 1.Woche im Monat werktags von 7-18uhr aller 6s</source>
-        <translation type="vanished">T1 1st week of each month, working days 7-18 h, every 6 s</translation>
+        <translation>T1 1st week of each month, working days 7-18 h, every 6 s</translation>
     </message>
     <message>
         <source>T1 werktags von 7-17uhr aller 23s </source>
-        <translation type="vanished">T1 working days 7-17 h, every 23 s </translation>
+        <translation>T1 working days 7-17 h, every 23 s </translation>
     </message>
     <message>
         <source>Variante %1</source>
-        <translation type="vanished">Variant %1</translation>
+        <translation>Variant %1</translation>
     </message>
     <message>
         <source>Beschreibung Variante %1</source>
-        <translation type="vanished">Description of variant %1</translation>
+        <translation>Description of variant %1</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="vanished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Variante %1 speichern</source>
-        <translation type="vanished">Save variant %1</translation>
+        <translation>Save variant %1</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="vanished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="vanished">INFO</translation>
+        <translation>INFO</translation>
     </message>
 </context>
 <context>
     <name>kvq::TPagesDlg</name>
     <message>
         <source>Schnittstelle</source>
-        <translation type="vanished">Interface</translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Die Schnittstelle %1 gibt es nicht.</source>
-        <translation type="vanished">The interface %1 does not exist.</translation>
+        <translation>The interface %1 does not exist.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ist keine Schnittstelle. Bitte einen Eintrag der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
-        <translation type="vanished">&quot;%1&quot; is not an interface. Please choose an entry from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
+        <translation>&quot;%1&quot; is not an interface. Please choose an entry from the list or enter the path of a device (e.g. /dev/ttyUSB0).</translation>
     </message>
 </context>
 <context>
