@@ -250,10 +250,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -331,6 +327,13 @@
         <source>Fehlerdatum:</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>HcaMessageTexts</name>
+    <message>
+        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Geräte ID: keine Nummer, die automatische Erhöhung ist nicht möglich!</source>
         <translation type="unfinished"></translation>
@@ -340,7 +343,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stichtagszählerstand darf nicht größer als der Zählerstand sein!</source>
+        <source>Batterie Jahr: bitte ein Jahr von 2000 bis %1 eingeben!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteuhr: keine gültige Uhrzeit!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerätedatum: bitte ein Datum von 2000 bis 2099 wählen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Key: höchstens 32 Hex-Ziffern (0-9, A-F), Leerzeichen erlaubt!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -462,6 +477,581 @@
     </message>
     <message>
         <source>Monatswerte [m³]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1ParametrierdatenForm</name>
+    <message>
+        <source>Parametrierdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serien Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-Fühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fernfühler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteuhr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunde:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sekunde:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sekunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonnabend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>autom. PC Zeit+Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batt. leer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start und Stichtag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startmonat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Messung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtag Monat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monatlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Skala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P-Skala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KQ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messfreie Monate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfreie Monate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfrei Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfrei Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfrei Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messfrei August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktelegramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herst.-Kennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zyklus Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Verschlüsselung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Mode 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berechnete Häufigkeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tage pro Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendungen pro Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh/Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mAh/11 Jahre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladungsmenge pro Telegramm  in mAs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Kapazität in mAh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SETUP-VARIANTEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesendete Änderungen in Log-Datei speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ACHTUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Überprüfen Sie bitte die Parameter vor dem Senden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neues Gerät erkannt! Bitte lesen Sie das neue Gerät erst aus bevor Sie Änderungen an den Parametern vornehmen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte tragen Sie für das Setup eine Erklärung / Bezeichnung ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1082,6 +1672,105 @@
     </message>
     <message>
         <source>START APP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optokopf SETUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zeitzone (h):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitzone (h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle Optokopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless M-BUS SETUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle Empfänger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Empfänger:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfänger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild des Empfängers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatisch bei Programmstart Route laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur neuste Daten Loggen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Programmstart mit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmstart mit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportverzeichnis wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitzone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3227,6 +3916,536 @@
     </message>
 </context>
 <context>
+    <name>TPDWZBRAM</name>
+    <message>
+        <source>Geräte- und Parameterdaten Funkaufsatzmodul für Veltrimus Wasserzähler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Batt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CS-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HF-Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stillstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rückfluss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batt.Lebenszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batterie Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kommandos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktivierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemaske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woche 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samstag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendefenster am Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startzeit [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopzeit [h]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zykluszeit [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variance [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokoll-Typ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS S1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMBUS T1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzes Tel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES EIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herstellerkennung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Herstellerkennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk aktive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende RF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEHLER !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die maximale Energie zum Senden wurde überschritten. Bitte reduzieren Sie die Sendehäufigkeit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SETUP-VARIANTEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstände</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand [m³]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ZST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagszählerstand [m³]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagszählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichzeitpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jeden Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeicherte Historie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole Historie</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPagesDlg</name>
+    <message>
+        <source>Schnittstelleneinstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rs232 zu EHKV Optokopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schnittstelle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Schnittstelle aus der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstellen neu einlesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parität:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopbits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;RTS/CTS-Handshake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;TR/DSR-Handshake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;XOn/XOff-Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangspuffer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangspuffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangspuffer verdoppeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangspuffer halbieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendepuffer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendepuffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendepuffer verdoppeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendepuffer halbieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aktive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufweck Preamble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rs232 zu WMBUS Empfänger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UnregisteredPanel</name>
     <message>
         <source>&amp;nicht registrierte Geräte</source>
@@ -3253,6 +4472,136 @@
     </message>
     <message>
         <source>Fehlerdatum: %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WzParam</name>
+    <message>
+        <source>Sende ID (Geräte ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ID (Funk ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uhrzeit, Datum und Wochentag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ZST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zählerstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende ST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtagsmonat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sende RF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sendemaske, Sendefenster, AES-Key und Herstellerkennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlerbits löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktivierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagermode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funk aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Byte 18: Sendefenster und Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES und kurzes Telegramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stichtag monatlich oder jährlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leckbit löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) nicht bestätigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Schritt %2 von %3 (%4) nicht bestätigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WzWindowParts</name>
+    <message>
+        <source>Wert [m³]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monatswert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jahr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Count</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3367,6 +4716,53 @@
     <name>kvq::Application</name>
     <message>
         <source>Demo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::CoreTexts</name>
+    <message>
+        <source>Variante %1 gibt es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte %1 steht doppelt; die erste gilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mehr als %1 Spalten; die übrigen werden nicht geladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option für %1, das keine Spalte ist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Name des Export-Formats ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Spalte hat keinen Namen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Ordner kann nicht angelegt werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist keine Log-Datei geöffnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3648,6 +5044,13 @@
     <name>kvq::OrderSheet</name>
     <message>
         <source>Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::PortEnumeration</name>
+    <message>
+        <source>(fehlt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4088,6 +5491,38 @@ Jetzt speichern?</source>
     </message>
 </context>
 <context>
+    <name>kvq::TForm1Parametrierdaten</name>
+    <message>
+        <source>Variante %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezeichnung Variante %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variante %1 speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Log-Datei kann nicht angelegt werden, es wird ohne Log gearbeitet:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::TFormBestellung</name>
     <message>
         <source>Status</source>
@@ -4201,6 +5636,33 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
     </message>
 </context>
 <context>
+    <name>kvq::TFormSetup</name>
+    <message>
+        <source>T/C-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräteliste (*.ROUTE *.route)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzeichnis zum Speichern der formatierten Export csv&apos;s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvq::TFormWMBUSRadioCraft</name>
     <message>
         <source>Wireless M-BUS Datenrecorder</source>
@@ -4284,38 +5746,6 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
 </context>
 <context>
     <name>kvq::TGDWZBRAM</name>
-    <message>
-        <source>Date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset Count</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wert [m³]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jahr</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monatswert %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monat %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jahr %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Fehler</source>
         <translation type="unfinished"></translation>
@@ -4564,6 +5994,64 @@ Die Ablesung bleibt in der Tabelle und kann mit &quot;Erneut speichern&quot; ges
     </message>
     <message>
         <source>Die FLAG ID muss aus drei Buchstaben bestehen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TPDWZBRAM</name>
+    <message>
+        <source>S1 täglich 24h lang aller 5min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S1 täglich 24h lang aller 15min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1 jede 1.Woche im Monat werktags von 7-18uhr aller 6s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1 werktags von 7-17uhr aller 23s </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variante %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beschreibung Variante %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variante %1 speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kvq::TPagesDlg</name>
+    <message>
+        <source>Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 gibt es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Schnittstelle. Bitte einen Eintrag der Liste wählen oder den Pfad eines Geräts eingeben (z. B. /dev/ttyUSB0).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

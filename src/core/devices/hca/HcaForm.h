@@ -5,6 +5,7 @@
 
 #include "core/devices/common/SendMaskForm.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -54,7 +55,7 @@ struct HcaForm : SendMaskForm {
     QString Edit1TempRaum = QStringLiteral("20");
     QString EditTempMax = QStringLiteral("0");
     QString LabelStichdatum;
-    QString LabelFehlerdatum = QStringLiteral("Fehlerdatum:");
+    QString LabelFehlerdatum = QCoreApplication::translate("HcaForm", "Fehlerdatum:");
     std::array<MonthRow, 18> monthRows;
 
     // Device clock; the weekday boxes are display only (Monday .. Sunday)

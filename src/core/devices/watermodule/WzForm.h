@@ -5,6 +5,7 @@
 
 #include "core/devices/common/SendMaskForm.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -34,7 +35,7 @@ struct WzForm {
          CheckBox1CSfehler = false, CheckBoxHFError = false, CheckBoxRESET = false,
          CheckBox1StillFehler = false, CheckBox1RueckFehler = false;
     bool CheckBox1Leck = false;
-    QString LabelFehlerdatum = QStringLiteral("Fehlerdatum:");
+    QString LabelFehlerdatum = QCoreApplication::translate("WzForm", "Fehlerdatum:");
 
     // "Sendemaske"
     std::array<bool, 12> sendMonths{};
