@@ -83,15 +83,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>00000000;*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Funk-ID &amp;bis:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>99999990;0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -99,23 +91,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&gt;AAA;_</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Medium:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>00;_</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Länge:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>000;_</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1841,19 +1821,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Uhrzeit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dd.MM.yyyy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2716,19 +2688,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Uhrzeit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dd.MM.yyyy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

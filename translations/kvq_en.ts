@@ -83,40 +83,20 @@
         <translation>Radio ID &amp;from:</translation>
     </message>
     <message>
-        <source>00000000;*</source>
-        <translation>00000000;*</translation>
-    </message>
-    <message>
         <source>Funk-ID &amp;bis:</source>
         <translation>Radio ID &amp;to:</translation>
-    </message>
-    <message>
-        <source>99999990;0</source>
-        <translation>99999990;0</translation>
     </message>
     <message>
         <source>&amp;Hersteller:</source>
         <translation>Man&amp;ufacturer:</translation>
     </message>
     <message>
-        <source>&gt;AAA;_</source>
-        <translation>&gt;AAA;_</translation>
-    </message>
-    <message>
         <source>&amp;Medium:</source>
         <translation>&amp;Medium:</translation>
     </message>
     <message>
-        <source>00;_</source>
-        <translation>00;_</translation>
-    </message>
-    <message>
         <source>&amp;Länge:</source>
         <translation>&amp;Length:</translation>
-    </message>
-    <message>
-        <source>000;_</source>
-        <translation>000;_</translation>
     </message>
     <message>
         <source>Beispiel-Daten:</source>
@@ -1841,20 +1821,12 @@
         <translation>Time:</translation>
     </message>
     <message>
-        <source>HH:mm:ss</source>
-        <translation>HH:mm:ss</translation>
-    </message>
-    <message>
         <source>Uhrzeit</source>
         <translation>Time</translation>
     </message>
     <message>
         <source>Datum:</source>
         <translation>Date:</translation>
-    </message>
-    <message>
-        <source>dd.MM.yyyy</source>
-        <translation>dd.MM.yyyy</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -2716,20 +2688,12 @@
         <translation>Time:</translation>
     </message>
     <message>
-        <source>HH:mm:ss</source>
-        <translation>HH:mm:ss</translation>
-    </message>
-    <message>
         <source>Uhrzeit</source>
         <translation>Time</translation>
     </message>
     <message>
         <source>Datum:</source>
         <translation>Date:</translation>
-    </message>
-    <message>
-        <source>dd.MM.yyyy</source>
-        <translation>dd.MM.yyyy</translation>
     </message>
     <message>
         <source>Datum</source>
