@@ -192,18 +192,7 @@ bool sameDevice(const Record& pending, const Record& device) {
 }
 
 variants::RadioVariant variantFromForm(const ParamForm& f) {
-    variants::RadioVariant v;
-    v.months = f.sendMonths;
-    v.weeks = f.sendWeeks;
-    v.days = f.sendDays;
-    v.s1 = f.RadioButton_Funk_S1;
-    v.t1 = f.RadioButton_Funk_T1;
-    v.aes = f.CheckBoxAESenable;
-    v.start = f.CSpinEditStart;
-    v.stop = f.CSpinEditStop;
-    v.cycle = f.CSpinEditZZ;
-    v.variance = f.CSpinEditV;
-    return v;
+    return variants::variantFromSendControls(f);
 }
 
 void applyVariant(ParamForm& f, const variants::RadioVariant& v) {

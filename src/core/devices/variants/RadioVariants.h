@@ -23,6 +23,23 @@ struct RadioVariant {
     int start = 0, stop = 0, cycle = 0, variance = 0;
 };
 
+// The setup as the send-mask controls of a parameter form hold it; the allocator's and the water-meter
+// module's forms name these controls alike. The description is the caller's.
+template <class Form> RadioVariant variantFromSendControls(const Form& f) {
+    RadioVariant v;
+    v.months = f.sendMonths;
+    v.weeks = f.sendWeeks;
+    v.days = f.sendDays;
+    v.s1 = f.RadioButton_Funk_S1;
+    v.t1 = f.RadioButton_Funk_T1;
+    v.aes = f.CheckBoxAESenable;
+    v.start = f.CSpinEditStart;
+    v.stop = f.CSpinEditStop;
+    v.cycle = f.CSpinEditZZ;
+    v.variance = f.CSpinEditV;
+    return v;
+}
+
 // QUELMAR/KVQ/<fileName>
 QString variantFilePath(const QString& fileName);
 

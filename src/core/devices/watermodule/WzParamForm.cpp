@@ -58,18 +58,8 @@ bool energyExceeded(const WzForm& f, double chargePerTelegram) {
 }
 
 variants::RadioVariant variantFromForm(const WzForm& f, const QString& text) {
-    variants::RadioVariant v;
+    variants::RadioVariant v = variants::variantFromSendControls(f);
     v.text = text;
-    v.months = f.sendMonths;
-    v.weeks = f.sendWeeks;
-    v.days = f.sendDays;
-    v.s1 = f.RadioButton_Funk_S1;
-    v.t1 = f.RadioButton_Funk_T1;
-    v.aes = f.CheckBoxAESenable;
-    v.start = f.CSpinEditStart;
-    v.stop = f.CSpinEditStop;
-    v.cycle = f.CSpinEditZZ;
-    v.variance = f.CSpinEditV;
     return v;
 }
 
