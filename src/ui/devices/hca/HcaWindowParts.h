@@ -12,6 +12,21 @@ class QWidget;
 
 namespace kvq {
 
+// The error date and the schedule's results, which every allocator window shows.
+template <class Form> void bindHcaScheduleLabels(FormBinder<Form>& b, const QWidget& w) {
+    using fields::member;
+    using hca::HcaForm;
+    const std::pair<const char*, QString HcaForm::*> labels[] = {
+        {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
+        {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
+        {"LabelAnzTage", &HcaForm::LabelAnzTage},
+        {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
+        {"LabelmAh1", &HcaForm::LabelmAh1},
+        {"LabelmAh11", &HcaForm::LabelmAh11}};
+    for (const auto& [n, m] : labels)
+        b.bindLabel(w, QString::fromLatin1(n), member(m));
+}
+
 // Binds the members no table row holds.
 template <class Form> void bindHcaWindowControls(FormBinder<Form>& b, const QWidget& w) {
     using fields::member;
@@ -22,15 +37,7 @@ template <class Form> void bindHcaWindowControls(FormBinder<Form>& b, const QWid
                                                                 {"EditLadungmax", &HcaForm::EditLadungmax}};
     for (const auto& [n, m] : edits)
         b.bindEdit(w, QString::fromLatin1(n), member(m));
-    const std::pair<const char*, QString HcaForm::*> labels[] = {
-        {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
-        {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
-        {"LabelAnzTage", &HcaForm::LabelAnzTage},
-        {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
-        {"LabelmAh1", &HcaForm::LabelmAh1},
-        {"LabelmAh11", &HcaForm::LabelmAh11}};
-    for (const auto& [n, m] : labels)
-        b.bindLabel(w, QString::fromLatin1(n), member(m));
+    bindHcaScheduleLabels(b, w);
     const std::pair<const char*, bool HcaForm::*> buttons[] = {
         {"CheckBox1keineSNrueberschr", &HcaForm::CheckBox1keineSNrueberschr},
         {"CheckBox1AutoSerNr", &HcaForm::CheckBox1AutoSerNr},

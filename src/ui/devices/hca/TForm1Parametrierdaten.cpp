@@ -103,15 +103,7 @@ void TForm1Parametrierdaten::bindControls() {
                                                                 {"EditLadungmax", &HcaForm::EditLadungmax}};
     for (const auto& [n, m] : edits)
         binder_.bindEdit(*this, QString::fromLatin1(n), member(m));
-    const std::pair<const char*, QString HcaForm::*> labels[] = {
-        {"LabelFehlerdatum", &HcaForm::LabelFehlerdatum},
-        {"LabelZyklusNr", &HcaForm::LabelZyklusNr},
-        {"LabelAnzTage", &HcaForm::LabelAnzTage},
-        {"LabelAnzSendungen", &HcaForm::LabelAnzSendungen},
-        {"LabelmAh1", &HcaForm::LabelmAh1},
-        {"LabelmAh11", &HcaForm::LabelmAh11}};
-    for (const auto& [n, m] : labels)
-        binder_.bindLabel(*this, QString::fromLatin1(n), member(m));
+    bindHcaScheduleLabels(binder_, *this);
     binder_.bindButton(*this, QStringLiteral("CheckBoxAutoTime"), member(&HcaForm::CheckBoxAutoTime));
     binder_.bindButton(*this, QStringLiteral("RadioButtonPSkala"), member(&HcaForm::RadioButtonPSkala));
     binder_.bindButton(*this, QStringLiteral("CheckBoxEditFunkID"), member(&ParamForm::CheckBoxEditFunkID));
